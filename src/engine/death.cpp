@@ -1,0 +1,8 @@
+// The death animation.
+#include "model/game.h"
+
+namespace zorvik {
+
+void Game::Tot() {}
+
+} // namespace zorvik

@@ -1,0 +1,9 @@
+// The last game.
+#include "model/game.h"
+
+namespace zorvik {
+
+void Game::LetztesLevelLaden() {}
+void Game::Form_Unload() {}
+
+} // namespace zorvik

@@ -1,0 +1,8 @@
+// Start-up.
+#include "model/game.h"
+
+namespace zorvik {
+
+void Game::Form_load() {}
+
+} // namespace zorvik

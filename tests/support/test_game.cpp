@@ -1,0 +1,100 @@
+// The test game's helpers.
+#include "support/test_game.h"
+
+#include <stdexcept>
+
+namespace zorvik::testing {
+
+std::string toGameText(std::string_view utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c == 0xC3 && i + 1 < utf8.size()) {
+            out += static_cast<char>(static_cast<unsigned char>(utf8[++i]) + 0x40);
+            continue;
+        }
+        out += utf8[i];
+    }
+    return out;
+}
+
+std::string toUtf8(std::string_view gameText)
+{
+    std::string out;
+    for (char ch : gameText) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string level(std::initializer_list<std::string_view> rows)
+{
+    std::string text;
+    for (auto row : rows)
+        text += toGameText(row);
+    return text;
+}
+
+std::vector<std::string> rows(const Game& game)
+{
+    const auto n = static_cast<std::size_t>(game.Seitenzellen) - 2;
+    std::vector<std::string> out;
+    for (std::size_t i = 0; n > 0 && i + n <= game.Spielfeld.size(); i += n)
+        out.push_back(toUtf8(game.Spielfeld.substr(i, n)));
+    return out;
+}
+
+void applyStartDefaults(Game& game)
+{
+    game.Weiss = 16777215;
+    game.WurmFarbe = 0;
+    game.Endung = ".ZVK";
+    game.Pinsel = " ";
+    game.buildColourTables();
+    game.LevelNr = 0;
+    game.MauerVersatz = 7;
+    game.PunktVersatz = 2;
+}
+
+void CountingGame::LevelLaden()
+{
+    ++calls["LevelLaden"];
+    if (levelTexts.empty()) {
+        Game::LevelLaden();
+        return;
+    }
+    if (LevelNr > static_cast<int>(levelTexts.size()) - 1)
+        LevelNr = 0;
+    LevelText = levelTexts.at(static_cast<std::size_t>(LevelNr));
+    Beginn();
+}
+
+void TestGame::start(const std::string& text)
+{
+    game.LevelText = text;
+    game.Beginn();
+    window.clear();
+    game.calls.clear();
+}
+
+void TestGame::play(std::string_view moves)
+{
+    for (char move : moves) {
+        switch (move) {
+        case 'L': game.Form_KeyDown(kKeyLeft, 0); break;
+        case 'R': game.Form_KeyDown(kKeyRight, 0); break;
+        case 'U': game.Form_KeyDown(kKeyUp, 0); break;
+        case 'D': game.Form_KeyDown(kKeyDown, 0); break;
+        default: throw std::invalid_argument("moves are L, R, U and D");
+        }
+    }
+}
+
+} // namespace zorvik::testing
