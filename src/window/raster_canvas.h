@@ -5,8 +5,13 @@
 
 #include <QImage>
 
+#include <vector>
+
 namespace zorvik {
 
+// Each operation is worked out in pixels at once but painted only when the next one arrives (or the image
+// is read), leaving out the pixels that the next one paints anyway. The painters draw their rings from the
+// outside in, so most pixels are painted once instead of once per ring, and the picture stays the same.
 class RasterCanvas : public Canvas {
 public:
     // twipsPerPixel: 15 on a 96-dpi screen, 7.5 when each logical pixel is two device pixels.
@@ -22,20 +27,67 @@ public:
     void setTwipsPerPixel(double twipsPerPixel) { twipsPerPixel_ = twipsPerPixel; }
     double twipsPerPixel() const { return twipsPerPixel_; }
 
-    const QImage& image() const { return image_; }
+    // The picture with every operation so far painted.
+    const QImage& image() const;
 
     // The pixel colour of a game colour (0x00BBGGRR).
     static QRgb toRgb(Colour colour);
 
 private:
-    int toPixel(double twips) const;
-    void fillSpan(int y, int left, int right, QRgb rgb);
-    void plainLine(int x1, int y1, int x2, int y2, QRgb rgb);
+    struct Span {
+        int left = 1, right = 0;
+        bool empty() const { return left > right; }
+    };
 
-    QImage image_;
+    // One operation in pixels. Rows are cut to the image, columns are cut only when painting.
+    struct Shape {
+        enum class Kind { None, Box, Line, Disc } kind = Kind::None;
+        int top = 0, bottom = -1;  // the rows it paints
+        int left = 0, right = -1;  // Box: its columns; Disc: the widest row's
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: its end pixels
+        QRgb colour = 0;           // Box, Line, and the outline of a Disc
+        QRgb inside = 0;           // Disc
+        bool solid = false;        // Disc: outline and inside the same colour
+        mutable std::vector<Span> spans;  // Disc, Line: each row's pixels, from `top`
+        mutable bool traced = false;      // Line: `spans` worked out, which waits until a pixel is needed
+        std::vector<Span> inner;   // Disc: each row's filled part, empty where the row is all outline
+
+        // The pixels of `row` this shape paints, as one span (every kind paints one unbroken run a row).
+        Span cover(int row) const
+        {
+            if (row < top || row > bottom)
+                return {};
+            if (kind == Kind::Box)
+                return {left, right};
+            if (kind == Kind::Line && !traced)
+                trace();
+            return spans[static_cast<std::size_t>(row - top)];
+        }
+        void trace() const;
+    };
+
+    int toPixel(double twips) const;
+    void makeBox(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const;
+    void makeLine(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const;
+    void makeDisc(Shape& shape, float x, float y, float radius, QRgb outline, QRgb inside) const;
+    // Paints what waits, but for the pixels that `next_` paints, and lets `next_` wait in its place.
+    void queueNext();
+    bool covers(const Shape& later, const Shape& earlier) const;
+    void paint(const Shape& shape, const Shape* later) const;
+    void paintBoxBeside(const Shape& shape, const Shape& later) const;
+    void fillRect(int left, int right, int top, int bottom, QRgb rgb) const;
+    void fillRow(int y, Span span, Span later, QRgb rgb) const;
+
+    mutable QImage image_;  // image() paints what still waits
+    mutable uchar* bits_ = nullptr;  // image_'s pixels, taken afresh for each operation painted
+    mutable qsizetype stride_ = 0;
+    int width_, height_;
     double twipsPerPixel_;
     Colour background_;
     Colour fill_ = 0;
+    mutable Shape waiting_;
+    Shape next_;
+    mutable std::vector<Span> scratch_;
 };
 
 } // namespace zorvik
