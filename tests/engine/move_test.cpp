@@ -95,13 +95,21 @@ TEST(Move, HalvingKeepsTheFrontHalf)
     }
 }
 
-TEST(Move, CuttingLeavesTheHead)
+TEST(Move, CuttingLeavesTheHeadAndAFreshTailWaits)
 {
     TestGame t;
-    t.start(level({"xöoo", "    ", "    ", "    "}));
+    t.start(level({".xöoo", "    .", "     ", "     ", "     "}));
     t.play("L");
-    EXPECT_EQ(segments(t.game), "1,1");
-    EXPECT_EQ(rows(t.game), (Rows{" öoo", "    ", "    ", "    "}));
+    EXPECT_EQ(segments(t.game), "2,1");
+    EXPECT_EQ(rows(t.game), (Rows{". öoo", "    .", "     ", "     ", "     "}));
+    const auto boxes = t.window.only(Call::Box);  // the vacated cell, then the cut segments' cells
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].x1, 5 * 514);
+    EXPECT_EQ(boxes[2].x1, 4 * 514);
+    // The entry past the tail still holds a step; the segment that grows there must not take it.
+    t.play("L");
+    EXPECT_EQ(segments(t.game), "1,1 2,1");
+    EXPECT_EQ(t.game.calls["Tot"], 0);
 }
 
 TEST(Move, LoneHeadOnHalvingOrCuttingCellOnlyEmptiesIt)
