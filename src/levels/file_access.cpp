@@ -72,33 +72,6 @@ std::string germanReason(int errorNumber)
     }
 }
 
-std::string readFirstLine(const std::filesystem::path& file, std::size_t longest)
-{
-    Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (in.get() < 0)
-        fail(errno);
-    std::string line;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-        }
-        if (got == 0)
-            break;
-        const std::string_view chunk(buffer, static_cast<std::size_t>(got));
-        const auto end = chunk.find_first_of("\r\n");
-        line.append(chunk.substr(0, end));
-        if (line.size() > longest)
-            throw FileError("die erste Zeile ist länger als " + std::to_string(longest) + " Bytes");
-        if (end != std::string_view::npos)
-            break;
-    }
-    return line;
-}
-
 std::string readFileStart(const std::filesystem::path& file, std::size_t count)
 {
     Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));

@@ -18,10 +18,6 @@ public:
 // The reason for a system error number, in German where the game knows it.
 std::string germanReason(int errorNumber);
 
-// The bytes of the first line, without its end (CR LF, LF or CR); the whole file when it has no line end.
-// Throws FileError when the file cannot be read or the line is longer than `longest` bytes.
-std::string readFirstLine(const std::filesystem::path& file, std::size_t longest);
-
 // Up to `count` bytes from the start of the file; throws FileError when it cannot be read.
 std::string readFileStart(const std::filesystem::path& file, std::size_t count);
 

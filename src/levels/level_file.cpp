@@ -35,7 +35,12 @@ std::string decodeLevelLine(std::string_view line)
 
 std::string readLevelText(const std::filesystem::path& file)
 {
-    return decodeLevelLine(readFirstLine(file, kLongestLine));
+    // Only the first line counts, ended by CR LF, LF or CR; reading stops past the longest possible one.
+    const std::string start = readFileStart(file, kLongestLine + 1);
+    const auto end = start.find_first_of("\r\n");
+    if (end == std::string::npos && start.size() > kLongestLine)
+        throw FileError("die erste Zeile ist länger als jedes mögliche Level");
+    return decodeLevelLine(std::string_view(start).substr(0, end));
 }
 
 std::optional<std::string> levelTextProblem(std::string_view text)

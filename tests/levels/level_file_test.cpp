@@ -1,71 +1,50 @@
-// Level files: the first line, Windows-1252 and its UTF-8 twin, the demo file, and which texts can be played.
+// Level files: the first line, Windows-1252 and its UTF-8 twin, names, the demo file, and which texts can be played.
 #include "levels/level_file.h"
 #include "levels/text_encoding.h"
+#include "level_folder.h"
 #include "model/level_start_error.h"
-#include "support/test_game.h"
-#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 namespace zorvik::testing {
 namespace {
 
-const std::string kSmall = level({"ö..", ".#.", "ä,x"});  // Windows-1252 bytes
-
 TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsIt)
 {
-    TempFolder folder;
-    const std::string files[] = {kSmall + "\r\n" + "second line\r\n", kSmall + "\n#########\n", kSmall + "\rmore", kSmall};
-    for (const auto& bytes : files) {
+    LevelFolder folder;
+    for (const auto& bytes : {kLevelB + "\r\nnotes\r\n", kLevelB + "\n###\n", kLevelB + "\rmore", kLevelB}) {
         folder.write("L.ZVK", bytes);
-        EXPECT_EQ(readLevelText(folder.path / "L.ZVK"), kSmall);
+        EXPECT_EQ(readLevelText(folder.path / "L.ZVK"), kLevelB);
     }
 }
 
-TEST(LevelFile, Utf8TwinReadsAsTheSameLevelAsItsWindows1252Original)
+TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)
 {
-    const std::string utf8 = "ö...#.äoo";  // this source file is UTF-8
-    EXPECT_EQ(decodeLevelLine(utf8), level({"ö..", ".#.", "äoo"}));
-    EXPECT_EQ(decodeLevelLine("\xEF\xBB\xBF" + utf8), decodeLevelLine(utf8));
-    EXPECT_EQ(decodeLevelLine("\xEF\xBB\xBF" "...#"), "...#");  // a mark before plain ASCII goes too
-    // Windows-1252 that is not valid UTF-8 is left alone, the lone lead byte 0xC3 ("Ã") included.
-    EXPECT_EQ(decodeLevelLine(kSmall), kSmall);
-    EXPECT_EQ(decodeLevelLine("\xC3..."), "\xC3...");
-}
-
-TEST(LevelFile, CharactersOutsideTheCodePageBecomeOneEmptyCellEach)
-{
-    // "€" is in the code page (0x80); CJK and emoji are not, and "?" is no cell character.
+    EXPECT_EQ(decodeLevelLine("öo....###"), kLevelB);  // this source file is UTF-8
+    EXPECT_EQ(decodeLevelLine("\xEF\xBB\xBF" "öo....###"), kLevelB);
+    EXPECT_EQ(decodeLevelLine("\xEF\xBB\xBF" "...#"), "...#");
+    EXPECT_EQ(decodeLevelLine(kLevelB), kLevelB);       // Windows-1252 is not valid UTF-8
+    EXPECT_EQ(decodeLevelLine("\xC0\xAF\xED\xA0\x80"), "\xC0\xAF\xED\xA0\x80");  // overlong form, surrogate
+    // Outside the code page: one "?" a character, which is no cell character.
     EXPECT_EQ(decodeLevelLine("€日😀ö"), "\x80??\xF6");
-    // Overlong forms and encoded surrogates are not UTF-8: the line is Windows-1252 as it stands.
-    EXPECT_EQ(decodeLevelLine("\xC0\xAF."), "\xC0\xAF.");
-    EXPECT_EQ(decodeLevelLine("\xED\xA0\x80."), "\xED\xA0\x80.");
-}
-
-TEST(LevelFile, NamesAreShownInUtf8AndThoseThatAreNotUtf8AsWindows1252)
-{
-    EXPECT_EQ(shownName("Müll.ZVK"), "Müll.ZVK");
-    EXPECT_EQ(shownName("M\xFCll.ZVK"), "Müll.ZVK");
-    EXPECT_EQ(shownName("\x80\x81.ZVK"), "€\xC2\x81.ZVK");  // undefined 0x81 keeps its control code point
-    EXPECT_EQ(windows1252ToUtf8(utf8ToWindows1252("Ÿ€‰ß")), "Ÿ€‰ß");
+    // Names: UTF-8 as it is, others read as Windows-1252; undefined 0x81 keeps its control code point.
+    EXPECT_EQ(shownName("Müll"), "Müll");
+    EXPECT_EQ(shownName("M\xFCll\x80\x81"), "Müll€\xC2\x81");
 }
 
 TEST(LevelFile, DemoFileIsTheLevelTextAndCrLfInFiftyOneBytes)
 {
-    const std::string file = demoLevelFile();
-    ASSERT_EQ(file.size(), 51u);
-    EXPECT_EQ(file.substr(0, 49), kDemoLevel);
-    EXPECT_EQ(static_cast<unsigned char>(file[15]), 246);
-    EXPECT_EQ(static_cast<unsigned char>(file[19]), 228);
-    EXPECT_EQ(file.substr(49), "\r\n");
+    EXPECT_EQ(demoLevelFile(), kDemoLevel + "\r\n");
+    EXPECT_EQ(demoLevelFile().size(), 51u);
+    EXPECT_EQ(static_cast<unsigned char>(demoLevelFile()[15]), 246);
+    EXPECT_EQ(static_cast<unsigned char>(demoLevelFile()[19]), 228);
 }
 
 // The recovery keeps a "NeuesLevel.ZVK" only if the level start would take it.
 TEST(LevelFile, ProblemCheckAgreesWithTheLevelStart)
 {
-    const std::string texts[] = {"", ".", "....", ".....", kDemoLevel, std::string(35 * 35, '.'),
-                                 std::string(36 * 36, '.'), std::string(36 * 36, '#'), std::string(182 * 182, '#')};
-    for (const auto& text : texts) {
+    for (const auto& text : {std::string(), std::string(5, '.'), kDemoLevel, std::string(35 * 35, '.'),
+                             std::string(36 * 36, '.'), std::string(36 * 36, '#'), std::string(182 * 182, '#')}) {
         TestGame t;
         t.game.LevelText = text;
         bool started = true;
@@ -74,7 +53,7 @@ TEST(LevelFile, ProblemCheckAgreesWithTheLevelStart)
         } catch (const LevelStartError&) {
             started = false;
         }
-        EXPECT_EQ(!levelTextProblem(text).has_value(), started) << text.size() << " cells";
+        EXPECT_EQ(!levelTextProblem(text), started) << text.size() << " cells";
     }
 }
 

@@ -1,44 +1,70 @@
-// A game started in a real temporary folder of level files, as the window starts it.
+// A real temporary folder of level files, removed afterwards, and a game started over it as the window starts it.
 #pragma once
 
 #include "support/test_game.h"
-#include "temp_folder.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <set>
+#include <stdexcept>
 
 namespace zorvik::testing {
 
-// Three small levels that tell themselves apart.
 inline const std::string kLevelA = level({"ö.", ".."});
 inline const std::string kLevelB = level({"öo.", "...", "###"});
 inline const std::string kLevelC = level({"öoä.", "....", "....", "#..#"});
+inline const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
 
 struct LevelFolder {
-    TempFolder folder;
+    std::filesystem::path path;
     RecordingWindow window;
     std::unique_ptr<CountingGame> game;
 
+    LevelFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zorvik-levels-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary folder");
+        path = pattern;
+    }
+    ~LevelFolder() { std::filesystem::remove_all(path); }
+
+    void write(const std::string& name, const std::string& bytes) const { std::ofstream(path / name, std::ios::binary) << bytes; }
+    std::string read(const std::string& name) const
+    {
+        std::ifstream in(path / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::set<std::string> names() const
+    {
+        std::set<std::string> out;
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            out.insert(entry.path().filename().string());
+        return out;
+    }
     void writeThreeLevels() const
     {
-        folder.write("A.ZVK", kLevelA + "\r\n");
-        folder.write("B.ZVK", kLevelB + "\r\n");
-        folder.write("C.ZVK", kLevelC + "\r\n");
+        write("A.ZVK", kLevelA + "\r\n");
+        write("B.ZVK", kLevelB + "\r\n");
+        write("C.ZVK", kLevelC + "\r\n");
     }
     // The window is created over the folder, then its load event runs.
     CountingGame& start()
     {
-        game = std::make_unique<CountingGame>(window, folder.path);
+        game = std::make_unique<CountingGame>(window, path);
         game->Form_load();
         return *game;
     }
-    // What the move does after eating the last dot.
+    // What the move does after the last dot.
     void finishLevel()
     {
         game->LevelNr = game->LevelNr + 1;
         game->LevelLaden();
     }
-    std::string levelCaption() { return window.captions[Control::LevelFrame]; }
-    std::string nameCaption() { return window.captions[Control::LevelName]; }
+    std::string caption(Control control) { return window.captions[control]; }
     std::vector<std::string> messages() const
     {
         std::vector<std::string> out;
@@ -47,7 +73,5 @@ struct LevelFolder {
         return out;
     }
 };
-
-inline const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
 
 } // namespace zorvik::testing

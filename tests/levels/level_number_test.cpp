@@ -6,29 +6,21 @@
 namespace zorvik {
 namespace {
 
-TEST(LevelNumber, ReadsTheWrittenFormAndWhatPeopleType)
+TEST(LevelNumber, ReadsTheWrittenFormAndWhatPeopleTypeAndRefusesTheRest)
 {
-    const std::pair<std::string, int> cases[] = {
-        {" 4 \r\n", 4}, {" 12 \r\n", 12}, {"7", 7}, {"3\n9", 3}, {"   5,8", 5},
-        {"0", 0}, {"007 ", 7}, {"32767", 32767}, {" 1 trailing words", 1},
-    };
-    for (const auto& [bytes, number] : cases)
+    const std::pair<std::string, int> taken[] = {{" 12 \r\n", 12}, {"7", 7}, {"3\n9", 3}, {"   5,8", 5}, {"007 x", 7}, {"32767", 32767}};
+    for (const auto& [bytes, number] : taken)
         EXPECT_EQ(readLevelNumber(bytes), number) << '"' << bytes << '"';
-}
-
-TEST(LevelNumber, RefusesWhatIsNoLevelNumber)
-{
     const std::string refused[] = {"", "   ", "\r\n 4", ",4", "-1", "-0", "+3", "32768", "99999999999999999999999",
-                                   "4.5", "4x", "abc", "\t4", std::string("4\0", 2), "\xEF\xBB\xBF" "4"};
+                                   "4.5", "4x", "\t4", std::string("4\0", 2), "\xEF\xBB\xBF" "4"};
     for (const auto& bytes : refused)
         EXPECT_EQ(readLevelNumber(bytes), std::nullopt) << '"' << bytes << '"';
 }
 
 TEST(LevelNumber, WritesBlankDigitsBlankCrLf)
 {
-    EXPECT_EQ(levelNumberLine(1), std::string("\x20\x31\x20\x0D\x0A"));
+    EXPECT_EQ(levelNumberLine(4), std::string({32, 52, 32, 13, 10}));
     EXPECT_EQ(levelNumberLine(12), " 12 \r\n");
-    EXPECT_EQ(readLevelNumber(levelNumberLine(32767)), 32767);
 }
 
 } // namespace
