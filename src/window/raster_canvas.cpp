@@ -5,32 +5,49 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace zorvik {
 
 namespace {
 
-// std::floor and std::ceil for numbers well inside int, without a library call.
+// std::floor and std::ceil to int without a library call. Numbers far past any picture are held to a
+// billion first, where converting could not go.
 inline int floorToInt(double value)
 {
+    value = std::clamp(value, -1e9, 1e9);
     const int whole = static_cast<int>(value);
     return whole - (value < whole);
 }
 
 inline int ceilToInt(double value)
 {
+    value = std::clamp(value, -1e9, 1e9);
     const int whole = static_cast<int>(value);
     return whole + (value > whole);
 }
+
+std::uint64_t bitsOf(double value)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// Room for the rows of discs with different centre heights or radii: a large board's dots need a few
+// thousand kinds; past half of this, all are forgotten and worked out afresh.
+constexpr std::size_t kDiscRowPlaces = 1 << 14;
 
 } // namespace
 
 RasterCanvas::RasterCanvas(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
     : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
-      width_(image_.width()), height_(image_.height()), twipsPerPixel_(twipsPerPixel), background_(background)
+      width_(image_.width()), height_(image_.height()), twipsPerPixel_(twipsPerPixel), background_(background),
+      backgroundRgb_(toRgb(background)), coveredTo_(std::size_t(height_), width_),
+      backgroundFrom_(std::size_t(height_), 0)
 {
-    image_.fill(toRgb(background_));
+    image_.fill(backgroundRgb_);
 }
 
 QRgb RasterCanvas::toRgb(Colour colour)
@@ -48,6 +65,7 @@ const QImage& RasterCanvas::image() const
 {
     paint(waiting_, nullptr);
     waiting_.kind = Shape::Kind::None;
+    finishClearing();
     return image_;
 }
 
@@ -55,7 +73,7 @@ void RasterCanvas::resize(int widthPixels, int heightPixels)
 {
     image();
     QImage next(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32);
-    next.fill(toRgb(background_));
+    next.fill(backgroundRgb_);
     const int rows = std::min(next.height(), image_.height());
     const int bytes = std::min(next.bytesPerLine(), image_.bytesPerLine());
     for (int y = 0; y < rows; ++y)
@@ -63,12 +81,20 @@ void RasterCanvas::resize(int widthPixels, int heightPixels)
     image_ = std::move(next);
     width_ = image_.width();
     height_ = image_.height();
+    backgroundFrom_.resize(std::size_t(height_), 0);
+    for (int& from : backgroundFrom_)
+        from = std::min(from, width_);
+    coveredTo_.assign(std::size_t(height_), width_);
+    discRows_ = {};  // their rows were cut to the old height
 }
 
 void RasterCanvas::Cls()
 {
     waiting_.kind = Shape::Kind::None;  // the clearing paints over it
-    image_.fill(toRgb(background_));
+    clearing_ = true;
+    std::fill(coveredTo_.begin(), coveredTo_.end(), 0);
+    lastCovered_ = {};
+    lastCoveredRows_ = {};
 }
 
 void RasterCanvas::FillColor(Colour colour) { fill_ = colour; }
@@ -76,10 +102,13 @@ void RasterCanvas::FillColor(Colour colour) { fill_ = colour; }
 void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
     const int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
-    if (kind == LineKind::Plain)
+    if (kind == LineKind::Plain) {
         makeLine(next_, px1, py1, px2, py2, toRgb(colour));
-    else
+    } else {
         makeBox(next_, px1, py1, px2, py2, toRgb(colour));
+        if (clearing_)
+            coverAfterClearing(next_);
+    }
     queueNext();
 }
 
@@ -154,62 +183,103 @@ void RasterCanvas::Shape::trace() const
     traced = true;
 }
 
-void RasterCanvas::makeDisc(Shape& shape, float x, float y, float radius, QRgb outline, QRgb inside) const
+const RasterCanvas::DiscRows& RasterCanvas::discRows(double cy, double r)
+{
+    const std::uint64_t centreBits = bitsOf(cy), radiusBits = bitsOf(r);
+    auto& [pool, places] = discRows_;
+    if (places.empty())
+        places.assign(kDiscRowPlaces, 0);
+    const std::size_t mask = places.size() - 1;
+    std::size_t slot = std::size_t((centreBits * 0x9E3779B97F4A7C15ull) ^ (radiusBits * 0xC2B2AE3D27D4EB4Full)) >> 40;
+    for (;; slot = (slot + 1) & mask) {
+        slot &= mask;
+        if (places[slot] == 0)
+            break;
+        const DiscRows& rows = pool[places[slot] - 1];
+        if (rows.centreBits == centreBits && rows.radiusBits == radiusBits)
+            return rows;
+    }
+    if (pool.size() >= kDiscRowPlaces / 2) {
+        pool.clear();
+        std::fill(places.begin(), places.end(), 0);
+        return discRows(cy, r);
+    }
+    pool.emplace_back();
+    places[slot] = static_cast<std::uint32_t>(pool.size());
+    DiscRows& rows = pool.back();
+    rows.centreBits = centreBits;
+    rows.radiusBits = radiusBits;
+
+    // The plain rasteriser's row tests and half widths, operation for operation.
+    rows.centreY = floorToInt(cy);
+    const int top = std::min(ceilToInt(cy - r - 0.5), rows.centreY);
+    const int bottom = std::max(floorToInt(cy + r - 0.5), rows.centreY);
+    rows.top = std::max(top, 0);
+    rows.bottom = std::min(bottom, height_ - 1);
+    if (rows.top > rows.bottom)
+        return rows;
+    const int first = rows.top - 1;
+    rows.half.assign(static_cast<std::size_t>(rows.bottom - rows.top + 3), -1.0);
+    const double rr = r * r;
+    for (int row = std::max(first, top); row <= std::min(rows.bottom + 1, bottom); ++row) {
+        const double dy = row + 0.5 - cy;
+        if (dy * dy <= rr)
+            rows.half[static_cast<std::size_t>(row - first)] = std::sqrt(rr - dy * dy);
+    }
+    return rows;
+}
+
+void RasterCanvas::makeDisc(Shape& shape, float x, float y, float radius, QRgb outline, QRgb inside)
 {
     // The disc is every pixel whose centre lies within the radius, and always the centre's own pixel.
-    // The arithmetic is the plain rasteriser's, step for step, so every pixel decision comes out the same.
     const double cx = x / twipsPerPixel_;
     const double cy = y / twipsPerPixel_;
     const double r = radius / twipsPerPixel_;
-    const int centreX = floorToInt(cx);
-    const int centreY = floorToInt(cy);
-    const int top = std::min(ceilToInt(cy - r - 0.5), centreY);
-    const int bottom = std::max(floorToInt(cy + r - 0.5), centreY);
-
+    shape.kind = Shape::Kind::None;
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r))
+        return;
+    const DiscRows& rows = discRows(cy, r);
+    if (rows.top > rows.bottom)
+        return;
     shape.kind = Shape::Kind::Disc;
     shape.colour = outline;
     shape.inside = inside;
     shape.solid = outline == inside;
-    shape.top = std::max(top, 0);
-    shape.bottom = std::min(bottom, height_ - 1);
-    if (shape.top > shape.bottom) {
-        shape.kind = Shape::Kind::None;
-        return;
-    }
+    shape.top = rows.top;
+    shape.bottom = rows.bottom;
 
-    // Spans of the rows painted and of one row either side, which decide where the outline runs.
-    const int first = shape.top - 1, last = shape.bottom + 1;
-    std::vector<Span>& around = scratch_;
-    around.assign(static_cast<std::size_t>(last - first + 1), Span{});
-    const double rr = r * r;
-    for (int row = std::max(first, top); row <= std::min(last, bottom); ++row) {
-        const double dy = row + 0.5 - cy;
+    // Each row's span, with one row either side, which decide where the outline runs.
+    const int centreX = floorToInt(cx);
+    const std::size_t count = rows.half.size();
+    around_.resize(count);
+    Span* spans = around_.data();
+    const double* half = rows.half.data();
+    int left = centreX, right = centreX;
+    for (std::size_t i = 0; i < count; ++i) {
         Span span;
-        if (dy * dy <= rr) {
-            const double half = std::sqrt(rr - dy * dy);
-            span = {ceilToInt(cx - half - 0.5), floorToInt(cx + half - 0.5)};
+        if (half[i] >= 0) {
+            span = {ceilToInt(cx - half[i] - 0.5), floorToInt(cx + half[i] - 0.5)};
+            left = std::min(left, span.left);
+            right = std::max(right, span.right);
         }
-        if (row == centreY)
-            span = span.empty() ? Span{centreX, centreX}
-                                : Span{std::min(span.left, centreX), std::max(span.right, centreX)};
-        around[static_cast<std::size_t>(row - first)] = span;
+        spans[i] = span;
     }
-
-    // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
-    const auto rows = static_cast<std::size_t>(shape.bottom - shape.top + 1);
-    shape.spans.assign(around.begin() + 1, around.end() - 1);
-    shape.left = centreX;
-    shape.right = centreX;
-    for (const Span& span : shape.spans)
-        if (!span.empty()) {
-            shape.left = std::min(shape.left, span.left);
-            shape.right = std::max(shape.right, span.right);
-        }
+    const auto centre = static_cast<std::size_t>(rows.centreY - (rows.top - 1));
+    if (centre < count) {
+        Span& span = spans[centre];
+        span = span.empty() ? Span{centreX, centreX}
+                            : Span{std::min(span.left, centreX), std::max(span.right, centreX)};
+    }
+    shape.left = left;
+    shape.right = right;
+    shape.spans.assign(around_.begin() + 1, around_.end() - 1);
     if (shape.solid)
         return;
-    shape.inner.resize(rows);
-    for (std::size_t i = 0; i < rows; ++i) {
-        const Span span = around[i + 1], above = around[i], below = around[i + 2];
+
+    // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
+    shape.inner.resize(count - 2);
+    for (std::size_t i = 0; i + 2 < count; ++i) {
+        const Span span = spans[i + 1], above = spans[i], below = spans[i + 2];
         Span inner;
         if (!span.empty() && !above.empty() && !below.empty())
             inner = {std::max({span.left + 1, above.left, below.left}),
@@ -246,25 +316,33 @@ void RasterCanvas::paint(const Shape& shape, const Shape* later) const
     bits_ = image_.bits();  // the picture made our own, should anyone hold a copy of it
     stride_ = image_.bytesPerLine();
 
-    if (shape.kind == Shape::Kind::Box) {
-        if (!over)
-            fillRect(shape.left, shape.right, shape.top, shape.bottom, shape.colour);
-        else if (over->kind == Shape::Kind::Box)
+    if (shape.kind == Shape::Kind::Box && (!over || over->kind == Shape::Kind::Box)) {
+        if (over)
             paintBoxBeside(shape, *over);
         else
-            for (int y = shape.top; y <= shape.bottom; ++y)
-                fillRow(y, {shape.left, shape.right}, over->cover(y), shape.colour);
+            fillRect(shape.left, shape.right, shape.top, shape.bottom, shape.colour);
         return;
     }
     if (shape.kind == Shape::Kind::Line && !shape.traced)
         shape.trace();
+    if (over && over->kind == Shape::Kind::Line && !over->traced)
+        over->trace();
+
+    // Row by row, each row's span without what the later shape paints on that row.
+    const int overTop = over ? over->top : 1, overBottom = over ? over->bottom : 0;
+    const Span overBox = over && over->kind == Shape::Kind::Box ? Span{over->left, over->right} : Span{};
+    const Span* overSpans = over && over->kind != Shape::Kind::Box ? over->spans.data() - overTop : nullptr;
+    const bool box = shape.kind == Shape::Kind::Box;
+    const bool plain = box || shape.kind == Shape::Kind::Line || shape.solid;
     for (int y = shape.top; y <= shape.bottom; ++y) {
         const auto i = static_cast<std::size_t>(y - shape.top);
-        const Span span = shape.spans[i];
-        const Span hidden = over ? over->cover(y) : Span{};
+        const Span span = box ? Span{shape.left, shape.right} : shape.spans[i];
+        Span hidden;
+        if (y >= overTop && y <= overBottom)
+            hidden = overSpans ? overSpans[y] : overBox;
         if (span.empty() || (hidden.left <= span.left && hidden.right >= span.right))
             continue;
-        if (shape.kind == Shape::Kind::Line || shape.solid || shape.inner[i].empty()) {
+        if (plain || shape.inner[i].empty()) {
             fillRow(y, span, hidden, shape.colour);
             continue;
         }
@@ -295,31 +373,90 @@ void RasterCanvas::fillRect(int left, int right, int top, int bottom, QRgb rgb) 
     right = std::min(right, width_ - 1);
     top = std::max(top, 0);
     bottom = std::min(bottom, height_ - 1);
-    if (left > right || top > bottom)
+    if (left > right)
         return;
     const auto count = static_cast<std::size_t>(right - left + 1);
-    for (int y = top; y <= bottom; ++y)
-        std::fill_n(reinterpret_cast<QRgb*>(bits_ + stride_ * y) + left, count, rgb);
+    for (int y = top; y <= bottom; ++y) {
+        const auto row = static_cast<std::size_t>(y);
+        if (clearing_ && right >= coveredTo_[row])
+            clearRowRest(y);
+        QRgb* pixels = rowPixels(y) + left;
+        if (count == 1)
+            *pixels = rgb;  // the bands beside nested squares are mostly one pixel wide
+        else
+            std::fill_n(pixels, count, rgb);
+        if (backgroundFrom_[row] <= right)
+            backgroundFrom_[row] = right + 1;
+    }
 }
 
 void RasterCanvas::fillRow(int y, Span span, Span later, QRgb rgb) const
 {
-    // The span without the part that `later` paints, cut to the image.
-    auto* row = reinterpret_cast<QRgb*>(bits_ + stride_ * y);
-    auto fill = [&](int left, int right) {
-        left = std::max(left, 0);
-        right = std::min(right, width_ - 1);
-        if (left <= right)
-            std::fill(row + left, row + right + 1, rgb);
-    };
+    // The span without the part that `later` paints.
     if (span.empty())
         return;
     if (later.empty() || later.right < span.left || later.left > span.right) {
-        fill(span.left, span.right);
+        fill(y, span.left, span.right, rgb);
         return;
     }
-    fill(span.left, later.left - 1);
-    fill(later.right + 1, span.right);
+    fill(y, span.left, later.left - 1, rgb);
+    fill(y, later.right + 1, span.right, rgb);
+}
+
+void RasterCanvas::fill(int y, int left, int right, QRgb rgb) const
+{
+    left = std::max(left, 0);
+    right = std::min(right, width_ - 1);
+    if (left > right)
+        return;
+    const auto row = static_cast<std::size_t>(y);
+    if (clearing_ && right >= coveredTo_[row])
+        clearRowRest(y);
+    std::fill(rowPixels(y) + left, rowPixels(y) + right + 1, rgb);
+    if (backgroundFrom_[row] <= right)
+        backgroundFrom_[row] = right + 1;
+}
+
+void RasterCanvas::coverAfterClearing(const Shape& box)
+{
+    const int left = std::max(box.left, 0), right = std::min(box.right, width_ - 1);
+    if (box.kind != Shape::Kind::Box || left > right)
+        return;
+    // A ring inside the last box that counted adds nothing.
+    if (box.top >= lastCoveredRows_.left && box.bottom <= lastCoveredRows_.right && left >= lastCovered_.left &&
+        right <= lastCovered_.right)
+        return;
+    for (int y = box.top; y <= box.bottom; ++y) {
+        int& to = coveredTo_[static_cast<std::size_t>(y)];
+        if (left <= to)
+            to = std::max(to, right + 1);
+    }
+    lastCovered_ = {left, right};
+    lastCoveredRows_ = {box.top, box.bottom};
+}
+
+void RasterCanvas::clearRowRest(int y) const
+{
+    // Past the covered columns the row takes the background, as far as it shows anything else.
+    const auto row = static_cast<std::size_t>(y);
+    const int from = coveredTo_[row], to = std::min(backgroundFrom_[row], width_);
+    QRgb* pixels = rowPixels(y);
+    if (from < to)
+        std::fill(pixels + from, pixels + to, backgroundRgb_);
+    backgroundFrom_[row] = std::min(backgroundFrom_[row], from);
+    coveredTo_[row] = width_;
+}
+
+void RasterCanvas::finishClearing() const
+{
+    if (!clearing_)
+        return;
+    bits_ = image_.bits();
+    stride_ = image_.bytesPerLine();
+    for (int y = 0; y < height_; ++y)
+        if (coveredTo_[static_cast<std::size_t>(y)] < width_)
+            clearRowRest(y);
+    clearing_ = false;
 }
 
 } // namespace zorvik

@@ -94,7 +94,7 @@ TEST(RasterIdentity, FreeSequencesOfBoxesLinesAndDiscsAgree)
             Draw draw(seed * 7919);
             const int w = int(97 * tpp), h = int(61 * tpp);
             for (int op = 0; op < 300; ++op) {
-                switch (draw.next() % 6) {
+                switch (draw.next() % 7) {
                 case 0:
                     canvas.Line(draw.twips(-w / 4, w * 5 / 4), draw.twips(-h / 4, h * 5 / 4), draw.twips(-w / 4, w * 5 / 4),
                                 draw.twips(-h / 4, h * 5 / 4), draw.colour(), LineKind::FilledBox);
@@ -124,6 +124,10 @@ TEST(RasterIdentity, FreeSequencesOfBoxesLinesAndDiscsAgree)
                     }
                     break;
                 }
+                case 5:
+                    if (draw.next() % 4 == 0)
+                        canvas.Cls();
+                    break;
                 default:
                     // Reading the picture between operations must show every one of them.
                     ASSERT_EQ(canvas.difference(), "") << "tpp " << tpp << ", seed " << seed << ", operation " << op;
