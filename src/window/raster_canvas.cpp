@@ -1,53 +1,35 @@
-// Rasterising boxes, lines and discs given in twips onto the pixels of an image, each pixel left out where
-// the following operation paints it again.
+// The raster canvas: operations wait one step, so that each is painted without what the next paints anyway.
 #include "window/raster_canvas.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace zorvik {
 
-namespace {
-
-// std::floor and std::ceil to int without a library call. Numbers far past any picture are held to a
-// billion first, where converting could not go.
-inline int floorToInt(double value)
+void RasterCanvas::Rect::add(const Rect& other)
 {
-    value = std::clamp(value, -1e9, 1e9);
-    const int whole = static_cast<int>(value);
-    return whole - (value < whole);
+    if (other.empty())
+        return;
+    if (empty()) {
+        *this = other;
+        return;
+    }
+    left = std::min(left, other.left);
+    right = std::max(right, other.right);
+    top = std::min(top, other.top);
+    bottom = std::max(bottom, other.bottom);
 }
-
-inline int ceilToInt(double value)
-{
-    value = std::clamp(value, -1e9, 1e9);
-    const int whole = static_cast<int>(value);
-    return whole + (value > whole);
-}
-
-std::uint64_t bitsOf(double value)
-{
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-// Room for the rows of discs with different centre heights or radii: a large board's dots need a few
-// thousand kinds; past half of this, all are forgotten and worked out afresh.
-constexpr std::size_t kDiscRowPlaces = 1 << 14;
-
-} // namespace
 
 RasterCanvas::RasterCanvas(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
     : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
-      width_(image_.width()), height_(image_.height()), twipsPerPixel_(twipsPerPixel), background_(background),
-      backgroundRgb_(toRgb(background)), coveredTo_(std::size_t(height_), width_),
-      backgroundFrom_(std::size_t(height_), 0)
+      width_(image_.width()), height_(image_.height()), twipsPerPixel_(twipsPerPixel),
+      background_(toRgb(background)), coveredTo_(std::size_t(height_), width_)
 {
-    image_.fill(backgroundRgb_);
+    image_.fill(background_);
 }
 
 QRgb RasterCanvas::toRgb(Colour colour)
@@ -55,16 +37,10 @@ QRgb RasterCanvas::toRgb(Colour colour)
     return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-int RasterCanvas::toPixel(double twips) const
-{
-    // Pixel p covers the twips from p * twipsPerPixel up to, not including, the next pixel's.
-    return floorToInt(twips / twipsPerPixel_);
-}
-
 const QImage& RasterCanvas::image() const
 {
-    paint(waiting_, nullptr);
-    waiting_.kind = Shape::Kind::None;
+    paint(*waiting_, nullptr);
+    waiting_->kind = Shape::Kind::None;
     finishClearing();
     return image_;
 }
@@ -73,7 +49,7 @@ void RasterCanvas::resize(int widthPixels, int heightPixels)
 {
     image();
     QImage next(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32);
-    next.fill(backgroundRgb_);
+    next.fill(background_);
     const int rows = std::min(next.height(), image_.height());
     const int bytes = std::min(next.bytesPerLine(), image_.bytesPerLine());
     for (int y = 0; y < rows; ++y)
@@ -81,20 +57,22 @@ void RasterCanvas::resize(int widthPixels, int heightPixels)
     image_ = std::move(next);
     width_ = image_.width();
     height_ = image_.height();
-    backgroundFrom_.resize(std::size_t(height_), 0);
-    for (int& from : backgroundFrom_)
-        from = std::min(from, width_);
+    painted_.right = std::min(painted_.right, width_ - 1);
+    painted_.bottom = std::min(painted_.bottom, height_ - 1);
     coveredTo_.assign(std::size_t(height_), width_);
     discRows_ = {};  // their rows were cut to the old height
 }
 
 void RasterCanvas::Cls()
 {
-    waiting_.kind = Shape::Kind::None;  // the clearing paints over it
+    waiting_->kind = Shape::Kind::None;  // the clearing paints over it
+    if (!clearing_)
+        stale_ = {};
+    stale_.add(painted_);
+    painted_ = {};
     clearing_ = true;
     std::fill(coveredTo_.begin(), coveredTo_.end(), 0);
     lastCovered_ = {};
-    lastCoveredRows_ = {};
 }
 
 void RasterCanvas::FillColor(Colour colour) { fill_ = colour; }
@@ -102,12 +80,25 @@ void RasterCanvas::FillColor(Colour colour) { fill_ = colour; }
 void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
     const int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
+    // On exactly the pixels of the shape that waits, the new one takes its place: most rings land so.
+    Shape& waiting = *waiting_;
+    if (kind == LineKind::FilledBox && waiting.kind == Shape::Kind::Box && waiting.left == std::min(px1, px2) &&
+        waiting.right == std::max(px1, px2) && waiting.top == std::max(std::min(py1, py2), 0) &&
+        waiting.bottom == std::min(std::max(py1, py2), height_ - 1)) {
+        waiting.colour = toRgb(colour);
+        return;
+    }
+    if (kind == LineKind::Plain && waiting.kind == Shape::Kind::Line && waiting.x1 == px1 && waiting.y1 == py1 &&
+        waiting.x2 == px2 && waiting.y2 == py2) {
+        waiting.colour = toRgb(colour);
+        return;
+    }
     if (kind == LineKind::Plain) {
-        makeLine(next_, px1, py1, px2, py2, toRgb(colour));
+        makeLine(*next_, px1, py1, px2, py2, toRgb(colour));
     } else {
-        makeBox(next_, px1, py1, px2, py2, toRgb(colour));
+        makeBox(*next_, px1, py1, px2, py2, toRgb(colour));
         if (clearing_)
-            coverAfterClearing(next_);
+            coverAfterClearing(*next_);
     }
     queueNext();
 }
@@ -116,176 +107,17 @@ void RasterCanvas::Circle(float x, float y, float radius, Colour colour)
 {
     if (radius < 0)
         return;
-    makeDisc(next_, x, y, radius, toRgb(colour), toRgb(fill_));
+    makeDisc(*next_, x, y, radius, toRgb(colour), toRgb(fill_));
     queueNext();
 }
 
 void RasterCanvas::queueNext()
 {
-    paint(waiting_, &next_);
+    const Shape& next = *next_;
+    if (next.kind != Shape::Kind::None)
+        painted_.add(Rect{std::max(next.left, 0), std::min(next.right, width_ - 1), next.top, next.bottom});
+    paint(*waiting_, next_);
     std::swap(waiting_, next_);
-}
-
-void RasterCanvas::makeBox(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const
-{
-    shape.kind = Shape::Kind::Box;
-    shape.top = std::max(std::min(y1, y2), 0);
-    shape.bottom = std::min(std::max(y1, y2), height_ - 1);
-    shape.left = std::min(x1, x2);
-    shape.right = std::max(x1, x2);
-    shape.colour = rgb;
-    if (shape.top > shape.bottom)
-        shape.kind = Shape::Kind::None;
-}
-
-void RasterCanvas::makeLine(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const
-{
-    shape.kind = Shape::Kind::Line;
-    shape.x1 = x1;
-    shape.y1 = y1;
-    shape.x2 = x2;
-    shape.y2 = y2;
-    shape.top = std::max(std::min(y1, y2), 0);
-    shape.bottom = std::min(std::max(y1, y2), height_ - 1);
-    shape.left = std::min(x1, x2);
-    shape.right = std::max(x1, x2);
-    shape.colour = rgb;
-    shape.traced = false;
-    if (shape.top > shape.bottom)
-        shape.kind = Shape::Kind::None;
-}
-
-void RasterCanvas::Shape::trace() const
-{
-    // Bresenham, both end pixels included; each row it crosses gets one unbroken run of pixels.
-    spans.assign(static_cast<std::size_t>(bottom - top + 1), Span{});
-    int x = x1, y = y1;
-    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        if (y >= top && y <= bottom) {
-            Span& run = spans[static_cast<std::size_t>(y - top)];
-            run = run.empty() ? Span{x, x} : Span{std::min(run.left, x), std::max(run.right, x)};
-        }
-        if (x == x2 && y == y2)
-            break;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
-    traced = true;
-}
-
-const RasterCanvas::DiscRows& RasterCanvas::discRows(double cy, double r)
-{
-    const std::uint64_t centreBits = bitsOf(cy), radiusBits = bitsOf(r);
-    auto& [pool, places] = discRows_;
-    if (places.empty())
-        places.assign(kDiscRowPlaces, 0);
-    const std::size_t mask = places.size() - 1;
-    std::size_t slot = std::size_t((centreBits * 0x9E3779B97F4A7C15ull) ^ (radiusBits * 0xC2B2AE3D27D4EB4Full)) >> 40;
-    for (;; slot = (slot + 1) & mask) {
-        slot &= mask;
-        if (places[slot] == 0)
-            break;
-        const DiscRows& rows = pool[places[slot] - 1];
-        if (rows.centreBits == centreBits && rows.radiusBits == radiusBits)
-            return rows;
-    }
-    if (pool.size() >= kDiscRowPlaces / 2) {
-        pool.clear();
-        std::fill(places.begin(), places.end(), 0);
-        return discRows(cy, r);
-    }
-    pool.emplace_back();
-    places[slot] = static_cast<std::uint32_t>(pool.size());
-    DiscRows& rows = pool.back();
-    rows.centreBits = centreBits;
-    rows.radiusBits = radiusBits;
-
-    // The plain rasteriser's row tests and half widths, operation for operation.
-    rows.centreY = floorToInt(cy);
-    const int top = std::min(ceilToInt(cy - r - 0.5), rows.centreY);
-    const int bottom = std::max(floorToInt(cy + r - 0.5), rows.centreY);
-    rows.top = std::max(top, 0);
-    rows.bottom = std::min(bottom, height_ - 1);
-    if (rows.top > rows.bottom)
-        return rows;
-    const int first = rows.top - 1;
-    rows.half.assign(static_cast<std::size_t>(rows.bottom - rows.top + 3), -1.0);
-    const double rr = r * r;
-    for (int row = std::max(first, top); row <= std::min(rows.bottom + 1, bottom); ++row) {
-        const double dy = row + 0.5 - cy;
-        if (dy * dy <= rr)
-            rows.half[static_cast<std::size_t>(row - first)] = std::sqrt(rr - dy * dy);
-    }
-    return rows;
-}
-
-void RasterCanvas::makeDisc(Shape& shape, float x, float y, float radius, QRgb outline, QRgb inside)
-{
-    // The disc is every pixel whose centre lies within the radius, and always the centre's own pixel.
-    const double cx = x / twipsPerPixel_;
-    const double cy = y / twipsPerPixel_;
-    const double r = radius / twipsPerPixel_;
-    shape.kind = Shape::Kind::None;
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r))
-        return;
-    const DiscRows& rows = discRows(cy, r);
-    if (rows.top > rows.bottom)
-        return;
-    shape.kind = Shape::Kind::Disc;
-    shape.colour = outline;
-    shape.inside = inside;
-    shape.solid = outline == inside;
-    shape.top = rows.top;
-    shape.bottom = rows.bottom;
-
-    // Each row's span, with one row either side, which decide where the outline runs.
-    const int centreX = floorToInt(cx);
-    const std::size_t count = rows.half.size();
-    around_.resize(count);
-    Span* spans = around_.data();
-    const double* half = rows.half.data();
-    int left = centreX, right = centreX;
-    for (std::size_t i = 0; i < count; ++i) {
-        Span span;
-        if (half[i] >= 0) {
-            span = {ceilToInt(cx - half[i] - 0.5), floorToInt(cx + half[i] - 0.5)};
-            left = std::min(left, span.left);
-            right = std::max(right, span.right);
-        }
-        spans[i] = span;
-    }
-    const auto centre = static_cast<std::size_t>(rows.centreY - (rows.top - 1));
-    if (centre < count) {
-        Span& span = spans[centre];
-        span = span.empty() ? Span{centreX, centreX}
-                            : Span{std::min(span.left, centreX), std::max(span.right, centreX)};
-    }
-    shape.left = left;
-    shape.right = right;
-    shape.spans.assign(around_.begin() + 1, around_.end() - 1);
-    if (shape.solid)
-        return;
-
-    // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
-    shape.inner.resize(count - 2);
-    for (std::size_t i = 0; i + 2 < count; ++i) {
-        const Span span = spans[i + 1], above = spans[i], below = spans[i + 2];
-        Span inner;
-        if (!span.empty() && !above.empty() && !below.empty())
-            inner = {std::max({span.left + 1, above.left, below.left}),
-                     std::min({span.right - 1, above.right, below.right})};
-        shape.inner[i] = inner;
-    }
 }
 
 bool RasterCanvas::covers(const Shape& later, const Shape& earlier) const
@@ -307,50 +139,22 @@ void RasterCanvas::paint(const Shape& shape, const Shape* later) const
 {
     if (shape.kind == Shape::Kind::None)
         return;
-    const Shape* over = later && later->kind != Shape::Kind::None && later->top <= shape.bottom &&
-                                later->bottom >= shape.top
-                            ? later
-                            : nullptr;
-    if (over && covers(*over, shape))
+    if (later && (later->kind == Shape::Kind::None || later->top > shape.bottom || later->bottom < shape.top ||
+                  later->left > shape.right || later->right < shape.left))
+        later = nullptr;
+    if (later && covers(*later, shape))
         return;
     bits_ = image_.bits();  // the picture made our own, should anyone hold a copy of it
     stride_ = image_.bytesPerLine();
-
-    if (shape.kind == Shape::Kind::Box && (!over || over->kind == Shape::Kind::Box)) {
-        if (over)
-            paintBoxBeside(shape, *over);
-        else
-            fillRect(shape.left, shape.right, shape.top, shape.bottom, shape.colour);
-        return;
-    }
-    if (shape.kind == Shape::Kind::Line && !shape.traced)
-        shape.trace();
-    if (over && over->kind == Shape::Kind::Line && !over->traced)
-        over->trace();
-
-    // Row by row, each row's span without what the later shape paints on that row.
-    const int overTop = over ? over->top : 1, overBottom = over ? over->bottom : 0;
-    const Span overBox = over && over->kind == Shape::Kind::Box ? Span{over->left, over->right} : Span{};
-    const Span* overSpans = over && over->kind != Shape::Kind::Box ? over->spans.data() - overTop : nullptr;
-    const bool box = shape.kind == Shape::Kind::Box;
-    const bool plain = box || shape.kind == Shape::Kind::Line || shape.solid;
-    for (int y = shape.top; y <= shape.bottom; ++y) {
-        const auto i = static_cast<std::size_t>(y - shape.top);
-        const Span span = box ? Span{shape.left, shape.right} : shape.spans[i];
-        Span hidden;
-        if (y >= overTop && y <= overBottom)
-            hidden = overSpans ? overSpans[y] : overBox;
-        if (span.empty() || (hidden.left <= span.left && hidden.right >= span.right))
-            continue;
-        if (plain || shape.inner[i].empty()) {
-            fillRow(y, span, hidden, shape.colour);
-            continue;
-        }
-        const Span inner = shape.inner[i];
-        fillRow(y, {span.left, inner.left - 1}, hidden, shape.colour);
-        fillRow(y, inner, hidden, shape.inside);
-        fillRow(y, {inner.right + 1, span.right}, hidden, shape.colour);
-    }
+    const Shape::Kind laterKind = later ? later->kind : Shape::Kind::None;
+    if (shape.kind == Shape::Kind::Box && laterKind == Shape::Kind::None)
+        fillRect(shape.left, shape.right, shape.top, shape.bottom, shape.colour);
+    else if (shape.kind == Shape::Kind::Box && laterKind == Shape::Kind::Box)
+        paintBoxBeside(shape, *later);
+    else if (shape.kind == Shape::Kind::Disc && laterKind == Shape::Kind::Disc)
+        paintDiscBeside(shape, *later);
+    else
+        paintRows(shape, later);
 }
 
 void RasterCanvas::paintBoxBeside(const Shape& shape, const Shape& later) const
@@ -359,12 +163,68 @@ void RasterCanvas::paintBoxBeside(const Shape& shape, const Shape& later) const
     fillRect(shape.left, shape.right, shape.top, std::min(shape.bottom, later.top - 1), shape.colour);
     fillRect(shape.left, shape.right, std::max(shape.top, later.bottom + 1), shape.bottom, shape.colour);
     const int top = std::max(shape.top, later.top), bottom = std::min(shape.bottom, later.bottom);
-    if (later.right < shape.left || later.left > shape.right) {
-        fillRect(shape.left, shape.right, top, bottom, shape.colour);
+    fillRect(shape.left, std::min(shape.right, later.left - 1), top, bottom, shape.colour);
+    fillRect(std::max(shape.left, later.right + 1), shape.right, top, bottom, shape.colour);
+}
+
+void RasterCanvas::paintRows(const Shape& shape, const Shape* later) const
+{
+    if (shape.kind == Shape::Kind::Line && !shape.traced)
+        shape.trace();
+    if (later && later->kind == Shape::Kind::Line && shape.kind == Shape::Kind::Line)
+        later = nullptr;  // crossing lines share a pixel or two: not worth tracing the later one for
+    for (int y = shape.top; y <= shape.bottom; ++y)
+        paintRow(shape, y, later ? later->cover(y) : Span{});
+}
+
+void RasterCanvas::paintDiscBeside(const Shape& shape, const Shape& later) const
+{
+    // Where both discs have the row, the earlier one shows only beside the later one's span; nested rings
+    // mostly have the same span as the next, so first find the rows where anything shows at all.
+    const int from = std::max(shape.top, later.top), to = std::min(shape.bottom, later.bottom);
+    for (int y = shape.top; y < from; ++y)
+        paintRow(shape, y, {});
+    const Span* spans = shape.spans.data() + 1 - shape.top;
+    const Span* hidden = later.spans.data() + 1 - later.top;
+    int y = from;
+#if defined(__SSE2__)
+    const __m128i lefts = _mm_set_epi32(0, -1, 0, -1);
+    for (; y + 1 <= to; y += 2) {
+        const __m128i mine = _mm_loadu_si128(reinterpret_cast<const __m128i*>(spans + y));
+        const __m128i theirs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hidden + y));
+        // Per row: their left end past mine, or my right end past theirs, and mine not empty.
+        const __m128i beyond = _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi32(theirs, mine), lefts),
+                                            _mm_andnot_si128(lefts, _mm_cmpgt_epi32(mine, theirs)));
+        const __m128i empty = _mm_and_si128(
+            _mm_cmpgt_epi32(mine, _mm_shuffle_epi32(mine, _MM_SHUFFLE(2, 3, 0, 1))), lefts);
+        const int shows = _mm_movemask_epi8(beyond), none = _mm_movemask_epi8(empty);
+        if ((shows & 0x00FF) && !(none & 0x000F))
+            paintRow(shape, y, hidden[y]);
+        if ((shows & 0xFF00) && !(none & 0x0F00))
+            paintRow(shape, y + 1, hidden[y + 1]);
+    }
+#endif
+    for (; y <= to; ++y)
+        paintRow(shape, y, hidden[y]);
+    for (y = std::max(to + 1, shape.top); y <= shape.bottom; ++y)
+        paintRow(shape, y, {});
+}
+
+inline void RasterCanvas::paintRow(const Shape& shape, int y, Span hidden) const
+{
+    const Span span = shape.kind == Shape::Kind::Box ? Span{shape.left, shape.right}
+                                                      : shape.spans[static_cast<std::size_t>(y - shape.top + 1)];
+    if (span.empty() || (hidden.left <= span.left && hidden.right >= span.right))
+        return;
+    const bool oneColour = shape.kind != Shape::Kind::Disc || shape.solid;
+    const Span inner = oneColour ? Span{} : shape.inner[static_cast<std::size_t>(y - shape.top)];
+    if (inner.empty()) {
+        putBeside(y, span, hidden, shape.colour);
         return;
     }
-    fillRect(shape.left, later.left - 1, top, bottom, shape.colour);
-    fillRect(later.right + 1, shape.right, top, bottom, shape.colour);
+    putBeside(y, {span.left, inner.left - 1}, hidden, shape.colour);
+    putBeside(y, inner, hidden, shape.inside);
+    putBeside(y, {inner.right + 1, span.right}, hidden, shape.colour);
 }
 
 void RasterCanvas::fillRect(int left, int right, int top, int bottom, QRgb rgb) const
@@ -377,44 +237,45 @@ void RasterCanvas::fillRect(int left, int right, int top, int bottom, QRgb rgb) 
         return;
     const auto count = static_cast<std::size_t>(right - left + 1);
     for (int y = top; y <= bottom; ++y) {
-        const auto row = static_cast<std::size_t>(y);
-        if (clearing_ && right >= coveredTo_[row])
+        if (clearing_ && right >= coveredTo_[static_cast<std::size_t>(y)])
             clearRowRest(y);
         QRgb* pixels = rowPixels(y) + left;
         if (count == 1)
             *pixels = rgb;  // the bands beside nested squares are mostly one pixel wide
         else
             std::fill_n(pixels, count, rgb);
-        if (backgroundFrom_[row] <= right)
-            backgroundFrom_[row] = right + 1;
     }
 }
 
-void RasterCanvas::fillRow(int y, Span span, Span later, QRgb rgb) const
-{
-    // The span without the part that `later` paints.
-    if (span.empty())
-        return;
-    if (later.empty() || later.right < span.left || later.left > span.right) {
-        fill(y, span.left, span.right, rgb);
-        return;
-    }
-    fill(y, span.left, later.left - 1, rgb);
-    fill(y, later.right + 1, span.right, rgb);
-}
-
-void RasterCanvas::fill(int y, int left, int right, QRgb rgb) const
+inline void RasterCanvas::put(int y, int left, int right, QRgb rgb) const
 {
     left = std::max(left, 0);
     right = std::min(right, width_ - 1);
     if (left > right)
         return;
-    const auto row = static_cast<std::size_t>(y);
-    if (clearing_ && right >= coveredTo_[row])
+    if (clearing_ && right >= coveredTo_[static_cast<std::size_t>(y)])
         clearRowRest(y);
-    std::fill(rowPixels(y) + left, rowPixels(y) + right + 1, rgb);
-    if (backgroundFrom_[row] <= right)
-        backgroundFrom_[row] = right + 1;
+    QRgb* pixels = rowPixels(y);
+    if (right - left < 8)
+        for (int x = left; x <= right; ++x)
+            pixels[x] = rgb;
+    else
+        std::fill(pixels + left, pixels + right + 1, rgb);
+}
+
+inline void RasterCanvas::putBeside(int y, Span span, Span hidden, QRgb rgb) const
+{
+    // The span without the part that a later shape paints.
+    if (span.empty())
+        return;
+    if (hidden.empty() || hidden.right < span.left || hidden.left > span.right) {
+        put(y, span.left, span.right, rgb);
+        return;
+    }
+    if (span.left < hidden.left)
+        put(y, span.left, hidden.left - 1, rgb);
+    if (hidden.right < span.right)
+        put(y, hidden.right + 1, span.right, rgb);
 }
 
 void RasterCanvas::coverAfterClearing(const Shape& box)
@@ -423,7 +284,7 @@ void RasterCanvas::coverAfterClearing(const Shape& box)
     if (box.kind != Shape::Kind::Box || left > right)
         return;
     // A ring inside the last box that counted adds nothing.
-    if (box.top >= lastCoveredRows_.left && box.bottom <= lastCoveredRows_.right && left >= lastCovered_.left &&
+    if (box.top >= lastCovered_.top && box.bottom <= lastCovered_.bottom && left >= lastCovered_.left &&
         right <= lastCovered_.right)
         return;
     for (int y = box.top; y <= box.bottom; ++y) {
@@ -431,20 +292,19 @@ void RasterCanvas::coverAfterClearing(const Shape& box)
         if (left <= to)
             to = std::max(to, right + 1);
     }
-    lastCovered_ = {left, right};
-    lastCoveredRows_ = {box.top, box.bottom};
+    lastCovered_ = {left, right, box.top, box.bottom};
 }
 
 void RasterCanvas::clearRowRest(int y) const
 {
-    // Past the covered columns the row takes the background, as far as it shows anything else.
-    const auto row = static_cast<std::size_t>(y);
-    const int from = coveredTo_[row], to = std::min(backgroundFrom_[row], width_);
-    QRgb* pixels = rowPixels(y);
-    if (from < to)
-        std::fill(pixels + from, pixels + to, backgroundRgb_);
-    backgroundFrom_[row] = std::min(backgroundFrom_[row], from);
-    coveredTo_[row] = width_;
+    // Past its covered part the row takes the background, as far as it showed anything else.
+    int& to = coveredTo_[static_cast<std::size_t>(y)];
+    if (y >= stale_.top && y <= stale_.bottom) {
+        const int from = std::max(to, stale_.left), last = std::min(stale_.right, width_ - 1);
+        if (from <= last)
+            std::fill(rowPixels(y) + from, rowPixels(y) + last + 1, background_);
+    }
+    to = width_;
 }
 
 void RasterCanvas::finishClearing() const
@@ -453,7 +313,7 @@ void RasterCanvas::finishClearing() const
         return;
     bits_ = image_.bits();
     stride_ = image_.bytesPerLine();
-    for (int y = 0; y < height_; ++y)
+    for (int y = std::max(stale_.top, 0); y <= std::min(stale_.bottom, height_ - 1); ++y)
         if (coveredTo_[static_cast<std::size_t>(y)] < width_)
             clearRowRest(y);
     clearing_ = false;

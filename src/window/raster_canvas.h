@@ -10,13 +10,14 @@
 
 namespace zorvik {
 
-// The picture is exactly that of painting every operation in full, in order; the work is much less:
+// The picture is always exactly that of painting every operation in full, in order. The work is less:
 // - each operation is worked out in pixels at once but painted only when the next one arrives (or the
-//   image is read), without the pixels the next one paints anyway, so the nested rings of the painters
-//   put most pixels down once instead of once per ring;
-// - the rows of a disc (which rows, and the half width of each) depend only on its centre's height and
-//   its radius, so they are worked out once for all discs that share them;
-// - clearing paints the background only where no box painted since covers it.
+//   image is read), without the pixels the next one paints anyway; the painters draw their rings from the
+//   outside in, so most pixels are put down once instead of once per ring;
+// - which rows a disc has and their half widths depend only on its centre's height and its radius, and are
+//   worked out once for all discs that share them (a board row of dots, a worm sliding sideways);
+// - clearing paints the background only where no box painted since covers it, and only where anything
+//   but background was painted before.
 class RasterCanvas : public Canvas {
 public:
     // twipsPerPixel: 15 on a 96-dpi screen, 7.5 when each logical pixel is two device pixels.
@@ -43,21 +44,26 @@ private:
         int left = 1, right = 0;
         bool empty() const { return left > right; }
     };
+    struct Rect {
+        int left = 1, right = 0, top = 1, bottom = 0;
+        bool empty() const { return left > right || top > bottom; }
+        void add(const Rect& other);
+    };
 
-    // One operation in pixels. Rows are cut to the image, columns are cut only when painting.
+    // One operation in pixels. Rows are cut to the image, columns only when painting.
     struct Shape {
         enum class Kind { None, Box, Line, Disc } kind = Kind::None;
-        int top = 0, bottom = -1;  // the rows it paints
-        int left = 0, right = -1;  // Box: its columns; Line, Disc: the columns it reaches
+        int top = 0, bottom = -1;            // the rows it paints
+        int left = 0, right = -1;            // Box: its columns; Line, Disc: the columns it reaches
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: its end pixels
-        QRgb colour = 0;           // Box, Line, and the outline of a Disc
-        QRgb inside = 0;           // Disc
-        bool solid = false;        // Disc: outline and inside the same colour
-        mutable std::vector<Span> spans;  // Disc, Line: each row's pixels, from `top`
-        mutable bool traced = false;      // Line: `spans` worked out, which waits until a pixel is needed
-        std::vector<Span> inner;   // Disc: each row's filled part, empty where the row is all outline
+        QRgb colour = 0;                     // Box, Line, and the outline of a Disc
+        QRgb inside = 0;                     // Disc
+        bool solid = false;                  // Disc: outline and inside the same colour
+        mutable std::vector<Span> spans;     // Disc, Line: the pixels of row top + i, and of one row either side
+        mutable bool traced = false;         // Line: spans worked out, which waits until a pixel is needed
+        std::vector<Span> inner;             // Disc: the filled part of row top + i; empty where all outline
 
-        // The pixels of `row` this shape paints, as one span (every kind paints one unbroken run a row).
+        // The pixels of `row` this shape paints, as one span: every kind paints one unbroken run a row.
         Span cover(int row) const
         {
             if (row < top || row > bottom)
@@ -66,62 +72,69 @@ private:
                 return {left, right};
             if (kind == Kind::Line && !traced)
                 trace();
-            return spans[static_cast<std::size_t>(row - top)];
+            return spans[static_cast<std::size_t>(row - top + 1)];
         }
+        Rect bounds() const { return {left, right, top, bottom}; }
         void trace() const;
     };
 
-    // The rows of every disc with this centre height and radius, one past the image above and below.
+    // The rows of every disc with one centre height and radius (in pixels), one row past either end.
     struct DiscRows {
-        std::uint64_t centreBits = 0, radiusBits = 0;  // the bits of centre height and radius in pixels
+        std::uint64_t centreBits = 0, radiusBits = 0;
         int top = 0, bottom = -1;  // the rows it paints, cut to the image
         int centreY = 0;
-        std::vector<double> half;  // from row top - 1: the half width, or -1 where the row has no pixel inside
+        std::vector<double> half;  // from row top - 1: the half width, or -1 where no pixel centre is inside
     };
-    // Open addressing over a pool, cleared when half full: discs come in long runs of a few hundred kinds.
+    // Open addressing over a pool; when half full, all are forgotten and worked out afresh.
     struct DiscRowsTable {
         std::vector<DiscRows> pool;
-        std::vector<std::uint32_t> places;  // pool index + 1, 0 for a free slot
+        std::vector<std::uint32_t> places;  // pool index + 1, or 0 for a free place
     };
 
+    // Making shapes (raster_canvas_shapes.cpp).
     int toPixel(double twips) const;
     void makeBox(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const;
     void makeLine(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const;
     void makeDisc(Shape& shape, float x, float y, float radius, QRgb outline, QRgb inside);
     const DiscRows& discRows(double cy, double r);
-    // Paints what waits, but for the pixels that `next_` paints, and lets `next_` wait in its place.
+
+    // Painting them.
     void queueNext();
     bool covers(const Shape& later, const Shape& earlier) const;
     void paint(const Shape& shape, const Shape* later) const;
     void paintBoxBeside(const Shape& shape, const Shape& later) const;
+    void paintRows(const Shape& shape, const Shape* later) const;
+    void paintDiscBeside(const Shape& shape, const Shape& later) const;
+    void paintRow(const Shape& shape, int y, Span hidden) const;
     void fillRect(int left, int right, int top, int bottom, QRgb rgb) const;
-    void fillRow(int y, Span span, Span later, QRgb rgb) const;
-    void fill(int y, int left, int right, QRgb rgb) const;
+    void put(int y, int left, int right, QRgb rgb) const;
+    void putBeside(int y, Span span, Span hidden, QRgb rgb) const;
     QRgb* rowPixels(int y) const { return reinterpret_cast<QRgb*>(bits_ + stride_ * y); }
 
-    // Clearing waits too: rows keep their old pixels until something is painted past the part that
-    // boxes painted since the clearing cover, or until the image is read.
+    // Clearing waits too: a row keeps its old pixels until something is painted past the part that boxes
+    // painted since the clearing cover, or until the image is read.
     void coverAfterClearing(const Shape& box);
     void clearRowRest(int y) const;
     void finishClearing() const;
 
-    mutable QImage image_;  // image() paints what still waits
+    mutable QImage image_;           // image() paints what still waits
     mutable uchar* bits_ = nullptr;  // image_'s pixels, taken afresh for each operation painted
     mutable qsizetype stride_ = 0;
     int width_, height_;
     double twipsPerPixel_;
-    Colour background_;
-    QRgb backgroundRgb_;
+    QRgb background_;
     Colour fill_ = 0;
-    mutable Shape waiting_;
-    Shape next_;
-    std::vector<Span> around_;
+    // Two shapes that trade places: the one that waits to be painted, and the next one being made.
+    Shape shapes_[2];
+    mutable Shape* waiting_ = &shapes_[0];
+    Shape* next_ = &shapes_[1];
     DiscRowsTable discRows_;
 
+    Rect painted_;                   // outside it, the picture shows only background
     mutable bool clearing_ = false;
-    mutable std::vector<int> coveredTo_;     // while clearing: columns from here on still show the old picture
-    mutable std::vector<int> backgroundFrom_;  // columns from here on show the background
-    Span lastCovered_, lastCoveredRows_;
+    Rect stale_;                     // while clearing: what the picture showed besides background
+    mutable std::vector<int> coveredTo_;  // while clearing: where each row's covered part ends
+    Rect lastCovered_;
 };
 
 } // namespace zorvik
