@@ -2,6 +2,7 @@
 #include "window/raster_canvas.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -9,20 +10,6 @@
 #endif
 
 namespace zorvik {
-
-void RasterCanvas::Rect::add(const Rect& other)
-{
-    if (other.empty())
-        return;
-    if (empty()) {
-        *this = other;
-        return;
-    }
-    left = std::min(left, other.left);
-    right = std::max(right, other.right);
-    top = std::min(top, other.top);
-    bottom = std::max(bottom, other.bottom);
-}
 
 RasterCanvas::RasterCanvas(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
     : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
@@ -32,16 +19,12 @@ RasterCanvas::RasterCanvas(int widthPixels, int heightPixels, double twipsPerPix
     image_.fill(background_);
 }
 
-QRgb RasterCanvas::toRgb(Colour colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 const QImage& RasterCanvas::image() const
 {
     paint(*waiting_, nullptr);
     waiting_->kind = Shape::Kind::None;
     finishClearing();
+    handedOut_ = true;  // whoever copies the picture shares its pixels until the next change
     return image_;
 }
 
@@ -61,6 +44,8 @@ void RasterCanvas::resize(int widthPixels, int heightPixels)
     painted_.bottom = std::min(painted_.bottom, height_ - 1);
     coveredTo_.assign(std::size_t(height_), width_);
     discRows_ = {};  // their rows were cut to the old height
+    lastDiscRows_ = 0;
+    handedOut_ = true;
 }
 
 void RasterCanvas::Cls()
@@ -80,26 +65,39 @@ void RasterCanvas::FillColor(Colour colour) { fill_ = colour; }
 void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
     const int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
-    // On exactly the pixels of the shape that waits, the new one takes its place: most rings land so.
+    const QRgb rgb = toRgb(colour);
     Shape& waiting = *waiting_;
-    if (kind == LineKind::FilledBox && waiting.kind == Shape::Kind::Box && waiting.left == std::min(px1, px2) &&
-        waiting.right == std::max(px1, px2) && waiting.top == std::max(std::min(py1, py2), 0) &&
-        waiting.bottom == std::min(std::max(py1, py2), height_ - 1)) {
-        waiting.colour = toRgb(colour);
-        return;
-    }
-    if (kind == LineKind::Plain && waiting.kind == Shape::Kind::Line && waiting.x1 == px1 && waiting.y1 == py1 &&
-        waiting.x2 == px2 && waiting.y2 == py2) {
-        waiting.colour = toRgb(colour);
-        return;
-    }
     if (kind == LineKind::Plain) {
-        makeLine(*next_, px1, py1, px2, py2, toRgb(colour));
-    } else {
-        makeBox(*next_, px1, py1, px2, py2, toRgb(colour));
-        if (clearing_)
-            coverAfterClearing(*next_);
+        // On exactly the pixels of the line that waits, the new one takes its place.
+        if (waiting.kind == Shape::Kind::Line && waiting.x1 == px1 && waiting.y1 == py1 && waiting.x2 == px2 &&
+            waiting.y2 == py2) {
+            waiting.colour = rgb;
+            return;
+        }
+        makeLine(*next_, px1, py1, px2, py2, rgb);
+        queueNext();
+        return;
     }
+
+    const int left = std::min(px1, px2), right = std::max(px1, px2);
+    const int top = std::max(std::min(py1, py2), 0), bottom = std::min(std::max(py1, py2), height_ - 1);
+    if (waiting.kind == Shape::Kind::Box && top <= bottom) {
+        // On exactly the pixels of the last box that waits, the new one takes its place; inside it, it joins
+        // the run of nested boxes. The painters' squares mostly do the one or the other.
+        Ring& last = waiting.rings.back();
+        if (left == last.left && right == last.right && top == last.top && bottom == last.bottom) {
+            last.colour = rgb;
+            waiting.colour = waiting.rings.front().colour;
+            return;
+        }
+        if (left >= last.left && right <= last.right && top >= last.top && bottom <= last.bottom) {
+            waiting.rings.push_back({left, right, top, bottom, rgb});
+            return;  // inside the first box, which already counted for the clearing
+        }
+    }
+    makeBox(*next_, px1, py1, px2, py2, rgb);
+    if (clearing_)
+        coverAfterClearing(*next_);
     queueNext();
 }
 
@@ -144,10 +142,11 @@ void RasterCanvas::paint(const Shape& shape, const Shape* later) const
         later = nullptr;
     if (later && covers(*later, shape))
         return;
-    bits_ = image_.bits();  // the picture made our own, should anyone hold a copy of it
-    stride_ = image_.bytesPerLine();
+    takePixels();
     const Shape::Kind laterKind = later ? later->kind : Shape::Kind::None;
-    if (shape.kind == Shape::Kind::Box && laterKind == Shape::Kind::None)
+    if (shape.kind == Shape::Kind::Box && shape.rings.size() > 1)
+        paintNestedBoxes(shape);
+    else if (shape.kind == Shape::Kind::Box && laterKind == Shape::Kind::None)
         fillRect(shape.left, shape.right, shape.top, shape.bottom, shape.colour);
     else if (shape.kind == Shape::Kind::Box && laterKind == Shape::Kind::Box)
         paintBoxBeside(shape, *later);
@@ -155,6 +154,83 @@ void RasterCanvas::paint(const Shape& shape, const Shape* later) const
         paintDiscBeside(shape, *later);
     else
         paintRows(shape, later);
+}
+
+void RasterCanvas::takePixels() const
+{
+    // Writing to a picture someone holds a copy of gives us our own pixels first.
+    if (!handedOut_)
+        return;
+    bits_ = image_.bits();
+    stride_ = image_.bytesPerLine();
+    handedOut_ = false;
+}
+
+void RasterCanvas::paintNestedBoxes(const Shape& shape) const
+{
+    // Each box lies inside the one before, so a pixel shows the last box whose columns and whose rows both
+    // hold it: the earlier of the last box holding its column and the last box holding its row.
+    const std::vector<Ring>& rings = shape.rings;
+    const Ring& outer = rings.front();
+    const int from = std::max(outer.left, 0), to = std::min(outer.right, width_ - 1);
+    if (from > to)
+        return;
+    ringOfColumn_.resize(static_cast<std::size_t>(to - from + 1));
+    ringOfRow_.resize(static_cast<std::size_t>(outer.bottom - outer.top + 1));
+    // Ring k holds the columns and rows between its edges and those of ring k + 1, the last ring all of its own.
+    int* columnRing = ringOfColumn_.data() - from;
+    int* rowRing = ringOfRow_.data() - outer.top;
+    for (std::size_t k = 0; k < rings.size(); ++k) {
+        const Ring& ring = rings[k];
+        const bool last = k + 1 == rings.size();
+        const Ring& inner = last ? ring : rings[k + 1];
+        const int left = std::max(ring.left, from), right = std::min(ring.right, to);
+        const int innerLeft = last ? right + 1 : std::max(inner.left, from);
+        const int innerRight = last ? right : std::min(inner.right, to);
+        for (int x = left; x < std::min(innerLeft, right + 1); ++x)
+            columnRing[x] = int(k);
+        for (int x = std::max(innerRight + 1, left); x <= right; ++x)
+            columnRing[x] = int(k);
+        const int innerTop = last ? ring.bottom + 1 : inner.top, innerBottom = last ? ring.bottom : inner.bottom;
+        for (int y = ring.top; y < std::min(innerTop, ring.bottom + 1); ++y)
+            rowRing[y] = int(k);
+        for (int y = std::max(innerBottom + 1, ring.top); y <= ring.bottom; ++y)
+            rowRing[y] = int(k);
+    }
+    columnColours_.resize(ringOfColumn_.size());
+    for (std::size_t i = 0; i < ringOfColumn_.size(); ++i)
+        columnColours_[i] = rings[static_cast<std::size_t>(ringOfColumn_[i])].colour;
+
+    const int count = to - from + 1;
+    const QRgb* rowBefore = nullptr;
+    int ringBefore = -1;
+    for (int y = outer.top; y <= outer.bottom; ++y) {
+        if (clearing_ && to >= coveredTo_[static_cast<std::size_t>(y)])
+            clearRowRest(y);
+        QRgb* pixels = rowPixels(y) + from;
+        const int ring = rowRing[y];
+        if (ring == ringBefore) {
+            std::copy_n(rowBefore, count, pixels);  // rows between the same edges are alike
+            continue;
+        }
+        const QRgb colour = rings[static_cast<std::size_t>(ring)].colour;
+        const int* columnRings = ringOfColumn_.data();
+        const QRgb* columnColour = columnColours_.data();
+        int i = 0;
+#if defined(__SSE2__)
+        const __m128i rowRing = _mm_set1_epi32(ring), rowColour = _mm_set1_epi32(int(colour));
+        for (; i + 4 <= count; i += 4) {
+            const __m128i earlier = _mm_cmpgt_epi32(rowRing, _mm_loadu_si128(reinterpret_cast<const __m128i*>(columnRings + i)));
+            const __m128i theirs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columnColour + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i),
+                             _mm_or_si128(_mm_and_si128(earlier, theirs), _mm_andnot_si128(earlier, rowColour)));
+        }
+#endif
+        for (; i < count; ++i)
+            pixels[i] = columnRings[i] < ring ? columnColour[i] : colour;
+        rowBefore = pixels;
+        ringBefore = ring;
+    }
 }
 
 void RasterCanvas::paintBoxBeside(const Shape& shape, const Shape& later) const
@@ -169,12 +245,43 @@ void RasterCanvas::paintBoxBeside(const Shape& shape, const Shape& later) const
 
 void RasterCanvas::paintRows(const Shape& shape, const Shape* later) const
 {
-    if (shape.kind == Shape::Kind::Line && !shape.traced)
-        shape.trace();
     if (later && later->kind == Shape::Kind::Line && shape.kind == Shape::Kind::Line)
         later = nullptr;  // crossing lines share a pixel or two: not worth tracing the later one for
+    if (shape.kind == Shape::Kind::Line && !later) {
+        paintLine(shape);
+        return;
+    }
+    if (shape.kind == Shape::Kind::Line && !shape.traced)
+        shape.trace();
     for (int y = shape.top; y <= shape.bottom; ++y)
         paintRow(shape, y, later ? later->cover(y) : Span{});
+}
+
+void RasterCanvas::paintLine(const Shape& line) const
+{
+    // Bresenham, both end pixels included, straight onto the picture.
+    int x = line.x1, y = line.y1;
+    const int dx = std::abs(line.x2 - line.x1), sx = line.x1 < line.x2 ? 1 : -1;
+    const int dy = -std::abs(line.y2 - line.y1), sy = line.y1 < line.y2 ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        if (y >= 0 && y < height_ && x >= 0 && x < width_) {
+            if (clearing_ && x >= coveredTo_[static_cast<std::size_t>(y)])
+                clearRowRest(y);
+            rowPixels(y)[x] = line.colour;
+        }
+        if (x == line.x2 && y == line.y2)
+            break;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
 }
 
 void RasterCanvas::paintDiscBeside(const Shape& shape, const Shape& later) const
@@ -186,27 +293,16 @@ void RasterCanvas::paintDiscBeside(const Shape& shape, const Shape& later) const
         paintRow(shape, y, {});
     const Span* spans = shape.spans.data() + 1 - shape.top;
     const Span* hidden = later.spans.data() + 1 - later.top;
-    int y = from;
-#if defined(__SSE2__)
-    const __m128i lefts = _mm_set_epi32(0, -1, 0, -1);
-    for (; y + 1 <= to; y += 2) {
-        const __m128i mine = _mm_loadu_si128(reinterpret_cast<const __m128i*>(spans + y));
-        const __m128i theirs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(hidden + y));
-        // Per row: their left end past mine, or my right end past theirs, and mine not empty.
-        const __m128i beyond = _mm_or_si128(_mm_and_si128(_mm_cmpgt_epi32(theirs, mine), lefts),
-                                            _mm_andnot_si128(lefts, _mm_cmpgt_epi32(mine, theirs)));
-        const __m128i empty = _mm_and_si128(
-            _mm_cmpgt_epi32(mine, _mm_shuffle_epi32(mine, _MM_SHUFFLE(2, 3, 0, 1))), lefts);
-        const int shows = _mm_movemask_epi8(beyond), none = _mm_movemask_epi8(empty);
-        if ((shows & 0x00FF) && !(none & 0x000F))
+    for (int first = from; first <= to; first += 32) {
+        const int count = std::min(to - first + 1, 32);
+        static_assert(sizeof(Span) == 2 * sizeof(int));
+        for (std::uint32_t rows = rowsShowing(&spans[first].left, &hidden[first].left, count); rows;
+             rows &= rows - 1) {
+            const int y = first + std::countr_zero(rows);
             paintRow(shape, y, hidden[y]);
-        if ((shows & 0xFF00) && !(none & 0x0F00))
-            paintRow(shape, y + 1, hidden[y + 1]);
+        }
     }
-#endif
-    for (; y <= to; ++y)
-        paintRow(shape, y, hidden[y]);
-    for (y = std::max(to + 1, shape.top); y <= shape.bottom; ++y)
+    for (int y = std::max(to + 1, shape.top); y <= shape.bottom; ++y)
         paintRow(shape, y, {});
 }
 
@@ -311,8 +407,7 @@ void RasterCanvas::finishClearing() const
 {
     if (!clearing_)
         return;
-    bits_ = image_.bits();
-    stride_ = image_.bytesPerLine();
+    takePixels();
     for (int y = std::max(stale_.top, 0); y <= std::min(stale_.bottom, height_ - 1); ++y)
         if (coveredTo_[static_cast<std::size_t>(y)] < width_)
             clearRowRest(y);

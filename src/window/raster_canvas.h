@@ -5,7 +5,9 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace zorvik {
@@ -36,8 +38,12 @@ public:
     // The picture with every operation so far painted.
     const QImage& image() const;
 
+    // Whether the processor's wider registers may work out disc rows, when it has them; tests turn them off
+    // to check the narrower way gives the same picture.
+    static void allowWideRegisters(bool allowed);
+
     // The pixel colour of a game colour (0x00BBGGRR).
-    static QRgb toRgb(Colour colour);
+    static QRgb toRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 private:
     struct Span {
@@ -47,14 +53,34 @@ private:
     struct Rect {
         int left = 1, right = 0, top = 1, bottom = 0;
         bool empty() const { return left > right || top > bottom; }
-        void add(const Rect& other);
+        void add(const Rect& other)
+        {
+            if (other.empty())
+                return;
+            if (empty()) {
+                *this = other;
+                return;
+            }
+            left = std::min(left, other.left);
+            right = std::max(right, other.right);
+            top = std::min(top, other.top);
+            bottom = std::max(bottom, other.bottom);
+        }
     };
 
-    // One operation in pixels. Rows are cut to the image, columns only when painting.
+    // A box of a run of nested boxes.
+    struct Ring {
+        int left, right, top, bottom;
+        QRgb colour;
+    };
+
+    // One operation in pixels, or a run of boxes each inside the one before. Rows are cut to the image,
+    // columns only when painting.
     struct Shape {
         enum class Kind { None, Box, Line, Disc } kind = Kind::None;
         int top = 0, bottom = -1;            // the rows it paints
         int left = 0, right = -1;            // Box: its columns; Line, Disc: the columns it reaches
+        std::vector<Ring> rings;             // Box: the first box and those nested in it, in order
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Line: its end pixels
         QRgb colour = 0;                     // Box, Line, and the outline of a Disc
         QRgb inside = 0;                     // Disc
@@ -84,6 +110,7 @@ private:
         int top = 0, bottom = -1;  // the rows it paints, cut to the image
         int centreY = 0;
         std::vector<double> half;  // from row top - 1: the half width, or -1 where no pixel centre is inside
+        std::uint32_t follower = 0;  // pool index + 1 of the rows asked for next, the last time
     };
     // Open addressing over a pool; when half full, all are forgotten and worked out afresh.
     struct DiscRowsTable {
@@ -91,20 +118,43 @@ private:
         std::vector<std::uint32_t> places;  // pool index + 1, or 0 for a free place
     };
 
+    // std::floor and std::ceil to int without a library call; numbers far past any picture are held to a
+    // billion first, where converting could not go.
+    static double heldToABillion(double value) { return value < -1e9 ? -1e9 : value > 1e9 ? 1e9 : value; }
+    static int floorToInt(double value)
+    {
+        value = heldToABillion(value);
+        const int whole = static_cast<int>(value);
+        return whole - (value < whole);
+    }
+    static int ceilToInt(double value)
+    {
+        value = heldToABillion(value);
+        const int whole = static_cast<int>(value);
+        return whole + (value > whole);
+    }
+    // Pixel p covers the twips from p * twipsPerPixel up to, not including, the next pixel's.
+    int toPixel(double twips) const { return floorToInt(twips / twipsPerPixel_); }
+
     // Making shapes (raster_canvas_shapes.cpp).
-    int toPixel(double twips) const;
     void makeBox(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const;
     void makeLine(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const;
     void makeDisc(Shape& shape, float x, float y, float radius, QRgb outline, QRgb inside);
     const DiscRows& discRows(double cy, double r);
+    // The kernels, on spans as pairs of ints (raster_canvas_rows.cpp).
+    static void rowSpans(const double* half, std::size_t count, double cx, int* spans);
+    static std::uint32_t rowsShowing(const int* mine, const int* later, int count);
 
     // Painting them.
     void queueNext();
     bool covers(const Shape& later, const Shape& earlier) const;
     void paint(const Shape& shape, const Shape* later) const;
     void paintBoxBeside(const Shape& shape, const Shape& later) const;
+    void paintNestedBoxes(const Shape& shape) const;
+    void takePixels() const;
     void paintRows(const Shape& shape, const Shape* later) const;
     void paintDiscBeside(const Shape& shape, const Shape& later) const;
+    void paintLine(const Shape& line) const;
     void paintRow(const Shape& shape, int y, Span hidden) const;
     void fillRect(int left, int right, int top, int bottom, QRgb rgb) const;
     void put(int y, int left, int right, QRgb rgb) const;
@@ -118,8 +168,12 @@ private:
     void finishClearing() const;
 
     mutable QImage image_;           // image() paints what still waits
-    mutable uchar* bits_ = nullptr;  // image_'s pixels, taken afresh for each operation painted
+    mutable uchar* bits_ = nullptr;  // image_'s pixels, taken afresh after image() handed out the picture
     mutable qsizetype stride_ = 0;
+    mutable bool handedOut_ = true;
+    mutable std::vector<int> ringOfColumn_, ringOfRow_;
+    mutable std::vector<QRgb> columnColours_;
+    std::uint32_t lastDiscRows_ = 0;
     int width_, height_;
     double twipsPerPixel_;
     QRgb background_;

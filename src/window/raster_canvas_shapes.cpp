@@ -6,31 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace zorvik {
 
 namespace {
-
-// std::floor and std::ceil to int without a library call. Numbers far past any picture are held to a
-// billion first, where converting could not go.
-inline double heldToABillion(double value) { return value < -1e9 ? -1e9 : value > 1e9 ? 1e9 : value; }
-
-inline int floorToInt(double value)
-{
-    value = heldToABillion(value);
-    const int whole = static_cast<int>(value);
-    return whole - (value < whole);
-}
-
-inline int ceilToInt(double value)
-{
-    value = heldToABillion(value);
-    const int whole = static_cast<int>(value);
-    return whole + (value > whole);
-}
 
 std::uint64_t bitsOf(double value)
 {
@@ -39,46 +18,14 @@ std::uint64_t bitsOf(double value)
     return bits;
 }
 
-// The span [ceil(cx - half - 0.5), floor(cx + half - 0.5)] of each row, and an empty one where half < 0: the
-// plain rasteriser's arithmetic, two rows at a time where the processor has the instructions for it.
-void rowSpans(const double* half, std::size_t count, double cx, int* spans)
-{
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128d centre = _mm_set1_pd(cx), oneHalf = _mm_set1_pd(0.5), zero = _mm_setzero_pd();
-    const __m128d low = _mm_set1_pd(-1e9), high = _mm_set1_pd(1e9);
-    auto lanes = [](__m128d mask) { return _mm_shuffle_epi32(_mm_castpd_si128(mask), _MM_SHUFFLE(3, 3, 2, 0)); };
-    for (; i + 2 <= count; i += 2) {
-        const __m128d h = _mm_loadu_pd(half + i);
-        const __m128d a = _mm_min_pd(_mm_max_pd(_mm_sub_pd(_mm_sub_pd(centre, h), oneHalf), low), high);
-        const __m128d b = _mm_min_pd(_mm_max_pd(_mm_sub_pd(_mm_add_pd(centre, h), oneHalf), low), high);
-        const __m128i wholeA = _mm_cvttpd_epi32(a), wholeB = _mm_cvttpd_epi32(b);
-        const __m128i left = _mm_sub_epi32(wholeA, lanes(_mm_cmpgt_pd(a, _mm_cvtepi32_pd(wholeA))));
-        const __m128i right = _mm_add_epi32(wholeB, lanes(_mm_cmplt_pd(b, _mm_cvtepi32_pd(wholeB))));
-        const __m128i inside = lanes(_mm_cmpge_pd(h, zero));
-        const __m128i emptyLeft = _mm_andnot_si128(inside, _mm_set1_epi32(1));
-        const __m128i pair = _mm_unpacklo_epi32(_mm_or_si128(_mm_and_si128(left, inside), emptyLeft),
-                                                _mm_and_si128(right, inside));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(spans + 2 * i), pair);
-    }
-#endif
-    for (; i < count; ++i) {
-        const bool inside = half[i] >= 0;
-        spans[2 * i] = inside ? ceilToInt(cx - half[i] - 0.5) : 1;
-        spans[2 * i + 1] = inside ? floorToInt(cx + half[i] - 0.5) : 0;
-    }
-}
-
-// A large board's dots need a few thousand kinds of disc rows.
-constexpr std::size_t kDiscRowPlaces = 1 << 14;
-
 } // namespace
 
-int RasterCanvas::toPixel(double twips) const
-{
-    // Pixel p covers the twips from p * twipsPerPixel up to, not including, the next pixel's.
-    return floorToInt(twips / twipsPerPixel_);
-}
+namespace {
+
+// A large board's dots need up to a few ten thousand kinds of disc rows: its rings times its rows.
+constexpr std::size_t kDiscRowPlaces = 1 << 16;
+
+} // namespace
 
 void RasterCanvas::makeBox(Shape& shape, int x1, int y1, int x2, int y2, QRgb rgb) const
 {
@@ -88,6 +35,7 @@ void RasterCanvas::makeBox(Shape& shape, int x1, int y1, int x2, int y2, QRgb rg
     shape.left = std::min(x1, x2);
     shape.right = std::max(x1, x2);
     shape.colour = rgb;
+    shape.rings.assign(1, Ring{shape.left, shape.right, shape.top, shape.bottom, rgb});
     if (shape.top > shape.bottom)
         shape.kind = Shape::Kind::None;
 }
@@ -143,6 +91,16 @@ const RasterCanvas::DiscRows& RasterCanvas::discRows(double cy, double r)
     auto& [pool, places] = discRows_;
     if (places.empty())
         places.assign(kDiscRowPlaces, 0);
+    // Discs come in runs that repeat (the rings of every dot in a row): try the one that came next last time.
+    const std::uint32_t last = lastDiscRows_;
+    if (last && pool[last - 1].follower) {
+        const std::uint32_t follower = pool[last - 1].follower;
+        const DiscRows& guess = pool[follower - 1];
+        if (guess.centreBits == centreBits && guess.radiusBits == radiusBits) {
+            lastDiscRows_ = follower;
+            return guess;
+        }
+    }
     const std::size_t mask = places.size() - 1;
     std::size_t place = std::size_t((centreBits * 0x9E3779B97F4A7C15ull) ^ (radiusBits * 0xC2B2AE3D27D4EB4Full)) >> 40;
     for (;; ++place) {
@@ -150,16 +108,24 @@ const RasterCanvas::DiscRows& RasterCanvas::discRows(double cy, double r)
         if (places[place] == 0)
             break;
         const DiscRows& rows = pool[places[place] - 1];
-        if (rows.centreBits == centreBits && rows.radiusBits == radiusBits)
+        if (rows.centreBits == centreBits && rows.radiusBits == radiusBits) {
+            if (last)
+                pool[last - 1].follower = places[place];
+            lastDiscRows_ = places[place];
             return rows;
+        }
     }
     if (pool.size() >= places.size() / 2) {
         pool.clear();
         std::fill(places.begin(), places.end(), 0);
+        lastDiscRows_ = 0;
         return discRows(cy, r);
     }
     DiscRows& rows = pool.emplace_back();
     places[place] = static_cast<std::uint32_t>(pool.size());
+    if (last)
+        pool[last - 1].follower = places[place];
+    lastDiscRows_ = places[place];
     rows.centreBits = centreBits;
     rows.radiusBits = radiusBits;
 
@@ -189,7 +155,7 @@ void RasterCanvas::makeDisc(Shape& shape, float x, float y, float radius, QRgb o
     const double cy = y / twipsPerPixel_;
     const double r = radius / twipsPerPixel_;
     shape.kind = Shape::Kind::None;
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r))
+    if (!std::isfinite(cx + cy + r))  // any of them infinite or not a number
         return;
     const DiscRows& rows = discRows(cy, r);
     if (rows.top > rows.bottom)
