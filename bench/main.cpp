@@ -1,4 +1,4 @@
-// zorvik-bench: level starts on every canvas, screen and board; pass --benchmark_filter to pick cases.
+// zorvik-bench: level starts and single moves on every canvas, screen and board; --benchmark_filter picks.
 #include "scene.h"
 
 #include <benchmark/benchmark.h>
@@ -15,13 +15,36 @@ void levelStart(benchmark::State& state, CanvasKind kind, const Screen& screen, 
     }
 }
 
+// One step to the left, from the same level start every time: the head always has a free cell (or, on the
+// demo level, a dot) there.
+void move(benchmark::State& state, CanvasKind kind, const Screen& screen, const Board& board, bool smooth)
+{
+    Scene scene(kind, screen, board.text);
+    scene.setSmooth(smooth);
+    Game& game = scene.game();
+    game.Beginn();
+    scene.present();
+    const GameState start = game;
+    for (auto _ : state) {
+        state.PauseTiming();
+        static_cast<GameState&>(game) = start;
+        state.ResumeTiming();
+        game.Form_KeyDown(kKeyLeft, 0);
+        scene.present();
+    }
+}
+
 void registerAll()
 {
     for (CanvasKind kind : {CanvasKind::Before, CanvasKind::Raster, CanvasKind::Core})
         for (const Board& board : boards())
             for (const Screen& screen : screens()) {
-                const std::string name = "LevelStart/" + kindName(kind) + "/" + board.name + "/" + screen.name;
-                benchmark::RegisterBenchmark(name.c_str(), levelStart, kind, screen, board)
+                const std::string where = kindName(kind) + "/" + board.name + "/" + screen.name;
+                benchmark::RegisterBenchmark(("LevelStart/" + where).c_str(), levelStart, kind, screen, board)
+                    ->Unit(benchmark::kMicrosecond);
+                benchmark::RegisterBenchmark(("MoveFast/" + where).c_str(), move, kind, screen, board, false)
+                    ->Unit(benchmark::kMicrosecond);
+                benchmark::RegisterBenchmark(("MoveSmooth/" + where).c_str(), move, kind, screen, board, true)
                     ->Unit(benchmark::kMicrosecond);
             }
 }

@@ -34,8 +34,11 @@ public:
     ~Scene();
 
     Game& game() { return *game_; }
+    WindowOperations& window() { return *window_; }
     // Brings the picture up to date, as presenting it on the screen would.
     void present();
+    // The slide in fast (" schnell") or smooth (" flüssig") mode.
+    void setSmooth(bool smooth);
 
 private:
     std::unique_ptr<Canvas> canvas_;

@@ -1,4 +1,4 @@
-// The raster canvas: operations wait one step, so that each is painted without what the next paints anyway.
+// The raster canvas: operations wait, so that each is painted without what later ones paint anyway.
 #include "window/raster_canvas.h"
 
 #include <algorithm>
@@ -11,18 +11,29 @@
 
 namespace zorvik {
 
+namespace {
+
+// Shapes that may wait at once: two frames of the longest worm's slide.
+constexpr std::size_t kMostWaiting = 4096;
+// Shapes that wait when covering them has not lately paid: the newest and the one before it.
+constexpr std::size_t kLeastDepth = 2;
+// Places for remembering the latest shape with a given position and size.
+constexpr std::size_t kKeyPlaces = 1 << 13;
+
+} // namespace
+
 RasterCanvas::RasterCanvas(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
     : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
       width_(image_.width()), height_(image_.height()), twipsPerPixel_(twipsPerPixel),
-      background_(toRgb(background)), coveredTo_(std::size_t(height_), width_)
+      background_(toRgb(background)), waiting_(4), seen_(kKeyPlaces),
+      coveredTo_(std::size_t(height_), width_)
 {
     image_.fill(background_);
 }
 
 const QImage& RasterCanvas::image() const
 {
-    paint(*waiting_, nullptr);
-    waiting_->kind = Shape::Kind::None;
+    paintAll();
     finishClearing();
     handedOut_ = true;  // whoever copies the picture shares its pixels until the next change
     return image_;
@@ -50,7 +61,9 @@ void RasterCanvas::resize(int widthPixels, int heightPixels)
 
 void RasterCanvas::Cls()
 {
-    waiting_->kind = Shape::Kind::None;  // the clearing paints over it
+    // The clearing paints over everything that waits.
+    oldest_ = (oldest_ + waitingCount_) & (waiting_.size() - 1);
+    waitingCount_ = 0;
     if (!clearing_)
         stale_ = {};
     stale_.add(painted_);
@@ -66,56 +79,197 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, Colour colour, L
 {
     const int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
     const QRgb rgb = toRgb(colour);
-    Shape& waiting = *waiting_;
+    Shape* last = const_cast<Shape*>(newest());
     if (kind == LineKind::Plain) {
-        // On exactly the pixels of the line that waits, the new one takes its place.
-        if (waiting.kind == Shape::Kind::Line && waiting.x1 == px1 && waiting.y1 == py1 && waiting.x2 == px2 &&
-            waiting.y2 == py2) {
-            waiting.colour = rgb;
+        // On exactly the pixels of the line that waits last, the new one takes its place.
+        if (last && last->kind == Shape::Kind::Line && last->x1 == px1 && last->y1 == py1 && last->x2 == px2 &&
+            last->y2 == py2) {
+            last->colour = rgb;
             return;
         }
-        makeLine(*next_, px1, py1, px2, py2, rgb);
-        queueNext();
+        makeLine(fresh(), px1, py1, px2, py2, rgb);
+        push();
         return;
     }
 
     const int left = std::min(px1, px2), right = std::max(px1, px2);
     const int top = std::max(std::min(py1, py2), 0), bottom = std::min(std::max(py1, py2), height_ - 1);
-    if (waiting.kind == Shape::Kind::Box && top <= bottom) {
+    if (last && last->kind == Shape::Kind::Box && top <= bottom) {
         // On exactly the pixels of the last box that waits, the new one takes its place; inside it, it joins
         // the run of nested boxes. The painters' squares mostly do the one or the other.
-        Ring& last = waiting.rings.back();
-        if (left == last.left && right == last.right && top == last.top && bottom == last.bottom) {
-            last.colour = rgb;
-            waiting.colour = waiting.rings.front().colour;
+        Ring& ring = last->rings.back();
+        if (left == ring.left && right == ring.right && top == ring.top && bottom == ring.bottom) {
+            ring.colour = rgb;
+            last->colour = last->rings.front().colour;
             return;
         }
-        if (left >= last.left && right <= last.right && top >= last.top && bottom <= last.bottom) {
-            waiting.rings.push_back({left, right, top, bottom, rgb});
+        if (left >= ring.left && right <= ring.right && top >= ring.top && bottom <= ring.bottom) {
+            last->rings.push_back({left, right, top, bottom, rgb});
             return;  // inside the first box, which already counted for the clearing
         }
     }
-    makeBox(*next_, px1, py1, px2, py2, rgb);
+    Shape& box = fresh();
+    makeBox(box, px1, py1, px2, py2, rgb);
     if (clearing_)
-        coverAfterClearing(*next_);
-    queueNext();
+        coverAfterClearing(box);
+    push();
 }
 
 void RasterCanvas::Circle(float x, float y, float radius, Colour colour)
 {
     if (radius < 0)
         return;
-    makeDisc(*next_, x, y, radius, toRgb(colour), toRgb(fill_));
-    queueNext();
+    makeDisc(fresh(), x, y, radius, toRgb(colour), toRgb(fill_));
+    push();
 }
 
-void RasterCanvas::queueNext()
+const RasterCanvas::Shape* RasterCanvas::newest() const
 {
-    const Shape& next = *next_;
-    if (next.kind != Shape::Kind::None)
-        painted_.add(Rect{std::max(next.left, 0), std::min(next.right, width_ - 1), next.top, next.bottom});
-    paint(*waiting_, next_);
-    std::swap(waiting_, next_);
+    return waitingCount_ ? &waiting_[(oldest_ + waitingCount_ - 1) & (waiting_.size() - 1)] : nullptr;
+}
+
+RasterCanvas::Shape& RasterCanvas::fresh()
+{
+    while (waitingCount_ >= depth_)
+        paintOldest();
+    return waiting_[(oldest_ + waitingCount_) & (waiting_.size() - 1)];
+}
+
+void RasterCanvas::push()
+{
+    Shape& shape = waiting_[(oldest_ + waitingCount_) & (waiting_.size() - 1)];
+    if (shape.kind == Shape::Kind::None)
+        return;
+    shape.arrival = arrivals_++;
+    painted_.add(Rect{std::max(shape.left, 0), std::min(shape.right, width_ - 1), shape.top, shape.bottom});
+
+    // A waiting shape that this one paints over entirely need not be painted at all: the frames of a slide
+    // put each segment's disc down again a twip further on, mostly on the very same pixels. Shapes wait only
+    // as long as that has lately paid, a slide's frame long, and otherwise one shape besides the newest
+    // (whatever of a shape the next one covers is left out when it is painted).
+    Seen& seen = seen_[keyOf(shape)];
+    const std::uint64_t print = fingerprint(shape);
+    const std::uint64_t firstWaiting = shape.arrival - waitingCount_;
+    shape.overlaidBy = 0;
+    if (seen.arrival && seen.arrival < shape.arrival) {
+        const std::uint64_t earlierArrival = seen.arrival - 1, distance = shape.arrival - earlierArrival;
+        if (earlierArrival >= firstWaiting) {
+            Shape& earlier = waiting_[(oldest_ + (earlierArrival - firstWaiting)) & (waiting_.size() - 1)];
+            if (earlier.arrival == earlierArrival && earlier.kind != Shape::Kind::None) {
+                // Covered entirely, it need not be painted; a disc covered in part is painted without the part.
+                if (wholly(shape, earlier))
+                    earlier.kind = Shape::Kind::None;
+                else if (earlier.kind == Shape::Kind::Disc && shape.kind == Shape::Kind::Disc)
+                    earlier.overlaidBy = shape.arrival + 1;
+                lastPaid_ = shape.arrival;
+            }
+        } else if (seen.print == print && distance <= kMostWaiting / 2) {
+            // Much the same pixels again, after they were painted: waiting longer would have paid.
+            lastPaid_ = shape.arrival;
+            wantedDepth_ = std::max(wantedDepth_, std::size_t(2 * distance + 16));
+        }
+    }
+    seen = {shape.arrival + 1, print};
+    ++waitingCount_;
+
+    if (wantedDepth_ > depth_) {
+        setDepth(wantedDepth_);
+    } else if (depth_ > kLeastDepth && shape.arrival - lastPaid_ > 4 * depth_) {
+        wantedDepth_ = std::max(kLeastDepth, depth_ / 2);
+        setDepth(wantedDepth_);
+    }
+}
+
+void RasterCanvas::setDepth(std::size_t depth)
+{
+    // A ring just large enough, so that shapes made one after another stay close in memory.
+    paintAll();
+    depth_ = depth;
+    waiting_.resize(std::bit_ceil(std::max<std::size_t>(depth_, 4)));
+    oldest_ = 0;
+}
+
+std::uint64_t RasterCanvas::fingerprint(const Shape& shape) const
+{
+    // Equal for boxes and lines on the same pixels and for discs of the same size (and, rarely, for others:
+    // it only decides how long shapes wait).
+    std::uint64_t print = std::uint64_t(shape.kind) * 0x9E3779B97F4A7C15ull;
+    auto mix = [&](int value) { print = (print ^ std::uint32_t(value)) * 0xC2B2AE3D27D4EB4Full; };
+    if (shape.kind == Shape::Kind::Disc) {
+        mix(shape.bottom - shape.top);
+        mix(shape.right - shape.left);
+        return print;
+    }
+    mix(shape.top);
+    mix(shape.bottom);
+    mix(shape.left);
+    mix(shape.right);
+    if (shape.kind == Shape::Kind::Line) {
+        mix(shape.x1);
+        mix(shape.y1);
+    }
+    return print;
+}
+
+std::size_t RasterCanvas::keyOf(const Shape& shape) const
+{
+    // Discs by their centre pixel, so that growing and sliding discs meet; lines by their ends; boxes by
+    // their corners.
+    std::uint64_t key = std::uint64_t(shape.kind) * 0x9E3779B97F4A7C15ull;
+    auto mix = [&](int value) { key = (key ^ std::uint32_t(value)) * 0xC2B2AE3D27D4EB4Full; };
+    if (shape.kind == Shape::Kind::Disc) {
+        mix(shape.centreX);
+        mix(shape.centreY);
+    } else if (shape.kind == Shape::Kind::Line) {
+        mix(shape.x1);
+        mix(shape.y1);
+        mix(shape.x2);
+        mix(shape.y2);
+    } else {
+        mix(shape.left);
+        mix(shape.right);
+        mix(shape.top);
+        mix(shape.bottom);
+    }
+    return std::size_t(key >> 51) & (kKeyPlaces - 1);
+}
+
+bool RasterCanvas::wholly(const Shape& later, const Shape& earlier) const
+{
+    if (earlier.kind == Shape::Kind::None)
+        return false;
+    if (covers(later, earlier))
+        return true;
+    if (later.kind != Shape::Kind::Disc || earlier.kind != Shape::Kind::Disc)
+        return false;
+    // Every row of the earlier disc inside the later disc's span on that row.
+    if (earlier.top < later.top || earlier.bottom > later.bottom)
+        return false;
+    const Span* mine = earlier.spans.data() + 1;
+    const Span* theirs = later.spans.data() + 1 + (earlier.top - later.top);
+    for (int first = 0, rows = earlier.bottom - earlier.top + 1; first < rows; first += 32)
+        if (rowsShowing(&mine[first].left, &theirs[first].left, std::min(rows - first, 32)))
+            return false;
+    return true;
+}
+
+void RasterCanvas::paintOldest() const
+{
+    // Painted without what a later shape paints over: the disc laid on much the same pixels, else the next.
+    const std::size_t mask = waiting_.size() - 1;
+    const Shape& shape = waiting_[oldest_];
+    const Shape* later = waitingCount_ > 1 ? &waiting_[(oldest_ + 1) & mask] : nullptr;
+    if (shape.overlaidBy && shape.overlaidBy - 1 - shape.arrival < waitingCount_)
+        later = &waiting_[(oldest_ + (shape.overlaidBy - 1 - shape.arrival)) & mask];
+    paint(shape, later);
+    oldest_ = (oldest_ + 1) & mask;
+    --waitingCount_;
+}
+
+void RasterCanvas::paintAll() const
+{
+    while (waitingCount_ > 0)
+        paintOldest();
 }
 
 bool RasterCanvas::covers(const Shape& later, const Shape& earlier) const
@@ -313,6 +467,8 @@ inline void RasterCanvas::paintRow(const Shape& shape, int y, Span hidden) const
     if (span.empty() || (hidden.left <= span.left && hidden.right >= span.right))
         return;
     const bool oneColour = shape.kind != Shape::Kind::Disc || shape.solid;
+    if (!oneColour && !shape.outlined)
+        shape.outline();
     const Span inner = oneColour ? Span{} : shape.inner[static_cast<std::size_t>(y - shape.top)];
     if (inner.empty()) {
         putBeside(y, span, hidden, shape.colour);

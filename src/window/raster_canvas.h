@@ -37,6 +37,9 @@ public:
 
     // The picture with every operation so far painted.
     const QImage& image() const;
+    // The picture's size and rectangle, without painting what waits.
+    QSize size() const { return image_.size(); }
+    QRect rect() const { return image_.rect(); }
 
     // Whether the processor's wider registers may work out disc rows, when it has them; tests turn them off
     // to check the narrower way gives the same picture.
@@ -85,9 +88,13 @@ private:
         QRgb colour = 0;                     // Box, Line, and the outline of a Disc
         QRgb inside = 0;                     // Disc
         bool solid = false;                  // Disc: outline and inside the same colour
+        int centreX = 0, centreY = 0;        // Disc: the pixel of its centre
         mutable std::vector<Span> spans;     // Disc, Line: the pixels of row top + i, and of one row either side
         mutable bool traced = false;         // Line: spans worked out, which waits until a pixel is needed
-        std::vector<Span> inner;             // Disc: the filled part of row top + i; empty where all outline
+        mutable std::vector<Span> inner;     // Disc: the filled part of row top + i; empty where all outline
+        mutable bool outlined = false;       // Disc: inner worked out, which waits until it is painted
+        std::uint64_t arrival = 0;           // the how-manieth shape made
+        std::uint64_t overlaidBy = 0;        // + 1: a later disc on much the same pixels, 0 for none
 
         // The pixels of `row` this shape paints, as one span: every kind paints one unbroken run a row.
         Span cover(int row) const
@@ -102,6 +109,7 @@ private:
         }
         Rect bounds() const { return {left, right, top, bottom}; }
         void trace() const;
+        void outline() const;
     };
 
     // The rows of every disc with one centre height and radius (in pixels), one row past either end.
@@ -145,8 +153,18 @@ private:
     static void rowSpans(const double* half, std::size_t count, double cx, int* spans);
     static std::uint32_t rowsShowing(const int* mine, const int* later, int count);
 
+    // Waiting: shapes wait in a ring, oldest first, until the image is read or the ring is full.
+    Shape& fresh();
+    void push();
+    const Shape* newest() const;
+    void paintOldest() const;
+    void paintAll() const;
+    std::size_t keyOf(const Shape& shape) const;
+    std::uint64_t fingerprint(const Shape& shape) const;
+    void setDepth(std::size_t depth);
+    bool wholly(const Shape& later, const Shape& earlier) const;
+
     // Painting them.
-    void queueNext();
     bool covers(const Shape& later, const Shape& earlier) const;
     void paint(const Shape& shape, const Shape* later) const;
     void paintBoxBeside(const Shape& shape, const Shape& later) const;
@@ -178,10 +196,17 @@ private:
     double twipsPerPixel_;
     QRgb background_;
     Colour fill_ = 0;
-    // Two shapes that trade places: the one that waits to be painted, and the next one being made.
-    Shape shapes_[2];
-    mutable Shape* waiting_ = &shapes_[0];
-    Shape* next_ = &shapes_[1];
+    mutable std::vector<Shape> waiting_;  // a ring, its size a power of two
+    mutable std::size_t oldest_ = 0, waitingCount_ = 0;
+    std::uint64_t arrivals_ = 0;
+    std::size_t depth_ = 2;          // how many shapes may wait
+    std::size_t wantedDepth_ = 2;
+    std::uint64_t lastPaid_ = 0;     // the last shape that covered, or would have covered, one made well before
+    struct Seen {
+        std::uint64_t arrival = 0;   // + 1; 0 for none
+        std::uint64_t print = 0;
+    };
+    std::vector<Seen> seen_;         // the latest shape whose position has this hash
     DiscRowsTable discRows_;
 
     Rect painted_;                   // outside it, the picture shows only background

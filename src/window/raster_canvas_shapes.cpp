@@ -182,19 +182,25 @@ void RasterCanvas::makeDisc(Shape& shape, float x, float y, float radius, QRgb o
     // No row reaches further than the radius (and one pixel more, for the rounding of the half widths).
     shape.left = std::min(ceilToInt(cx - r - 0.5) - 1, centreX);
     shape.right = std::max(floorToInt(cx + r - 0.5) + 1, centreX);
-    if (shape.solid)
-        return;
+    shape.centreX = centreX;
+    shape.centreY = rows.centreY;
+    shape.outlined = false;
+}
 
+void RasterCanvas::Shape::outline() const
+{
     // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
-    shape.inner.resize(count - 2);
+    const std::size_t count = spans.size();
+    inner.resize(count - 2);
     for (std::size_t i = 0; i + 2 < count; ++i) {
         const Span span = spans[i + 1], above = spans[i], below = spans[i + 2];
-        Span inner;
+        Span filled;
         if (!span.empty() && !above.empty() && !below.empty())
-            inner = {std::max({span.left + 1, above.left, below.left}),
-                     std::min({span.right - 1, above.right, below.right})};
-        shape.inner[i] = inner;
+            filled = {std::max({span.left + 1, above.left, below.left}),
+                      std::min({span.right - 1, above.right, below.right})};
+        inner[i] = filled;
     }
+    outlined = true;
 }
 
 } // namespace zorvik
