@@ -17,7 +17,7 @@ void levelStart(benchmark::State& state, CanvasKind kind, const Screen& screen, 
 
 // One step to the left, from the same level start every time: the head always has a free cell (or, on the
 // demo level, a dot) there.
-void move(benchmark::State& state, CanvasKind kind, const Screen& screen, const Board& board, bool smooth)
+void singleMove(benchmark::State& state, CanvasKind kind, const Screen& screen, const Board& board, bool smooth)
 {
     Scene scene(kind, screen, board.text);
     scene.setSmooth(smooth);
@@ -42,9 +42,9 @@ void registerAll()
                 const std::string where = kindName(kind) + "/" + board.name + "/" + screen.name;
                 benchmark::RegisterBenchmark(("LevelStart/" + where).c_str(), levelStart, kind, screen, board)
                     ->Unit(benchmark::kMicrosecond);
-                benchmark::RegisterBenchmark(("MoveFast/" + where).c_str(), move, kind, screen, board, false)
+                benchmark::RegisterBenchmark(("MoveFast/" + where).c_str(), singleMove, kind, screen, board, false)
                     ->Unit(benchmark::kMicrosecond);
-                benchmark::RegisterBenchmark(("MoveSmooth/" + where).c_str(), move, kind, screen, board, true)
+                benchmark::RegisterBenchmark(("MoveSmooth/" + where).c_str(), singleMove, kind, screen, board, true)
                     ->Unit(benchmark::kMicrosecond);
             }
 }

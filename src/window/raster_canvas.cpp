@@ -147,12 +147,19 @@ void RasterCanvas::push()
     // put each segment's disc down again a twip further on, mostly on the very same pixels. Shapes wait only
     // as long as that has lately paid, a slide's frame long, and otherwise one shape besides the newest
     // (whatever of a shape the next one covers is left out when it is painted).
-    Seen& seen = seen_[keyOf(shape)];
     const std::uint64_t print = fingerprint(shape);
     const std::uint64_t firstWaiting = shape.arrival - waitingCount_;
     shape.overlaidBy = 0;
-    if (seen.arrival && seen.arrival < shape.arrival) {
-        const std::uint64_t earlierArrival = seen.arrival - 1, distance = shape.arrival - earlierArrival;
+    Seen& seen = seen_[keyOf(shape, 0, 0)];
+    const Seen* match = &seen;
+    // A sliding disc's centre crosses into the next pixel now and then: look there too.
+    static constexpr int kBeside[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    for (int i = 0; shape.kind == Shape::Kind::Disc && i < 4 && !(match->arrival > firstWaiting); ++i)
+        if (const Seen& beside = seen_[keyOf(shape, kBeside[i][0], kBeside[i][1])];
+            beside.arrival > firstWaiting && beside.print == print)
+            match = &beside;
+    if (match->arrival && match->arrival < shape.arrival) {
+        const std::uint64_t earlierArrival = match->arrival - 1, distance = shape.arrival - earlierArrival;
         if (earlierArrival >= firstWaiting) {
             Shape& earlier = waiting_[(oldest_ + (earlierArrival - firstWaiting)) & (waiting_.size() - 1)];
             if (earlier.arrival == earlierArrival && earlier.kind != Shape::Kind::None) {
@@ -163,7 +170,7 @@ void RasterCanvas::push()
                     earlier.overlaidBy = shape.arrival + 1;
                 lastPaid_ = shape.arrival;
             }
-        } else if (seen.print == print && distance <= kMostWaiting / 2) {
+        } else if (match->print == print && distance <= kMostWaiting / 2) {
             // Much the same pixels again, after they were painted: waiting longer would have paid.
             lastPaid_ = shape.arrival;
             wantedDepth_ = std::max(wantedDepth_, std::size_t(2 * distance + 16));
@@ -211,15 +218,15 @@ std::uint64_t RasterCanvas::fingerprint(const Shape& shape) const
     return print;
 }
 
-std::size_t RasterCanvas::keyOf(const Shape& shape) const
+std::size_t RasterCanvas::keyOf(const Shape& shape, int besideX, int besideY) const
 {
     // Discs by their centre pixel, so that growing and sliding discs meet; lines by their ends; boxes by
     // their corners.
     std::uint64_t key = std::uint64_t(shape.kind) * 0x9E3779B97F4A7C15ull;
     auto mix = [&](int value) { key = (key ^ std::uint32_t(value)) * 0xC2B2AE3D27D4EB4Full; };
     if (shape.kind == Shape::Kind::Disc) {
-        mix(shape.centreX);
-        mix(shape.centreY);
+        mix(shape.centreX + besideX);
+        mix(shape.centreY + besideY);
     } else if (shape.kind == Shape::Kind::Line) {
         mix(shape.x1);
         mix(shape.y1);
@@ -467,9 +474,7 @@ inline void RasterCanvas::paintRow(const Shape& shape, int y, Span hidden) const
     if (span.empty() || (hidden.left <= span.left && hidden.right >= span.right))
         return;
     const bool oneColour = shape.kind != Shape::Kind::Disc || shape.solid;
-    if (!oneColour && !shape.outlined)
-        shape.outline();
-    const Span inner = oneColour ? Span{} : shape.inner[static_cast<std::size_t>(y - shape.top)];
+    const Span inner = oneColour ? Span{} : shape.inner(y);
     if (inner.empty()) {
         putBeside(y, span, hidden, shape.colour);
         return;

@@ -91,8 +91,6 @@ private:
         int centreX = 0, centreY = 0;        // Disc: the pixel of its centre
         mutable std::vector<Span> spans;     // Disc, Line: the pixels of row top + i, and of one row either side
         mutable bool traced = false;         // Line: spans worked out, which waits until a pixel is needed
-        mutable std::vector<Span> inner;     // Disc: the filled part of row top + i; empty where all outline
-        mutable bool outlined = false;       // Disc: inner worked out, which waits until it is painted
         std::uint64_t arrival = 0;           // the how-manieth shape made
         std::uint64_t overlaidBy = 0;        // + 1: a later disc on much the same pixels, 0 for none
 
@@ -109,7 +107,16 @@ private:
         }
         Rect bounds() const { return {left, right, top, bottom}; }
         void trace() const;
-        void outline() const;
+        // Disc: the filled part of `row`, inside the outline: the disc's pixels with a neighbour outside it.
+        Span inner(int row) const
+        {
+            const Span* at = &spans[static_cast<std::size_t>(row - top + 1)];
+            const Span span = at[0], above = at[-1], below = at[1];
+            if (span.empty() || above.empty() || below.empty())
+                return {};
+            return {std::max({span.left + 1, above.left, below.left}),
+                    std::min({span.right - 1, above.right, below.right})};
+        }
     };
 
     // The rows of every disc with one centre height and radius (in pixels), one row past either end.
@@ -159,7 +166,7 @@ private:
     const Shape* newest() const;
     void paintOldest() const;
     void paintAll() const;
-    std::size_t keyOf(const Shape& shape) const;
+    std::size_t keyOf(const Shape& shape, int besideX, int besideY) const;
     std::uint64_t fingerprint(const Shape& shape) const;
     void setDepth(std::size_t depth);
     bool wholly(const Shape& later, const Shape& earlier) const;

@@ -52,15 +52,17 @@ __attribute__((target("avx2"))) std::uint32_t rowsShowingWide(const int* mine, c
     for (; i + 4 <= count; i += 4) {
         const __m256i own = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(mine + 2 * i));
         const __m256i theirs = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(later + 2 * i));
+        // Lanes of left ends: their left end past mine; of right ends: my right end past theirs.
         const __m256i beyond = _mm256_or_si256(_mm256_and_si256(_mm256_cmpgt_epi32(theirs, own), lefts),
                                                _mm256_andnot_si256(lefts, _mm256_cmpgt_epi32(own, theirs)));
-        const __m256i empty = _mm256_cmpgt_epi32(own, _mm256_shuffle_epi32(own, _MM_SHUFFLE(2, 3, 0, 1)));
-        // Per row, eight mask bits: four for its left end, four for its right end.
-        const auto shows = static_cast<std::uint32_t>(_mm256_movemask_epi8(beyond));
-        const auto none = static_cast<std::uint32_t>(_mm256_movemask_epi8(empty));
-        for (int row = 0; row < 4; ++row)
-            if (((shows >> (8 * row)) & 0xFF) && !((none >> (8 * row)) & 0x0F))
-                rows |= 1u << (i + row);
+        const __m256i swapped = _mm256_shuffle_epi32(own, _MM_SHUFFLE(2, 3, 0, 1));
+        const __m256i empty = _mm256_cmpgt_epi32(own, swapped);  // in the left lanes: left end past right end
+        const __m256i either = _mm256_or_si256(beyond, _mm256_shuffle_epi32(beyond, _MM_SHUFFLE(2, 3, 0, 1)));
+        const auto lanes = static_cast<std::uint32_t>(
+            _mm256_movemask_ps(_mm256_castsi256_ps(_mm256_andnot_si256(empty, either))));
+        // Bits 0, 2, 4 and 6 belong to the four rows.
+        const std::uint32_t four = (lanes & 1) | ((lanes >> 1) & 2) | ((lanes >> 2) & 4) | ((lanes >> 3) & 8);
+        rows |= four << i;
     }
     done = i;
     return rows;

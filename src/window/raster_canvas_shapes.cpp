@@ -184,23 +184,6 @@ void RasterCanvas::makeDisc(Shape& shape, float x, float y, float radius, QRgb o
     shape.right = std::max(floorToInt(cx + r - 0.5) + 1, centreX);
     shape.centreX = centreX;
     shape.centreY = rows.centreY;
-    shape.outlined = false;
-}
-
-void RasterCanvas::Shape::outline() const
-{
-    // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
-    const std::size_t count = spans.size();
-    inner.resize(count - 2);
-    for (std::size_t i = 0; i + 2 < count; ++i) {
-        const Span span = spans[i + 1], above = spans[i], below = spans[i + 2];
-        Span filled;
-        if (!span.empty() && !above.empty() && !below.empty())
-            filled = {std::max({span.left + 1, above.left, below.left}),
-                      std::min({span.right - 1, above.right, below.right})};
-        inner[i] = filled;
-    }
-    outlined = true;
 }
 
 } // namespace zorvik
