@@ -17,15 +17,15 @@ namespace {
 constexpr std::size_t kMostWaiting = 4096;
 // Shapes that wait when covering them has not lately paid: the newest and the one before it.
 constexpr std::size_t kLeastDepth = 2;
-// Places for remembering the latest shape with a given position and size.
-constexpr std::size_t kKeyPlaces = 1 << 13;
+// Buckets of two for remembering the latest shapes by position: some for every shape that may wait.
+constexpr std::size_t kLeastBuckets = 256, kMostBuckets = 8192;
 
 } // namespace
 
 RasterCanvas::RasterCanvas(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
     : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
       width_(image_.width()), height_(image_.height()), twipsPerPixel_(twipsPerPixel),
-      background_(toRgb(background)), waiting_(4), seen_(kKeyPlaces),
+      background_(toRgb(background)), waiting_(4), seen_(2 * kLeastBuckets),
       coveredTo_(std::size_t(height_), width_)
 {
     image_.fill(background_);
@@ -150,33 +150,39 @@ void RasterCanvas::push()
     const std::uint64_t print = fingerprint(shape);
     const std::uint64_t firstWaiting = shape.arrival - waitingCount_;
     shape.overlaidBy = 0;
-    Seen& seen = seen_[keyOf(shape, 0, 0)];
-    const Seen* match = &seen;
+    const std::uint64_t key = keyOf(shape, 0, 0);
+    const Seen* match = seen(key);
     // A sliding disc's centre crosses into the next pixel now and then: look there too.
     static constexpr int kBeside[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    for (int i = 0; shape.kind == Shape::Kind::Disc && i < 4 && !(match->arrival > firstWaiting); ++i)
-        if (const Seen& beside = seen_[keyOf(shape, kBeside[i][0], kBeside[i][1])];
-            beside.arrival > firstWaiting && beside.print == print)
-            match = &beside;
+    for (int i = 0; shape.kind == Shape::Kind::Disc && i < 4 && !(match && match->arrival > firstWaiting); ++i)
+        if (const Seen* beside = seen(keyOf(shape, kBeside[i][0], kBeside[i][1]));
+            beside && beside->arrival > firstWaiting && beside->print == print)
+            match = beside;
+    const Seen never;
+    if (!match)
+        match = &never;
     if (match->arrival && match->arrival < shape.arrival) {
         const std::uint64_t earlierArrival = match->arrival - 1, distance = shape.arrival - earlierArrival;
         if (earlierArrival >= firstWaiting) {
             Shape& earlier = waiting_[(oldest_ + (earlierArrival - firstWaiting)) & (waiting_.size() - 1)];
             if (earlier.arrival == earlierArrival && earlier.kind != Shape::Kind::None) {
                 // Covered entirely, it need not be painted; a disc covered in part is painted without the part.
-                if (wholly(shape, earlier))
+                // Either way this shape now stands in for it, for any earlier disc that it overlaid.
+                if (wholly(shape, earlier)) {
                     earlier.kind = Shape::Kind::None;
-                else if (earlier.kind == Shape::Kind::Disc && shape.kind == Shape::Kind::Disc)
                     earlier.overlaidBy = shape.arrival + 1;
+                } else if (earlier.kind == Shape::Kind::Disc && shape.kind == Shape::Kind::Disc) {
+                    earlier.overlaidBy = shape.arrival + 1;
+                }
                 lastPaid_ = shape.arrival;
             }
         } else if (match->print == print && distance <= kMostWaiting / 2) {
             // Much the same pixels again, after they were painted: waiting longer would have paid.
             lastPaid_ = shape.arrival;
-            wantedDepth_ = std::max(wantedDepth_, std::size_t(2 * distance + 16));
+            wantedDepth_ = std::max(wantedDepth_, std::min(kMostWaiting, std::size_t(2 * distance + 16)));
         }
     }
-    seen = {shape.arrival + 1, print};
+    remember(key) = {key, shape.arrival + 1, print};
     ++waitingCount_;
 
     if (wantedDepth_ > depth_) {
@@ -184,15 +190,26 @@ void RasterCanvas::push()
     } else if (depth_ > kLeastDepth && shape.arrival - lastPaid_ > 4 * depth_) {
         wantedDepth_ = std::max(kLeastDepth, depth_ / 2);
         setDepth(wantedDepth_);
+        lastPaid_ = shape.arrival;  // give the shorter wait its own time to pay
     }
 }
 
 void RasterCanvas::setDepth(std::size_t depth)
 {
-    // A ring just large enough, so that shapes made one after another stay close in memory.
-    paintAll();
+    // The ring just large enough, so that shapes made one after another stay close in memory. Those that
+    // wait keep waiting, moved in order to the front of the new ring; too many for a shallower wait are
+    // painted as the next shapes come.
+    const std::size_t size = std::bit_ceil(std::max<std::size_t>(depth, 4));
     depth_ = depth;
-    waiting_.resize(std::bit_ceil(std::max<std::size_t>(depth_, 4)));
+    const std::size_t buckets = std::clamp(std::bit_ceil(2 * depth), kLeastBuckets, kMostBuckets);
+    if (2 * buckets != seen_.size())
+        seen_.assign(2 * buckets, Seen{});
+    if (size == waiting_.size() || (size < waiting_.size() && waitingCount_ > size / 2))
+        return;
+    std::vector<Shape> ring(size);
+    for (std::size_t i = 0; i < waitingCount_; ++i)
+        ring[i] = std::move(waiting_[(oldest_ + i) & (waiting_.size() - 1)]);
+    waiting_ = std::move(ring);
     oldest_ = 0;
 }
 
@@ -218,7 +235,24 @@ std::uint64_t RasterCanvas::fingerprint(const Shape& shape) const
     return print;
 }
 
-std::size_t RasterCanvas::keyOf(const Shape& shape, int besideX, int besideY) const
+const RasterCanvas::Seen* RasterCanvas::seen(std::uint64_t key) const
+{
+    const Seen* bucket = &seen_[2 * ((key >> 40) & (seen_.size() / 2 - 1))];
+    return bucket[0].key == key && bucket[0].arrival ? &bucket[0] : bucket[1].key == key && bucket[1].arrival ? &bucket[1] : nullptr;
+}
+
+RasterCanvas::Seen& RasterCanvas::remember(std::uint64_t key)
+{
+    // The place of this key, else the older of the two.
+    Seen* bucket = &seen_[2 * ((key >> 40) & (seen_.size() / 2 - 1))];
+    if (bucket[0].key == key)
+        return bucket[0];
+    if (bucket[1].key == key)
+        return bucket[1];
+    return bucket[0].arrival <= bucket[1].arrival ? bucket[0] : bucket[1];
+}
+
+std::uint64_t RasterCanvas::keyOf(const Shape& shape, int besideX, int besideY) const
 {
     // Discs by their centre pixel, so that growing and sliding discs meet; lines by their ends; boxes by
     // their corners.
@@ -238,7 +272,7 @@ std::size_t RasterCanvas::keyOf(const Shape& shape, int besideX, int besideY) co
         mix(shape.top);
         mix(shape.bottom);
     }
-    return std::size_t(key >> 51) & (kKeyPlaces - 1);
+    return key;
 }
 
 bool RasterCanvas::wholly(const Shape& later, const Shape& earlier) const
@@ -266,8 +300,16 @@ void RasterCanvas::paintOldest() const
     const std::size_t mask = waiting_.size() - 1;
     const Shape& shape = waiting_[oldest_];
     const Shape* later = waitingCount_ > 1 ? &waiting_[(oldest_ + 1) & mask] : nullptr;
-    if (shape.overlaidBy && shape.overlaidBy - 1 - shape.arrival < waitingCount_)
-        later = &waiting_[(oldest_ + (shape.overlaidBy - 1 - shape.arrival)) & mask];
+    for (std::uint64_t over = shape.overlaidBy; over && over - 1 - shape.arrival < waitingCount_;) {
+        const Shape& overlay = waiting_[(oldest_ + (over - 1 - shape.arrival)) & mask];
+        if (overlay.arrival != over - 1)
+            break;
+        if (overlay.kind != Shape::Kind::None) {
+            later = &overlay;
+            break;
+        }
+        over = overlay.overlaidBy;  // painted over entirely, by the shape that overlays it in turn
+    }
     paint(shape, later);
     oldest_ = (oldest_ + 1) & mask;
     --waitingCount_;

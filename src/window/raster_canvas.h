@@ -166,7 +166,14 @@ private:
     const Shape* newest() const;
     void paintOldest() const;
     void paintAll() const;
-    std::size_t keyOf(const Shape& shape, int besideX, int besideY) const;
+    struct Seen {
+        std::uint64_t key = 0;       // the position's hash
+        std::uint64_t arrival = 0;   // + 1; 0 for none
+        std::uint64_t print = 0;
+    };
+    std::uint64_t keyOf(const Shape& shape, int besideX, int besideY) const;
+    const Seen* seen(std::uint64_t key) const;
+    Seen& remember(std::uint64_t key);
     std::uint64_t fingerprint(const Shape& shape) const;
     void setDepth(std::size_t depth);
     bool wholly(const Shape& later, const Shape& earlier) const;
@@ -209,11 +216,7 @@ private:
     std::size_t depth_ = 2;          // how many shapes may wait
     std::size_t wantedDepth_ = 2;
     std::uint64_t lastPaid_ = 0;     // the last shape that covered, or would have covered, one made well before
-    struct Seen {
-        std::uint64_t arrival = 0;   // + 1; 0 for none
-        std::uint64_t print = 0;
-    };
-    std::vector<Seen> seen_;         // the latest shape whose position has this hash
+    std::vector<Seen> seen_;         // buckets of two: the latest shapes by position
     DiscRowsTable discRows_;
 
     Rect painted_;                   // outside it, the picture shows only background
