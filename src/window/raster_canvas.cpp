@@ -515,8 +515,20 @@ inline void RasterCanvas::paintRow(const Shape& shape, int y, Span hidden) const
                                                       : shape.spans[static_cast<std::size_t>(y - shape.top + 1)];
     if (span.empty() || (hidden.left <= span.left && hidden.right >= span.right))
         return;
-    const bool oneColour = shape.kind != Shape::Kind::Disc || shape.solid;
-    const Span inner = oneColour ? Span{} : shape.inner(y);
+    if (shape.kind != Shape::Kind::Disc || shape.solid) {
+        putBeside(y, span, hidden, shape.colour);
+        return;
+    }
+    // A disc's row shows its outline colour at both ends: a later disc a little further on mostly leaves
+    // just an end showing.
+    if (!hidden.empty() && hidden.left <= span.left + 1 && hidden.right >= span.right - 1) {
+        if (span.left < hidden.left)
+            put(y, span.left, span.left, shape.colour);
+        if (hidden.right < span.right)
+            put(y, span.right, span.right, shape.colour);
+        return;
+    }
+    const Span inner = shape.inner(y);
     if (inner.empty()) {
         putBeside(y, span, hidden, shape.colour);
         return;
