@@ -51,10 +51,12 @@ void ScriptedDialogs::message(QWidget*, const QString& text)
         whileOpen();
 }
 
-GuiGame::GuiGame()
+GuiGame::GuiGame() { ensureApplication(); }
+
+void GuiGame::create()
 {
-    ensureApplication();
-    window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs);
+    if (!window)
+        window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs);
 }
 
 std::string GuiGame::folderFile(const std::string& name) const { return folder.filePath(QString::fromStdString(name)).toStdString(); }
@@ -67,6 +69,7 @@ void GuiGame::writeLevel(const std::string& name, const std::string& utf8Text)
 
 void GuiGame::start()
 {
+    create();
     window->load();
     window->show();
     window->runPendingResize();

@@ -42,6 +42,8 @@ struct GuiGame {
     // Writes a level file into the folder, the level text given as UTF-8.
     void writeLevel(const std::string& name, const std::string& utf8Text);
     std::string folderFile(const std::string& name) const;
+    // The window reads its level list when it is made: write the levels first.
+    void create();
     // Form_load, the first showing and its resize.
     void start();
     Game& game() { return window->game(); }
