@@ -154,7 +154,7 @@ void QtWindowOperations::MsgBox(const std::string& text)
     window_.dialogs_.message(&window_, QString::fromStdString(text));
 }
 
-void QtWindowOperations::Warning(const std::string& text) { std::cerr << "zorvik: " << text << std::endl; }
+void QtWindowOperations::Warning(const std::string& text) { std::cerr << text << std::endl; }
 
 void QtWindowOperations::AnimationFrame(Animation animation, int done, int total)
 {

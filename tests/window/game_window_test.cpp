@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -103,6 +104,18 @@ TEST_F(StartedGame, FramesStayAtTheRightEdgeAndTheWindowKeepsItsMinimumSize)
     EXPECT_GE(w.frameGeometry().height() * 15, 4020);
     EXPECT_EQ(w.minimumSize() + (w.frameGeometry().size() - w.size()), QSize(401, 268));
     expectFramesAtRightEdge();
+}
+
+TEST_F(StartedGame, DraggedBorderRestartsTheLevelOnceAtTheFinalSize)
+{
+    QTest::mouseClick(g.window.get(), Qt::LeftButton, {}, g.cellCentre(2, 2));  // an edit a restart would undo
+    for (int step = 0; step < 20; ++step)
+        g.window->resize(500 + 10 * step, 320 + 5 * step);
+    QCoreApplication::processEvents();
+    EXPECT_NE(g.game().Spielfeld, g.game().LevelText);
+    g.window->runPendingResize();
+    EXPECT_EQ(g.game().Spielfeld, g.game().LevelText);
+    EXPECT_EQ(g.game().Zellgroesse, 691);  // Int(415 * 15 / 9): the last size, whose height limits the board
 }
 
 TEST_F(StartedGame, ArrowKeyMovesTheHeadOnThePicture)
@@ -252,6 +265,30 @@ TEST_F(StartedGame, NothingTicksWhileIdle)
     for (const QTimer* timer : g.window->findChildren<QTimer*>())
         EXPECT_FALSE(timer->isActive());
     EXPECT_TRUE(QAbstractEventDispatcher::instance()->registeredTimers(g.window.get()).isEmpty());
+}
+
+TEST(GameWindowPacing, MovesLastTheirSetTimeWhenPacingIsOn)
+{
+    GuiGame g;
+    g.writeLevel("A.ZVK", demoText());
+    const std::string before = std::getenv("ZORVIK_NO_PACING") ? std::getenv("ZORVIK_NO_PACING") : "";
+    ::setenv("ZORVIK_NO_PACING", "0", 1);
+    g.start();
+    ::setenv("ZORVIK_NO_PACING", before.c_str(), 1);
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(g.window.get(), Qt::Key_Left);
+    const qint64 fast = clock.elapsed();
+    QTest::mouseClick(g.window->control(Control::SchnellFlüssig), Qt::LeftButton, {}, QPoint(10, 10));
+    clock.restart();
+    QTest::keyClick(g.window.get(), Qt::Key_Down);
+    const qint64 smooth = clock.elapsed();
+    EXPECT_EQ(g.game().WurmY[0], 4);
+    EXPECT_GE(fast, 59);
+    EXPECT_LT(fast, 1000);
+    EXPECT_GE(smooth, 159);
+    EXPECT_LT(smooth, 2000);
 }
 
 TEST(Icon, KeptPictureIsTheOneTheGameDraws)
