@@ -1,14 +1,18 @@
 // zorvik: the game in its window, playing the levels of the working folder.
 #include "window/game_window.h"
+#include "window/icon.h"
 #include "window/unix_signals.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("zorvik"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(zorvik::zorvikIcon())));
 
     zorvik::UnixSignals endSignals;
     zorvik::QtDialogs dialogs;

@@ -139,7 +139,11 @@ TEST_F(StartedGame, ClickBlanksTheCellUnderThePointer)
     EXPECT_EQ(rows(g.game())[1], ". ####.");
     EXPECT_EQ(g.colourAt(wall), 0);
 
-    // Clicks on the panels are not clicks on the board.
+    // Moves and clicks over the panels are not the board's.
+    const int cellX = g.game().ZelleX;
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), g.window->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(g.window->control(Control::LevelFrame), &over);
+    EXPECT_EQ(g.game().ZelleX, cellX);
     const std::string before = g.game().Spielfeld;
     QTest::mouseClick(g.window->control(Control::LevelName), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(g.window->control(Control::LevelFrame), Qt::LeftButton, {}, QPoint(5, 140));
