@@ -140,9 +140,14 @@ void GameWindow::run(const char* handler, Work&& work)
     }
     --running_;
     present();
-    if (running_ == 0 && closePending_) {
+    if (running_ > 0)
+        return;
+    if (closePending_) {
         closePending_ = false;
         close();
+    } else if (resizeDeferred_) {
+        resizeDeferred_ = false;
+        scheduleResize();
     }
 }
 
@@ -172,7 +177,7 @@ void GameWindow::scheduleResize() { resizeTimer_.start(); }
 void GameWindow::resizeNow()
 {
     if (running_ > 0) {
-        resizeTimer_.start();  // never in the middle of another handler
+        resizeDeferred_ = true;  // never in the middle of another handler
         return;
     }
     run("Form_Resize", [this] { game_->Form_Resize(); });
