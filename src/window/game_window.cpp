@@ -287,8 +287,9 @@ void GameWindow::moveEvent(QMoveEvent*)
 
 void GameWindow::showEvent(QShowEvent*)
 {
-    if (QWindow* handle = windowHandle(); handle && !property("screenWatched").toBool()) {
-        setProperty("screenWatched", true);
+    // Moving to a screen of another scale redraws the board in that screen's pixels.
+    if (QWindow* handle = windowHandle(); handle && !screenWatched_) {
+        screenWatched_ = true;
         connect(handle, &QWindow::screenChanged, this, [this] { updateScale(); });
     }
     updateScale();

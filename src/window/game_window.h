@@ -90,6 +90,7 @@ private:
     int running_ = 0;  // handlers in progress: more than one only around a modal dialog
     bool closePending_ = false;
     bool resizeDeferred_ = false;
+    bool screenWatched_ = false;
     bool unloaded_ = false;
     bool clickPressed_ = false;
     bool pointerKnown_ = false;
