@@ -50,7 +50,7 @@ QRect QtWindowOperations::devicePixels(double x1, double y1, double x2, double y
 void QtWindowOperations::Cls()
 {
     window_.canvas_->Cls();
-    window_.markDirty(window_.canvas_->image().rect());
+    window_.markDirty(window_.canvas_->rect());
 }
 
 void QtWindowOperations::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
