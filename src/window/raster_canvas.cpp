@@ -182,15 +182,16 @@ void RasterCanvas::push()
             wantedDepth_ = std::max(wantedDepth_, std::min(kMostWaiting, std::size_t(2 * distance + 16)));
         }
     }
-    remember(key) = {key, shape.arrival + 1, print};
+    const std::uint64_t arrival = shape.arrival;  // the ring may move below
+    remember(key) = {key, arrival + 1, print};
     ++waitingCount_;
 
     if (wantedDepth_ > depth_) {
         setDepth(wantedDepth_);
-    } else if (depth_ > kLeastDepth && shape.arrival - lastPaid_ > 4 * depth_) {
+    } else if (depth_ > kLeastDepth && arrival - lastPaid_ > 4 * depth_) {
         wantedDepth_ = std::max(kLeastDepth, depth_ / 2);
         setDepth(wantedDepth_);
-        lastPaid_ = shape.arrival;  // give the shorter wait its own time to pay
+        lastPaid_ = arrival;  // give the shorter wait its own time to pay
     }
 }
 
