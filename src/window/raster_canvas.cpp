@@ -160,14 +160,24 @@ void RasterCanvas::push()
     // put each segment's disc down again a twip further on, mostly on the very same pixels. Shapes wait only
     // as long as that has lately paid, a slide's frame long, and otherwise one shape besides the newest
     // (whatever of a shape the next one covers is left out when it is painted).
+    shape.overlaidBy = 0;
+    // A dot's rings, each inside the one before, are left to painting: nothing later looks for them.
+    if (const Shape* before = newest(); before && shape.kind == Shape::Kind::Disc && shape.solid &&
+                                        before->kind == Shape::Kind::Disc && before->solid &&
+                                        shape.top >= before->top && shape.bottom <= before->bottom &&
+                                        shape.left >= before->left && shape.right <= before->right) {
+        ++waitingCount_;
+        return;
+    }
     const std::uint64_t print = fingerprint(shape);
     const std::uint64_t firstWaiting = shape.arrival - waitingCount_;
-    shape.overlaidBy = 0;
     const std::uint64_t key = keyOf(shape, 0, 0);
     const Seen* match = seen(key);
-    // A sliding disc's centre crosses into the next pixel now and then: look there too.
+    // A sliding disc's centre crosses into the next pixel now and then: look there too, once waiting pays.
     static constexpr int kBeside[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    for (int i = 0; shape.kind == Shape::Kind::Disc && i < 4 && !(match && match->arrival > firstWaiting); ++i)
+    for (int i = 0; shape.kind == Shape::Kind::Disc && depth_ > kLeastDepth && i < 4 &&
+                    !(match && match->arrival > firstWaiting);
+         ++i)
         if (const Seen* beside = seen(keyOf(shape, kBeside[i][0], kBeside[i][1]));
             beside && beside->arrival > firstWaiting && beside->print == print)
             match = beside;
