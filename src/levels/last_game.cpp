@@ -1,9 +1,33 @@
-// The last game.
+// The last game: the level number read at start-up and written when the window closes.
+#include "levels/last_game.h"
+
+#include "levels/file_access.h"
+#include "levels/level_number.h"
+#include "levels/text_encoding.h"
 #include "model/game.h"
 
 namespace zorvik {
 
-void Game::LetztesLevelLaden() {}
-void Game::Form_Unload() {}
+void Game::LetztesLevelLaden()
+{
+    // A missing or unreadable file, or one without a usable number, leaves LevelNr as start-up set it.
+    try {
+        if (const auto number = readLevelNumber(readFileStart(folder() / kLastGameFile, kNumberFileStart)))
+            LevelNr = *number;
+    } catch (const FileError&) {
+    }
+}
+
+void Game::Form_Unload()
+{
+    const auto file = folder() / kLastGameFile;
+    try {
+        writeFileAtomically(file, levelNumberLine(LevelNr));
+    } catch (const FileError& e) {
+        // The window closes all the same; the terminal learns why the next start will not resume here.
+        window().Warning("Zorvik: Der letzte Spielstand ließ sich nicht in „" + shownName(file.string()) +
+                         "“ speichern (" + e.what() + ").");
+    }
+}
 
 } // namespace zorvik

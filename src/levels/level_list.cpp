@@ -1,27 +1,83 @@
 // The level list: the level files of one folder, in name order.
 #include "levels/level_list.h"
 
+#include "levels/text_encoding.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace zorvik {
 
+namespace {
+
+bool hasLevelExtension(std::string_view name)
+{
+    if (name.size() < 4)
+        return false;
+    const std::string_view ending = name.substr(name.size() - 4);
+    return std::equal(ending.begin(), ending.end(), ".zvk", [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b;
+    });
+}
+
+// The name's characters with the letters of the game's code page in lower case; others compare by code.
+std::u32string foldedCase(std::string_view utf8)
+{
+    std::u32string out;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int i = 1; i <= extra && at + i < utf8.size(); ++i)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[at + i]) & 0x3F);
+        at += extra + 1;
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            c += 0x20;
+        else if (c == 0x160 || c == 0x152 || c == 0x17D)  // Š Œ Ž
+            c += 1;
+        else if (c == 0x178)  // Ÿ
+            c = 0xFF;
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
 LevelList::LevelList(std::filesystem::path folder) : folder_(std::move(folder)) { Refresh(); }
 
-int LevelList::ListCount() const { return static_cast<int>(names_.size()); }
+int LevelList::ListCount() const { return static_cast<int>(entries_.size()); }
 
-std::string LevelList::List(int i) const { return names_.at(static_cast<std::size_t>(i)); }
+std::string LevelList::List(int i) const { return entries_.at(static_cast<std::size_t>(i)).shown; }
+
+std::filesystem::path LevelList::filePath(int i) const
+{
+    return folder_ / entries_.at(static_cast<std::size_t>(i)).fileName;
+}
 
 void LevelList::Refresh()
 {
-    names_.clear();
+    entries_.clear();
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() > 4 && name.substr(name.size() - 4) == ".ZVK")
-            names_.push_back(name);
+    for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        std::error_code statError;
+        if (name.starts_with('.') || !hasLevelExtension(name) || !it->is_regular_file(statError))
+            continue;
+        std::string shown = shownName(name);
+        entries_.push_back({std::move(name), std::move(shown)});
     }
-    std::sort(names_.begin(), names_.end());
+    std::vector<std::pair<std::u32string, Entry>> keyed;
+    for (auto& entry : entries_)
+        keyed.emplace_back(foldedCase(entry.shown), std::move(entry));
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return a.second.fileName < b.second.fileName;
+    });
+    entries_.clear();
+    for (auto& [key, entry] : keyed)
+        entries_.push_back(std::move(entry));
 }
 
 } // namespace zorvik

@@ -1,9 +1,61 @@
-// Saving and loading a level start.
+// Saving and loading a level start: the level number in a file the player picks.
+#include "levels/file_access.h"
+#include "levels/last_game.h"
+#include "levels/level_number.h"
+#include "levels/text_encoding.h"
 #include "model/game.h"
 
 namespace zorvik {
 
-void Game::Speichern_Click() {}
-void Game::Laden_Click() {}
+namespace {
+
+// A chosen name as a path: absolute names as given, relative ones inside the game's folder.
+std::filesystem::path chosenFile(const Game& game)
+{
+    const std::filesystem::path file(game.Spielfeld);
+    return file.is_relative() ? game.folder() / file : file;
+}
+
+} // namespace
+
+void Game::Speichern_Click()
+{
+    window().DialogTitle("Level-Nummer speichern");
+    window().ShowSave();
+    Spielfeld = window().FileName();
+    if (!Spielfeld.empty()) {
+        try {
+            writeFile(chosenFile(*this), levelNumberLine(LevelNr));
+        } catch (const FileError& e) {
+            window().MsgBox("Die Level-Nummer wurde nicht gespeichert: „" + shownName(Spielfeld) +
+                            "“ lässt sich nicht schreiben (" + e.what() + ").");
+        }
+        Spielfeld = "";
+    }
+    Beginn();
+}
+
+void Game::Laden_Click()
+{
+    window().DialogTitle("Level-Nummer öffnen");
+    window().ShowOpen();
+    Spielfeld = window().FileName();
+    if (!Spielfeld.empty()) {
+        const std::string shown = "„" + shownName(Spielfeld) + "“";
+        std::string problem;
+        try {
+            if (const auto number = readLevelNumber(readFileStart(chosenFile(*this), kNumberFileStart)))
+                LevelNr = *number;
+            else
+                problem = "In " + shown + " steht keine Level-Nummer von 0 bis 32767.";
+        } catch (const FileError& e) {
+            problem = shown + " lässt sich nicht lesen (" + e.what() + ").";
+        }
+        if (!problem.empty())
+            window().MsgBox("Die Level-Nummer wurde nicht geladen: " + problem);
+        Spielfeld = "";
+    }
+    Beginn();
+}
 
 } // namespace zorvik

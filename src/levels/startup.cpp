@@ -1,8 +1,25 @@
-// Start-up.
+// Start-up: the caption, the defaults, the colour tables, the last game and the first level.
 #include "model/game.h"
+
+#include <string>
 
 namespace zorvik {
 
-void Game::Form_load() {}
+void Game::Form_load()
+{
+    // The count is taken once: a demo level written later does not change it.
+    window().SetCaption(window().Caption() + " / " + std::to_string(AlleLevel.ListCount()) + " Levels");
+    Weiss = 16777215;
+    WurmFarbe = 0;
+    Endung = ".ZVK";
+    Pinsel = " ";
+    LevelNr = 0;
+    buildColourTables();
+    LevelNr = 0;
+    MauerVersatz = 7;
+    PunktVersatz = 2;
+    LetztesLevelLaden();
+    LevelLaden();
+}
 
 } // namespace zorvik

@@ -14,6 +14,7 @@ struct Call {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Circle: x1, y1 centre, x2 radius
     Colour colour = 0;
     std::string text;
+    bool operator==(const Call&) const = default;
 };
 
 class RecordingWindow : public WindowOperations {

@@ -1,0 +1,31 @@
+// Level files: the first line as a level text, the check that a text can be played, and the demo level.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorvik {
+
+// The demo level, 7 x 7, in Windows-1252: a row of dots, a wall, the worm "öoooä", a wall, dots, posts, blanks.
+inline constexpr std::string_view kDemoLevelText = "........#####..\xF6ooo\xE4..#####.........#.#.#.-------";
+
+// The demo level file: the level text and CR LF, 51 bytes.
+std::string demoLevelFile();
+
+// A first line as the game keeps it: UTF-8 with multi-byte sequences (or a byte-order mark) is
+// turned into Windows-1252, anything else is taken as Windows-1252 already.
+std::string decodeLevelLine(std::string_view line);
+
+// Reads the first line of a level file into a level text; throws FileError.
+std::string readLevelText(const std::filesystem::path& file);
+
+// Writes the demo level file into the folder unless a usable level already has that name.
+// Empty when it was written; otherwise a German sentence saying that it was kept or why it failed.
+std::string saveDemoLevel(const std::filesystem::path& folder, const std::string& name);
+
+// Why a level text cannot be started, in the words the level start uses; nothing when it can.
+std::optional<std::string> levelTextProblem(std::string_view text);
+
+} // namespace zorvik
