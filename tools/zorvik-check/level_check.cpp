@@ -52,11 +52,6 @@ bool isCellCode(char c)
            c == '-';
 }
 
-bool looksLikeUtf8(const std::string& text)
-{
-    return text.find("\xC3\xB6") != std::string::npos || text.find("\xC3\xA4") != std::string::npos;
-}
-
 std::string squareHint(std::size_t length)
 {
     const auto below = static_cast<std::size_t>(std::floor(std::sqrt(static_cast<double>(length))));
@@ -208,9 +203,6 @@ std::vector<Finding> checkLevelText(const std::string& text)
         findings.push_back({Severity::Error, "empty: the first line holds no level"});
         return findings;
     }
-    if (looksLikeUtf8(text))
-        findings.push_back({Severity::Error, "the file looks like UTF-8: save it as Windows-1252, where \"ö\" "
-                                             "and \"ä\" are one byte each (0xF6 and 0xE4)"});
 
     const auto side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(text.size()))));
     const bool square = static_cast<std::size_t>(side) * static_cast<std::size_t>(side) == text.size();

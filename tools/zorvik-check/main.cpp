@@ -1,11 +1,14 @@
 // zorvik-check: tells a level designer what is wrong with level files, and can search a solution.
 #include "level_check.h"
-#include "level_file.h"
 #include "solver.h"
+
+#include "levels/file_access.h"
+#include "levels/level_file.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,9 +67,12 @@ std::string summary(const std::string& text)
 // Checks one file and prints what it found; true when it passes.
 bool checkFile(const std::string& file, const Options& options)
 {
-    const auto text = readLevelLine(file);
-    if (!text) {
-        std::cout << file << ": error: cannot read the file\n";
+    // The game's own reader: the first line, UTF-8 turned into Windows-1252 as the game does it.
+    std::optional<std::string> text;
+    try {
+        text = zorvik::readLevelText(file);
+    } catch (const zorvik::FileError& failure) {
+        std::cout << file << ": error: cannot read the file (" << failure.what() << ")\n";
         return false;
     }
     const auto findings = checkLevelText(*text);
