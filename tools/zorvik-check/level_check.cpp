@@ -15,6 +15,8 @@ namespace {
 
 // The segment tables end at index 1225, so the worm's full length may not pass it.
 constexpr int kMostWormAndDotCells = 1225;
+// The widest board the game's level start takes.
+constexpr int kWidestSide = 181;
 // Long lists of positions are cut short; the first few show where to look.
 constexpr std::size_t kPositionsShown = 8;
 
@@ -220,6 +222,11 @@ std::vector<Finding> checkLevelText(const std::string& text)
                                                  std::to_string(kMostWormAndDotCells)});
     if (dots == 0)
         findings.push_back({Severity::Error, "no dots: only eating the last dot finishes a level"});
+
+    if (square && side > kWidestSide)
+        findings.push_back({Severity::Error, "too big: " + std::to_string(side) + " × " + std::to_string(side) +
+                                                 " cells, but the game takes at most " +
+                                                 std::to_string(kWidestSide) + " × " + std::to_string(kWidestSide)});
 
     if (square) {
         const Board board{text, side};
