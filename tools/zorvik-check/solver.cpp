@@ -110,25 +110,15 @@ struct Node {
     char key;
 };
 
-} // namespace
-
-Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limit, std::size_t mostPositions)
+// One best-first search: positions ranked by dots left times `weight` plus moves made. A heavy weight
+// eats greedily and backs up when stuck; a light one looks wider for the short way round.
+Solution search(SearchGame& game, const GameState& start, const PositionCoder& coder, int weight,
+                std::chrono::steady_clock::time_point deadline, std::size_t mostPositions)
 {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
     Solution result;
-
-    SearchGame game;
-    game.Weiss = 16777215;
-    game.buildColourTables();
-    game.LevelText = levelText;
-    game.Beginn();
-    const GameState start = game;
-    const PositionCoder coder(start);
-
     std::unordered_map<std::string, std::uint32_t> seen;
     std::vector<Node> nodes;
-    // Fewest dots left first, then fewest moves: eat early, back up only when stuck.
-    using Entry = std::tuple<int, std::uint32_t, std::uint32_t>;  // dots left, moves, node
+    using Entry = std::tuple<long, std::uint32_t, std::uint32_t>;  // rank, moves, node
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
 
     auto add = [&](std::string code, std::uint32_t parent, char key, int dotsLeft, std::uint32_t moves) {
@@ -136,7 +126,7 @@ Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limi
         if (!fresh)
             return;
         nodes.push_back({&entry->first, parent, key});
-        open.emplace(dotsLeft, moves, entry->second);
+        open.emplace(static_cast<long>(dotsLeft) * weight + moves, moves, entry->second);
     };
     auto pathTo = [&](std::uint32_t node, char lastKey) {
         std::string moves(1, lastKey);
@@ -146,16 +136,13 @@ Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limi
         return moves;
     };
 
+    static_cast<GameState&>(game) = start;
     add(coder.encode(game), 0, 0, game.RestPunkte, 0);
     std::size_t expanded = 0;
     while (!open.empty()) {
-        const auto [ignoredDotsLeft, moves, node] = open.top();
+        const auto [ignoredRank, moves, node] = open.top();
         open.pop();
-        if (++expanded % 64 == 0 && std::chrono::steady_clock::now() > deadline) {
-            result.outcome = Solution::Outcome::OutOfTime;
-            break;
-        }
-        if (seen.size() > mostPositions) {
+        if ((++expanded % 64 == 0 && std::chrono::steady_clock::now() > deadline) || seen.size() > mostPositions) {
             result.outcome = Solution::Outcome::OutOfTime;
             break;
         }
@@ -180,6 +167,30 @@ Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limi
     }
     result.positions = seen.size();
     return result;
+}
+
+} // namespace
+
+Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limit, std::size_t mostPositions)
+{
+    const auto begin = std::chrono::steady_clock::now();
+
+    SearchGame game;
+    game.Weiss = 16777215;
+    game.buildColourTables();
+    game.LevelText = levelText;
+    game.Beginn();
+    const GameState start = game;
+    const PositionCoder coder(start);
+
+    // A greedy third of the time first, then a wider search; either one that runs out of positions
+    // has tried them all.
+    const auto greedy = search(game, start, coder, 1000, begin + limit / 3, mostPositions);
+    if (greedy.outcome != Solution::Outcome::OutOfTime)
+        return greedy;
+    auto wide = search(game, start, coder, 4, begin + limit, mostPositions);
+    wide.positions = std::max(wide.positions, greedy.positions);
+    return wide;
 }
 
 } // namespace zorvik::check

@@ -13,8 +13,9 @@ struct Solution {
     std::size_t positions = 0;  // distinct positions the search reached
 };
 
-// Eats dots as early as it can and backs up when stuck, so it finds a solution, not the shortest one.
-// None means every position was tried; OutOfTime that the time or the position limit ran out first.
+// Searches greedily for a third of the time, eating dots as early as it can, then more widely; it finds
+// a solution, not the shortest one. None means every position was tried; OutOfTime that the time or
+// the position limit (per search) ran out first.
 Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limit,
                     std::size_t mostPositions = 20'000'000);
 
