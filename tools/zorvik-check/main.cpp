@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -68,6 +69,11 @@ std::string summary(const std::string& text)
 bool checkFile(const std::string& file, const Options& options)
 {
     // The game's own reader: the first line, UTF-8 turned into Windows-1252 as the game does it.
+    std::error_code missing;
+    if (!std::filesystem::exists(file, missing)) {
+        std::cout << file << ": error: no such file\n";
+        return false;
+    }
     std::optional<std::string> text;
     try {
         text = zorvik::readLevelText(file);
