@@ -1,5 +1,8 @@
 // zorvik-bench: level starts and single moves on every canvas, screen and board; --benchmark_filter picks.
 #include "scene.h"
+#include "window_bench.h"
+
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -54,7 +57,13 @@ void registerAll()
 
 int main(int argc, char** argv)
 {
+    // The game window needs an application; without a screen it goes offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("ZORVIK_NO_PACING", "1");
+    QApplication application(argc, argv);
     zorvik::bench::registerAll();
+    zorvik::bench::registerWindowBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
