@@ -13,9 +13,12 @@
 namespace zorvik {
 
 // The picture is always exactly that of painting every operation in full, in order. The work is less:
-// - each operation is worked out in pixels at once but painted only when the next one arrives (or the
-//   image is read), without the pixels the next one paints anyway; the painters draw their rings from the
-//   outside in, so most pixels are put down once instead of once per ring;
+// - each operation is worked out in pixels at once but waits to be painted until later ones arrive (or the
+//   image is read), and is then painted without the pixels that the next one paints anyway; the painters
+//   draw their rings from the outside in, so most pixels are put down once instead of once per ring;
+// - boxes each inside the one before (a wall's squares) wait as one run and are painted in one pass;
+// - a disc that a later one lays on much the same pixels (the next frame of a slide) is painted only where
+//   that one leaves it showing, or not at all; shapes wait a slide's frame long while that pays;
 // - which rows a disc has and their half widths depend only on its centre's height and its radius, and are
 //   worked out once for all discs that share them (a board row of dots, a worm sliding sideways);
 // - clearing paints the background only where no box painted since covers it, and only where anything
@@ -105,7 +108,6 @@ private:
                 trace();
             return spans[static_cast<std::size_t>(row - top + 1)];
         }
-        Rect bounds() const { return {left, right, top, bottom}; }
         void trace() const;
         // Disc: the filled part of `row`, inside the outline: the disc's pixels with a neighbour outside it.
         Span inner(int row) const
