@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 namespace zorvik {
@@ -20,6 +21,8 @@ std::string name(const Picture& p)
 {
     return std::to_string(p.width) + "x" + std::to_string(p.height) + " at " + std::to_string(p.twipsPerPixel);
 }
+
+void PrintTo(const Picture& p, std::ostream* out) { *out << name(p); }
 
 // The design size, larger windows, two device pixels to a pixel, and scales that no screen has.
 const Picture kPictures[] = {
