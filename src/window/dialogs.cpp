@@ -1,0 +1,34 @@
+// The toolkit's dialogs: no filter, no default extension, the working folder to start in.
+#include "window/dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace zorvik {
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& title)
+{
+    return QFileDialog::getOpenFileName(parent, title);
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& title)
+{
+    return QFileDialog::getSaveFileName(parent, title);
+}
+
+std::optional<QColor> QtDialogs::colour(QWidget* parent, const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("Wurmfarbe"));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Zorvik"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace zorvik

@@ -1,0 +1,100 @@
+// The game window `Zorvik`: the board on a backing image, the panels at the right edge, and every
+// event handed to its handler in the game, one at a time.
+#pragma once
+
+#include "window/controls.h"
+#include "window/dialogs.h"
+#include "window/raster_canvas.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace zorvik {
+
+class Game;
+class QtWindowOperations;
+// The controls the game names (model/window_operations.h); its header is kept from moc, which reads no ü.
+enum class Control;
+
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    static const char* const kTitle;
+
+    GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // Form_load: call once, before the window is first shown.
+    void load();
+    // Closes the window as its close box does, once any handler in progress has ended;
+    // closes an open chooser or message box first.
+    void requestClose();
+    // Form_Unload has run.
+    bool unloaded() const { return unloaded_; }
+
+    Game& game() { return *game_; }
+    const QImage& backingImage() const { return canvas_->image(); }
+    CaptionedControl* control(Control which) const;
+    // The labels that act as buttons, by design name ("Speichern", "Laden").
+    CaptionedControl* button(const QString& name) const;
+    // Twips per logical pixel, 15 on a 96-dpi screen.
+    double twipsPerLogicalPixel() const { return twipsPerPixel_; }
+    // A coalesced resize that is still waiting runs now.
+    void runPendingResize();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    friend class QtWindowOperations;
+
+    // Runs one handler to its end; a failure that escapes it is reported on stderr and the game goes on.
+    template <class Work>
+    void run(const char* handler, Work&& work);
+    void scheduleResize();
+    void resizeNow();
+    void updateScale();
+    void updateMinimumSize();
+    void pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // The changed part of the backing image goes to the screen: later, or at once.
+    void present();
+    void presentNow();
+    QRect dirtyLogicalRect() const;
+    void markDirty(const QRect& devicePixels);
+
+    Dialogs& dialogs_;
+    double twipsPerPixel_ = 15;  // per logical pixel
+    double devicePixelRatio_ = 1;
+    std::unique_ptr<RasterCanvas> canvas_;
+    QRect dirty_;  // device pixels
+    std::unique_ptr<QtWindowOperations> operations_;
+    std::unique_ptr<Game> game_;
+    std::map<Control, CaptionedControl*> controls_;
+    std::map<QString, CaptionedControl*> buttons_;
+    QTimer resizeTimer_;
+    int running_ = 0;  // handlers in progress: more than one only around a modal dialog
+    bool closePending_ = false;
+    bool resizeDeferred_ = false;
+    bool screenWatched_ = false;
+    bool unloaded_ = false;
+    bool clickPressed_ = false;
+    bool pointerKnown_ = false;
+    QPointF lastPointer_;
+};
+
+} // namespace zorvik

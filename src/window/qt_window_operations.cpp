@@ -1,0 +1,179 @@
+// The window operations on the Qt window.
+#include "window/qt_window_operations.h"
+
+#include "window/game_window.h"
+#include "window/twips.h"
+
+#include <QFile>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <thread>
+
+namespace zorvik {
+
+namespace {
+
+bool pacingWanted()
+{
+    const char* off = std::getenv("ZORVIK_NO_PACING");
+    return off == nullptr || *off == '\0' || std::string(off) == "0";
+}
+
+QColor toQColor(Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+Colour toColour(const QColor& colour) { return colour.red() + 256 * colour.green() + 65536 * colour.blue(); }
+
+} // namespace
+
+QtWindowOperations::QtWindowOperations(GameWindow& window)
+    : window_(window),
+      pacer_([] { return Pacer::Clock::now(); }, [](Pacer::Clock::time_point until) { std::this_thread::sleep_until(until); }),
+      pacing_(pacingWanted())
+{
+}
+
+QRect QtWindowOperations::devicePixels(double x1, double y1, double x2, double y2) const
+{
+    const double tpp = window_.canvas_->twipsPerPixel();
+    const int left = static_cast<int>(std::floor(std::min(x1, x2) / tpp));
+    const int top = static_cast<int>(std::floor(std::min(y1, y2) / tpp));
+    const int right = static_cast<int>(std::floor(std::max(x1, x2) / tpp));
+    const int bottom = static_cast<int>(std::floor(std::max(y1, y2) / tpp));
+    // One pixel more on every side: the rasteriser rounds centres and spans on its own.
+    return QRect(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1));
+}
+
+void QtWindowOperations::Cls()
+{
+    window_.canvas_->Cls();
+    window_.markDirty(window_.canvas_->image().rect());
+}
+
+void QtWindowOperations::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
+{
+    window_.canvas_->Line(x1, y1, x2, y2, colour, kind);
+    window_.markDirty(devicePixels(x1, y1, x2, y2));
+}
+
+void QtWindowOperations::FillColor(Colour colour) { window_.canvas_->FillColor(colour); }
+
+void QtWindowOperations::Circle(float x, float y, float radius, Colour colour)
+{
+    window_.canvas_->Circle(x, y, radius, colour);
+    const double r = std::max(0.0f, radius);
+    window_.markDirty(devicePixels(x - r, y - r, x + r, y + r));
+}
+
+std::string QtWindowOperations::Caption() const { return window_.windowTitle().toStdString(); }
+
+void QtWindowOperations::SetCaption(const std::string& text) { window_.setWindowTitle(QString::fromStdString(text)); }
+
+float QtWindowOperations::Width() const { return float(window_.frameGeometry().width() * window_.twipsPerPixel_); }
+
+float QtWindowOperations::Height() const { return float(window_.frameGeometry().height() * window_.twipsPerPixel_); }
+
+void QtWindowOperations::SetWidth(float twips)
+{
+    const int decoration = window_.frameGeometry().width() - window_.width();
+    window_.resize(std::max(1, pixelsHolding(twips, window_.twipsPerPixel_) - decoration), window_.height());
+}
+
+void QtWindowOperations::SetHeight(float twips)
+{
+    const int decoration = window_.frameGeometry().height() - window_.height();
+    window_.resize(window_.width(), std::max(1, pixelsHolding(twips, window_.twipsPerPixel_) - decoration));
+}
+
+int QtWindowOperations::WindowState() const
+{
+    if (window_.isMinimized())
+        return 1;
+    return window_.isMaximized() || window_.isFullScreen() ? 2 : 0;
+}
+
+float QtWindowOperations::ScaleWidth() const { return float(window_.width() * window_.twipsPerPixel_); }
+
+float QtWindowOperations::ScaleHeight() const { return float(window_.height() * window_.twipsPerPixel_); }
+
+float QtWindowOperations::ControlWidth(Control control) const
+{
+    return float(window_.control(control)->width() * window_.twipsPerPixel_);
+}
+
+void QtWindowOperations::SetControlLeft(Control control, float twips)
+{
+    CaptionedControl* widget = window_.control(control);
+    widget->move(nearestPixels(twips, window_.twipsPerPixel_), widget->y());
+}
+
+std::string QtWindowOperations::ControlCaption(Control control) const
+{
+    return window_.control(control)->caption().toStdString();
+}
+
+void QtWindowOperations::SetControlCaption(Control control, const std::string& text)
+{
+    window_.control(control)->setCaption(QString::fromStdString(text));
+}
+
+void QtWindowOperations::DialogTitle(const std::string& title) { dialogTitle_ = QString::fromStdString(title); }
+
+void QtWindowOperations::ShowOpen()
+{
+    window_.present();
+    fileName_ = QFile::encodeName(window_.dialogs_.openFileName(&window_, dialogTitle_)).toStdString();
+}
+
+void QtWindowOperations::ShowSave()
+{
+    window_.present();
+    fileName_ = QFile::encodeName(window_.dialogs_.saveFileName(&window_, dialogTitle_)).toStdString();
+}
+
+std::string QtWindowOperations::FileName() const { return fileName_; }
+
+bool QtWindowOperations::ShowColor()
+{
+    window_.present();
+    const std::optional<QColor> chosen = window_.dialogs_.colour(&window_, toQColor(colour_));
+    if (!chosen)
+        return false;
+    colour_ = toColour(*chosen);
+    return true;
+}
+
+Colour QtWindowOperations::Color() const { return colour_; }
+
+void QtWindowOperations::MsgBox(const std::string& text)
+{
+    window_.present();
+    window_.dialogs_.message(&window_, QString::fromStdString(text));
+}
+
+void QtWindowOperations::Warning(const std::string& text) { std::cerr << text << std::endl; }
+
+void QtWindowOperations::AnimationFrame(Animation animation, int done, int total)
+{
+    if (!pacing_ || !window_.isVisible())
+        return;
+    Pacer::Duration length{0};
+    switch (animation) {
+    case Animation::Slide:
+        length = Pacer::Duration(ControlCaption(Control::SchnellFlüssig) == " schnell" ? 60 : 160);
+        break;
+    case Animation::Death: length = Pacer::Duration(15.0 * total); break;
+    case Animation::Removal: length = Pacer::Duration(100); break;
+    }
+    if (done <= 1) {
+        const QScreen* screen = window_.screen();
+        const double hertz = screen ? screen->refreshRate() : 60;
+        pacer_.setRefreshInterval(Pacer::Duration(1000.0 / std::clamp(hertz > 0 ? hertz : 60, 24.0, 360.0)));
+    }
+    pacer_.frame(done, total, length, [this] { window_.presentNow(); });
+}
+
+} // namespace zorvik

@@ -1,0 +1,292 @@
+// The game window driven as a player would: start-up, resizing, keys, clicks, options, choosers and closing.
+#include "model/game.h"
+#include "support/test_game.h"
+#include "window/game_window.h"
+#include "window/icon.h"
+#include "window/unix_signals.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+namespace zorvik::testing {
+namespace {
+
+// Dialogs that record what was asked and answer as told; `whileOpen` runs as if during the dialog.
+struct ScriptedDialogs : Dialogs {
+    std::vector<QString> requests;  // "open: title", "save: title", "colour", or the message
+    QString fileAnswer;
+    std::optional<QColor> colourAnswer;
+    std::function<void()> whileOpen;
+
+    QString ask(const QString& request)
+    {
+        requests.push_back(request);
+        if (whileOpen)
+            whileOpen();
+        return fileAnswer;
+    }
+    QString openFileName(QWidget*, const QString& title) override { return ask("open: " + title); }
+    QString saveFileName(QWidget*, const QString& title) override { return ask("save: " + title); }
+    std::optional<QColor> colour(QWidget*, const QColor&) override { return ask("colour"), colourAnswer; }
+    void message(QWidget*, const QString& text) override { ask(text); }
+};
+
+std::string readFile(const std::string& path)
+{
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+void click(QWidget* widget, QPoint at = QPoint(10, 10)) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
+
+// A game window in a folder of its own; the window reads its level list when it is made.
+struct GuiGame {
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<GameWindow> window;
+
+    GuiGame()
+    {
+        static int argc = 1;
+        static char name[] = "zorvik_window_tests";
+        static char* argv[] = {name, nullptr};
+        if (QApplication::instance() == nullptr)
+            new QApplication(argc, argv);
+    }
+    std::string file(const std::string& name) const { return folder.filePath(QString::fromStdString(name)).toStdString(); }
+    void writeLevel(const std::string& name, const std::string& text) { std::ofstream(file(name)) << text << "\r\n"; }
+    // Form_load, the first showing and its resize.
+    void start()
+    {
+        window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs);
+        window->load();
+        window->show();
+        window->runPendingResize();
+    }
+    Game& game() { return window->game(); }
+    QPoint cellCentre(int x, int y)
+    {
+        const double z = game().Zellgroesse, r = game().Radius, tpl = window->twipsPerLogicalPixel();
+        return QPoint(int((x * z + r) / tpl), int((y * z + r) / tpl));
+    }
+    // The backing image's colour at a logical pixel, as a game colour.
+    Colour colourAt(QPoint at)
+    {
+        const double ratio = window->devicePixelRatioF();
+        const QRgb rgb = window->backingImage().pixel(int(at.x() * ratio), int(at.y() * ratio));
+        return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+    }
+};
+
+// The demo level in A.ZVK and a second level in B.ZVK.
+struct StartedGame : ::testing::Test {
+    GuiGame g;
+    StartedGame()
+    {
+        g.writeLevel("A.ZVK", kDemoLevel);
+        g.writeLevel("B.ZVK", toGameText("ö.......#"));
+        g.start();
+    }
+};
+
+TEST(GameWindowStart, FirstStartInAnEmptyFolderWritesTheDemoLevelAndSaysSoBeforeShowing)
+{
+    GuiGame g;
+    bool shownBeforeMessage = true;
+    g.dialogs.whileOpen = [&] { shownBeforeMessage = g.window->isVisible(); };
+    g.start();
+    EXPECT_EQ(g.dialogs.requests, std::vector<QString>{"Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern."});
+    EXPECT_FALSE(shownBeforeMessage);
+    EXPECT_EQ(std::filesystem::file_size(g.file("NeuesLevel.ZVK")), 51u);
+    EXPECT_EQ(g.window->windowTitle().toStdString(), std::string(GameWindow::kTitle) + " / 0 Levels");
+    EXPECT_EQ(g.window->control(Control::LevelFrame)->caption(), "Level 1");
+    EXPECT_EQ(g.window->control(Control::LevelName)->caption(), "NeuesLevel");
+    EXPECT_EQ(g.game().Spielfeld, kDemoLevel);
+}
+
+TEST_F(StartedGame, FramesStayAtTheRightEdgeAndTheWindowKeepsItsMinimumSize)
+{
+    GameWindow& w = *g.window;
+    EXPECT_EQ(w.windowTitle().toStdString(), std::string(GameWindow::kTitle) + " / 2 Levels");
+    auto expectFramesAtRightEdge = [&] {
+        EXPECT_EQ(w.control(Control::WurmFrame)->geometry(), QRect(w.width() - 153, 0, 153, 97));
+        EXPECT_EQ(w.control(Control::LevelFrame)->geometry(), QRect(w.width() - 153, 96, 153, 145));
+    };
+    expectFramesAtRightEdge();
+    // A dragged border: the level restarts once, at the final size.
+    click(&w, g.cellCentre(2, 2));  // an edit that a restart undoes
+    for (int step = 1; step <= 20; ++step)
+        w.resize(500 + 20 * step, 300 + 10 * step);
+    QCoreApplication::processEvents();
+    EXPECT_NE(g.game().Spielfeld, g.game().LevelText);
+    w.runPendingResize();
+    EXPECT_EQ(g.game().Spielfeld, g.game().LevelText);
+    EXPECT_EQ(g.game().Zellgroesse, 833);  // Int(500 * 15 / 9): the height limits the board now
+    expectFramesAtRightEdge();
+
+    w.resize(100, 100);
+    w.runPendingResize();
+    // The minimum is the outer size, frame included.
+    EXPECT_GE(w.frameGeometry().width() * 15, 6015);
+    EXPECT_GE(w.frameGeometry().height() * 15, 4020);
+    EXPECT_EQ(w.minimumSize() + (w.frameGeometry().size() - w.size()), QSize(401, 268));
+    expectFramesAtRightEdge();
+}
+
+TEST_F(StartedGame, ArrowKeyMovesTheHeadOnThePicture)
+{
+    const QPoint ahead = g.cellCentre(1, 3);
+    const Colour head = g.game().SegmentFarbe[0];
+    EXPECT_EQ(g.colourAt(g.cellCentre(2, 3)), head);
+    ASSERT_NE(g.colourAt(ahead), head);
+    QTest::keyClick(g.window.get(), Qt::Key_Left);
+    EXPECT_EQ(g.colourAt(ahead), head);
+    QTest::keyClick(g.window.get(), Qt::Key_Percent);  // its own number is the left arrow's
+    EXPECT_EQ(g.game().WurmX[0], 1);
+}
+
+TEST_F(StartedGame, ClickBlanksTheCellUnderThePointerButNotOverThePanels)
+{
+    const QPoint wall = g.cellCentre(2, 2);
+    ASSERT_NE(g.colourAt(wall), 0);
+    click(g.window.get(), wall);
+    EXPECT_EQ(rows(g.game())[1], ". ####.");
+    EXPECT_EQ(g.colourAt(wall), 0);
+
+    const int cellX = g.game().ZelleX;
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), g.window->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(g.window->control(Control::LevelFrame), &over);
+    EXPECT_EQ(g.game().ZelleX, cellX);
+    const std::string before = g.game().Spielfeld;
+    click(g.window->control(Control::LevelName));
+    click(g.window->control(Control::LevelFrame), QPoint(5, 140));
+    EXPECT_EQ(g.game().Spielfeld, before);
+}
+
+TEST_F(StartedGame, DoubleClickIsOneClick)
+{
+    g.game().Pinsel = ".";  // a brush that counts what it paints
+    const int dots = g.game().RestPunkte;
+    // What the toolkit delivers: a click, then a press, the double click and a release.
+    const QPoint at = g.cellCentre(2, 2);
+    click(g.window.get(), at);
+    QTest::mousePress(g.window.get(), Qt::LeftButton, {}, at);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, g.window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(g.window.get(), &twice);
+    QTest::mouseRelease(g.window.get(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(g.game().RestPunkte, dots + 1);
+}
+
+TEST_F(StartedGame, OptionsAndChoosersWorkThroughTheDialogs)
+{
+    CaptionedControl* label = g.window->control(Control::SchnellFlüssig);
+    click(label);
+    EXPECT_EQ(label->caption(), " flüssig");
+    click(label);
+    EXPECT_EQ(label->caption(), " schnell");
+
+    g.dialogs.colourAnswer = QColor(255, 0, 0);
+    click(g.window->control(Control::WurmFrame), QPoint(5, 90));  // below the label
+    EXPECT_EQ(g.colourAt(g.cellCentre(2, 3)), 255);
+
+    g.dialogs.fileAnswer = QString::fromStdString(g.file("start.txt"));
+    click(g.window->button("Speichern"));
+    EXPECT_EQ(readFile(g.file("start.txt")), " 0 \r\n");
+    std::ofstream(g.file("four.txt")) << " 4 \r\n";
+    g.dialogs.fileAnswer = QString::fromStdString(g.file("four.txt"));
+    click(g.window->button("Laden"));
+    EXPECT_EQ(g.game().LevelNr, 4);
+    EXPECT_EQ(g.dialogs.requests,
+              (std::vector<QString>{"colour", "save: Level-Nummer speichern", "open: Level-Nummer öffnen"}));
+}
+
+// Guards against Form_Unload running in the middle of the handler whose chooser was open.
+TEST_F(StartedGame, CloseRequestedWhileAChooserIsOpenWaitsForTheHandler)
+{
+    bool unloadedDuringChooser = true;
+    g.dialogs.whileOpen = [&] {
+        g.window->requestClose();
+        unloadedDuringChooser = g.window->unloaded();
+    };
+    click(g.window->button("Laden"));
+    EXPECT_FALSE(unloadedDuringChooser);
+    EXPECT_TRUE(g.window->unloaded());
+    EXPECT_FALSE(g.window->isVisible());
+}
+
+TEST_F(StartedGame, TerminationSignalClosesTheWindowAndSavesTheLevelNumber)
+{
+    UnixSignals endSignals;
+    QObject::connect(&endSignals, &UnixSignals::received, g.window.get(), &GameWindow::requestClose);
+    g.game().LevelNr = 1;
+    std::raise(SIGTERM);
+    QElapsedTimer waited;
+    waited.start();
+    while (!g.window->unloaded() && waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_FALSE(g.window->isVisible());
+    EXPECT_EQ(readFile(g.file("Zorvik letzter Spielstand")), " 1 \r\n");
+}
+
+TEST_F(StartedGame, FailureInAHandlerIsReportedOnceAndTheGameGoesOnWithoutTimers)
+{
+    g.game().LevelText = "abc";  // no square: the restart of the next resize fails
+    ::testing::internal::CaptureStderr();
+    g.window->resize(500, 300);
+    g.window->runPendingResize();
+    const std::string report = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(report.rfind("zorvik: Form_Resize: ", 0), 0u) << report;
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1);
+    click(g.window->control(Control::SchnellFlüssig));
+    EXPECT_EQ(g.window->control(Control::SchnellFlüssig)->caption(), " flüssig");
+    // Idle, nothing ticks.
+    for (const QTimer* timer : g.window->findChildren<QTimer*>())
+        EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(QAbstractEventDispatcher::instance()->registeredTimers(g.window.get()).isEmpty());
+}
+
+TEST(GameWindowPacing, MovesLastTheirSetTimeWhenPacingIsOn)
+{
+    GuiGame g;
+    g.writeLevel("A.ZVK", kDemoLevel);
+    ::setenv("ZORVIK_NO_PACING", "0", 1);
+    g.start();
+    ::setenv("ZORVIK_NO_PACING", "1", 1);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(g.window.get(), Qt::Key_Left);
+    const qint64 fast = clock.restart();
+    click(g.window->control(Control::SchnellFlüssig));
+    clock.restart();
+    QTest::keyClick(g.window.get(), Qt::Key_Down);
+    const qint64 smooth = clock.elapsed();
+    EXPECT_EQ(g.game().WurmY[0], 4);
+    EXPECT_TRUE(fast >= 59 && fast < 1000) << fast;
+    EXPECT_TRUE(smooth >= 159 && smooth < 2000) << smooth;
+}
+
+TEST(Icon, KeptPictureIsTheOneTheGameDraws)
+{
+    const auto kept = std::filesystem::path(__FILE__).parent_path() / "../../data/zorvik.png";
+    const QImage picture(QString::fromStdString(kept.string()));
+    ASSERT_EQ(picture.size(), QSize(48, 48)) << kept;
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), zorvikIcon().convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
+} // namespace zorvik::testing
