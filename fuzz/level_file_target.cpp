@@ -5,7 +5,7 @@
 //   L R U D  arrow keys          M x y  mouse move to (x, y) x 100 twips, signed bytes
 //   C        click               S      the speed label
 //   W c      colour chooser: c = 0 closed, 1 black, 2 white, else c x 65793
-//   s n, l n save or load the level start under name number n     Z w h  resize to w x 100, h x 100 twips
+//   s n, l n save or load the level start under name number n     Z w h  resize to w x 40, h x 40 twips
 //   N        minimise            Q      close the window and start again
 //   any other byte: that key code
 #include "levels/level_file.h"
@@ -26,7 +26,7 @@ using namespace zorvik::reliability;
 namespace {
 
 const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
-constexpr int kMostActions = 300;
+constexpr int kMostActions = 200;
 
 const std::filesystem::path& workFolder()
 {
@@ -79,8 +79,8 @@ void play(Session& session, std::string_view script)
         case 's': session.save(names[next(at) % names.size()]); break;
         case 'l': session.load(names[next(at) % names.size()]); break;
         case 'Z': {
-            const float w = next(at) * 100.0f;
-            const float h = next(at) * 100.0f;
+            const float w = next(at) * 40.0f;
+            const float h = next(at) * 40.0f;
             session.resize(w, h, 0);
             break;
         }

@@ -229,18 +229,18 @@ private:
             session.key(code >= 37 && code <= 40 ? 0 : code, uniform(random_, 0, 7));
         } else if (r < 0.77) {
             session.mouseMove(pointer(g.Seitenzellen * g.Zellgroesse), pointer(g.Seitenzellen * g.Zellgroesse));
-        } else if (r < 0.83) {
+        } else if (r < 0.81) {
             session.click();
-        } else if (r < 0.85) {
+        } else if (r < 0.83) {
             session.toggleSpeed();
-        } else if (r < 0.88) {
+        } else if (r < 0.86) {
             const double c = chance(random_);
             session.chooseColour(c >= 0.25, c < 0.45 ? 0 : c < 0.65 ? 16777215 : uniform(random_, 1, 16777214));
-        } else if (r < 0.90) {
+        } else if (r < 0.88) {
             session.save(fileName(session, true));
-        } else if (r < 0.92) {
+        } else if (r < 0.90) {
             session.load(fileName(session, false));
-        } else if (r < 0.97) {
+        } else if (r < 0.95) {
             resize(session);
         } else if (r < 0.995) {
             // Quick presses, as of a key held down: long sweeps over boards full of dots.
@@ -259,9 +259,9 @@ private:
         const int n = static_cast<int>(g.Seitenzellen) - 2;
         const int x = g.WurmX[0], y = g.WurmY[0];
         const double r = chance(random_);
-        if (r < 0.35 || n < 1 || x < 1 || y < 1 || x > n || y > n)
+        if (r < 0.2 || n < 1 || x < 1 || y < 1 || x > n || y > n)
             return uniform(random_, kKeyLeft, kKeyDown);
-        if (r < 0.75) {
+        if (r < 0.6) {
             // The sweep: right along odd rows, left along even ones, one row down at each end.
             if (y % 2 == 1)
                 return x < n ? kKeyRight : kKeyDown;
