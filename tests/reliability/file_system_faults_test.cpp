@@ -145,7 +145,6 @@ void expectNoFailure(const Seen& seen)
         EXPECT_EQ(seen.count(key), 0u) << key << ": " << (seen.count(key) ? seen.at(key) : "");
 }
 
-// A save over an earlier level start on a full disk truncated the file and lost the number in it.
 TEST(FileSystemFaults, FullDiskKeepsThePreviousLastGameAndLevelStartFiles)
 {
     Folder folder;
@@ -239,7 +238,8 @@ TEST(FileSystemFaults, ReadOnlyDiskPlaysOnAndSaysWhatItCouldNotWrite)
     EXPECT_EQ(seen.at("empty: dots left"), "23");
 }
 
-// With the shell's file size limit at 0 every write fails (EFBIG), as on a full disk; no privilege needed.
+// A save whose write failed emptied the earlier level-start file: its number was lost.
+// With the file size limit at 0 every write fails (EFBIG), as on a full disk; no privilege needed.
 TEST(FileSystemFaults, FileSizeLimitAndAFullDeviceFailWritesButLoseNothing)
 {
     Folder folder;
@@ -278,6 +278,10 @@ TEST(FileSystemFaults, FileSizeLimitAndAFullDeviceFailWritesButLoseNothing)
     session.load(full.string());  // reads zero bytes: no number
     EXPECT_EQ(session.window().messageCount, 2);
     EXPECT_EQ(session.game().LevelNr, 1);
+
+    // A save to /dev/null was reported as failed: a device has nothing to flush.
+    session.save("/dev/null");
+    EXPECT_EQ(session.window().messageCount, 2);
 }
 
 // A pipe where a number file belongs blocked the game for good: at start-up, and in the load and save labels.

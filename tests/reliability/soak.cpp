@@ -192,7 +192,10 @@ private:
                 const BoardKind kind = k < 0.45 ? BoardKind::Room : k < 0.6 ? BoardKind::Noise : k < 0.7 ? BoardKind::FullOfDots
                                        : k < 0.75 ? BoardKind::WormBeforeHead : k < 0.85 ? BoardKind::NoHead
                                        : k < 0.95 ? BoardKind::NoDots : BoardKind::TooMany;
-                writeBytes(folder / (std::string(1, char('A' + i)) + ".ZVK"), levelFile(random_, randomBoard(random_, kind)));
+                // Names as other systems write them too: lower-case endings, Latin-1 and UTF-8 letters.
+                const std::string name = pick(random_, std::vector<std::string>{"", "", "", "\xD6" "de ", "Über "}) +
+                                         std::string(1, char('A' + i)) + pick(random_, std::vector<std::string>{".ZVK", ".ZVK", ".zvk"});
+                writeBytes(folder / name, levelFile(random_, randomBoard(random_, kind)));
                 ++report_.randomBoards;
             }
             if (chance(random_) < 0.15)
@@ -318,6 +321,8 @@ private:
                            chance(random_) < 0.3);
         } else if (r < 0.4) {
             session.resize(28800, 16200, 2);  // maximised on a large screen
+        } else if (r < 0.42) {
+            session.resize(115200, 115200, 2);  // a wall of screens: cells of thousands of twips on small boards
         } else {
             session.resize(static_cast<float>(uniform(random_, 5895, 30000)), static_cast<float>(uniform(random_, 3495, 17000)), 0);
         }
