@@ -12,27 +12,33 @@ void Game::Bild()
         for (ZelleX = 0; ZelleX <= last; ++ZelleX) {
             const char c = boardCell(ZelleX, ZelleY);
             Zelle = std::string(1, c);
-            Nichts();
-            if (c == kWall)
-                Mauer();
-            if (c == kDot) {
-                Punkt();
-                RestPunkte = RestPunkte + 1;
-            }
-            if (c == kSegment || c == kSegmentAlt) {
-                Laenge = Laenge + 1;
-                SBK();
-            }
-            if (c == kHead) {
-                Laenge = 0;
-                SBK();
-            }
-            if (c == kHalving)
-                Pank();
-            if (c == kCutting)
-                Pix();
+            paintCell(c);
         }
     }
+}
+
+// A cell black first, then its character's painter; dots are counted and worm cells placed on the way.
+void Game::paintCell(char c)
+{
+    Nichts();
+    if (c == kWall)
+        Mauer();
+    if (c == kDot) {
+        Punkt();
+        RestPunkte = RestPunkte + 1;
+    }
+    if (c == kSegment || c == kSegmentAlt) {
+        Laenge = Laenge + 1;
+        SBK();
+    }
+    if (c == kHead) {
+        Laenge = 0;
+        SBK();
+    }
+    if (c == kHalving)
+        Pank();
+    if (c == kCutting)
+        Pix();
 }
 
 } // namespace zorvik

@@ -1,5 +1,4 @@
 // Level editing with the mouse: the pointer's cell, and a click that writes the brush into the running board.
-#include "model/cell_codes.h"
 #include "model/game.h"
 
 namespace zorvik {
@@ -47,25 +46,7 @@ void Game::Form_Click()
 
     ZelleX = ZelleX + 1;
     ZelleY = ZelleY + 1;
-    Nichts();
-    if (brush == kWall)
-        Mauer();
-    if (brush == kDot) {
-        Punkt();
-        RestPunkte = RestPunkte + 1;
-    }
-    if (brush == kSegmentAlt || brush == kSegment) {
-        Laenge = Laenge + 1;
-        SBK();
-    }
-    if (brush == kHead) {
-        Laenge = 0;
-        SBK();
-    }
-    if (brush == kHalving)
-        Pank();
-    if (brush == kCutting)
-        Pix();
+    paintCell(brush);
 }
 
 } // namespace zorvik

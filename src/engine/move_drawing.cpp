@@ -5,12 +5,6 @@
 
 namespace zorvik {
 
-namespace {
-
-const std::string kFastCaption = " schnell";
-
-} // namespace
-
 void Game::slide()
 {
     // Fast mode keeps the work per move near 400 discs however long the worm gets.

@@ -5,15 +5,10 @@
 
 namespace zorvik {
 
-namespace {
-const std::string kFast = " schnell";
-const std::string kSmooth = " fl\xC3\xBCssig";  // " flüssig" in UTF-8, as captions cross the window
-} // namespace
-
 void Game::SchnellFlüssig_Click()
 {
     const std::string caption = window_.ControlCaption(Control::SchnellFlüssig);
-    window_.SetControlCaption(Control::SchnellFlüssig, caption == kSmooth ? kFast : kSmooth);
+    window_.SetControlCaption(Control::SchnellFlüssig, caption == kSmoothCaption ? kFastCaption : kSmoothCaption);
 }
 
 void Game::WurmFrame_Click()

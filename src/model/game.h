@@ -66,6 +66,8 @@ public:
 protected:
     // The character of board cell (x, y): the border is wall, inner cells come from Spielfeld.
     char boardCell(int x, int y) const;
+    // Paints board cell (ZelleX, ZelleY) as character c, counting a dot and placing a worm cell.
+    void paintCell(char c);
     // A uniform draw from [0, 1) of a generator that is never seeded.
     double Rnd();
 

@@ -48,7 +48,7 @@ public:
 
 private:
     std::string caption_;
-    std::map<Control, std::string> captions_{{Control::SchnellFlüssig, " schnell"}};
+    std::map<Control, std::string> captions_{{Control::SchnellFlüssig, kFastCaption}};
 };
 
 } // namespace zorvik

@@ -10,6 +10,10 @@ namespace zorvik {
 // The controls whose captions, widths or positions the game reads or sets.
 enum class Control { WurmFrame, LevelFrame, LevelName, SchnellFlüssig };
 
+// The captions of the label SchnellFlüssig, which are the animation option itself (UTF-8).
+inline constexpr char kFastCaption[] = " schnell";
+inline constexpr char kSmoothCaption[] = " fl\xC3\xBCssig";
+
 // Which animation a drawn frame belongs to, so a window can pace what it presents.
 enum class Animation { Slide, Death, Removal };
 

@@ -44,7 +44,7 @@ const NamedDesign kWurmFrame{
      "Wurmfarben-Auswahl. Wei\xC3\x9F = Zufallsfarbe, Schwarz = Levelfarbe", true}};
 const NamedDesign kSchnellFlüssig{
     "SchnellFl\xC3\xBCssig",
-    {120, 600, 2055, 615, " schnell", QColor(128, 128, 255), QColor(0, 0, 255), kArialBlack, 20.25, QFont::Black,
+    {120, 600, 2055, 615, kFastCaption, QColor(128, 128, 255), QColor(0, 0, 255), kArialBlack, 20.25, QFont::Black,
      "Umschalter zwischen schnellem Wurm oder fl\xC3\xBCssiger Darstellung.", true}};
 const NamedDesign kLevelFrame{
     "LevelFrame",

@@ -163,7 +163,7 @@ void QtWindowOperations::AnimationFrame(Animation animation, int done, int total
     Pacer::Duration length{0};
     switch (animation) {
     case Animation::Slide:
-        length = Pacer::Duration(ControlCaption(Control::SchnellFlüssig) == " schnell" ? 60 : 160);
+        length = Pacer::Duration(ControlCaption(Control::SchnellFlüssig) == kFastCaption ? 60 : 160);
         break;
     case Animation::Death: length = Pacer::Duration(15.0 * total); break;
     case Animation::Removal: length = Pacer::Duration(100); break;
