@@ -355,6 +355,40 @@ TEST(FileSystemFaults, LevelFilesThatGoOrTurnIntoFoldersWhileTheGameRuns)
     EXPECT_EQ(read(folder.path / "NeuesLevel.ZVK"), demoLevelFile());
 }
 
+// What fails for root too: a file where the game's folder should be, and a folder that goes away.
+TEST(FileSystemFaults, FileInPlaceOfTheFolderAndAFolderThatGoesAway)
+{
+    Folder folder;
+    const auto notAFolder = folder.path / "Levels";
+    write(notAFolder, "kein Ordner");
+    Session session(notAFolder);
+    session.start();
+    EXPECT_EQ(session.window().lastMessage, kNoLevels + "\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ speichern "
+                                                        "(ein Teil des Pfades ist kein Ordner).");
+    EXPECT_EQ(session.game().LevelText, kDemoLevelText);
+    session.key(kKeyLeft, 0);
+    session.save("Stand");
+    EXPECT_EQ(session.window().lastMessage,
+              "Die Level-Nummer wurde nicht gespeichert: „Stand“ lässt sich nicht schreiben (ein Teil des Pfades ist kein Ordner).");
+    session.close();
+    EXPECT_EQ(session.window().warningCount, 1);
+    EXPECT_EQ(read(notAFolder), "kein Ordner");
+
+    const auto gone = folder.path / "Weg";
+    std::filesystem::create_directory(gone);
+    write(gone / "A.ZVK", kOneDot + "\r\n");
+    Session orphan(gone);
+    orphan.start();
+    std::filesystem::remove_all(gone);
+    orphan.key(kKeyRight, 0);  // finished: the next level is nowhere
+    EXPECT_EQ(orphan.window().lastMessage, kNoLevels + "\nFehler in „A.ZVK“: Die Datei lässt sich nicht lesen (Datei oder Ordner "
+                                                       "nicht gefunden).\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ "
+                                                       "speichern (Datei oder Ordner nicht gefunden).");
+    EXPECT_EQ(orphan.game().LevelText, kDemoLevelText);
+    orphan.close();
+    EXPECT_EQ(orphan.window().warningCount, 1);
+}
+
 TEST(FileSystemFaults, HugeFilesAreReadOnlyAsFarAsTheyMatter)
 {
     Folder folder;
