@@ -6,6 +6,7 @@
 #include "reliability/session.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -139,11 +140,13 @@ public:
     {
         std::error_code error;
         for (std::filesystem::directory_iterator it(options.levelFolder, error), end; !error && it != end; it.increment(error)) {
-            const std::string name = it->path().filename().string();
-            if (name.size() > 4 && name.substr(name.size() - 4) == ".ZVK")
+            std::string ending = it->path().extension().string();
+            std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::toupper(c); });
+            if (ending == ".ZVK" && it->is_regular_file(error))
                 pack_.push_back(it->path());
         }
         std::sort(pack_.begin(), pack_.end());
+        report_.packLevels = static_cast<std::int64_t>(pack_.size());
         work_ = makeWorkFolder("zorvik-soak");
         // A private full device: writes to it fail as on a full disk, and nothing outside this folder is touched.
         fullDevice_ = work_ / "full";
@@ -158,32 +161,48 @@ public:
 
     void run()
     {
-        while (report_.actions < options_.actions) {
-            const auto folder = work_ / ("folder-" + std::to_string(report_.folders++));
-            std::filesystem::create_directory(folder);
-            fillFolder(folder);
-            Session session(folder);
-            const std::int64_t budget = std::min<std::int64_t>(options_.actions - report_.actions, uniform(random_, 200, 4000));
-            play(session, budget);
-            if (session.running())
-                session.close();
-            report_.actions += session.actions();
-            report_.levelsFinished += session.levelsFinished();
-            report_.deaths += session.deaths();
-            report_.messages += session.window().messageCount;
-            std::filesystem::remove_all(folder);
-        }
+        // First every level of the game once, if asked; then the mix until the count is reached.
+        for (std::size_t i = 0; options_.actionsPerPackLevel > 0 && i < pack_.size(); ++i)
+            playFolder([&](const std::filesystem::path& folder) { fillWithPack(folder); }, options_.actionsPerPackLevel);
+        while (report_.actions < options_.actions)
+            playFolder([&](const std::filesystem::path& folder) { fillFolder(folder); },
+                       std::min<std::int64_t>(options_.actions - report_.actions, uniform(random_, 200, 4000)));
     }
 
 private:
+    template <class Fill>
+    void playFolder(Fill fill, std::int64_t budget)
+    {
+        const auto folder = work_ / ("folder-" + std::to_string(report_.folders++));
+        std::filesystem::create_directory(folder);
+        fill(folder);
+        Session session(folder);
+        play(session, budget);
+        if (session.running())
+            session.close();
+        report_.actions += session.actions();
+        report_.levelsFinished += session.levelsFinished();
+        report_.deaths += session.deaths();
+        report_.messages += session.window().messageCount;
+        std::filesystem::remove_all(folder);
+    }
+
+    // The game's levels, each such folder starting at the next of them, so every level gets played.
+    void fillWithPack(const std::filesystem::path& folder)
+    {
+        for (const auto& file : pack_)
+            std::filesystem::copy_file(file, folder / file.filename());
+        writeBytes(folder / kLastGameFile, " " + std::to_string(report_.packStarts++ % static_cast<std::int64_t>(pack_.size())) + " \r\n");
+    }
+
     void fillFolder(const std::filesystem::path& folder)
     {
         const double r = chance(random_);
         if (r < 0.3 && !pack_.empty()) {
-            for (const auto& file : pack_)
-                std::filesystem::copy_file(file, folder / file.filename());
-            report_.packLevels += static_cast<std::int64_t>(pack_.size());
-        } else if (r < 0.35) {
+            fillWithPack(folder);
+            return;
+        }
+        if (r < 0.35) {
             // No level at all: the demo level is written and played.
         } else {
             const int count = uniform(random_, 1, 4);
@@ -361,8 +380,8 @@ private:
 std::string SoakReport::summary() const
 {
     std::ostringstream out;
-    out << actions << " actions in " << windows << " start-ups over " << folders << " folders (" << packLevels
-        << " level files of the game, " << randomBoards << " random boards); " << levelsFinished << " levels finished, "
+    out << actions << " actions in " << windows << " start-ups over " << folders << " folders (" << packStarts
+        << " starting at a level of the game's " << packLevels << ", " << randomBoards << " random boards); " << levelsFinished << " levels finished, "
         << deaths << " deaths, " << messages << " messages, longest worm " << longestWorm + 1 << " segments";
     return out.str();
 }

@@ -12,13 +12,16 @@ struct SoakOptions {
     std::int64_t actions = 10000;
     // The game's own level folder: every level file in it is played as well (there may be none).
     std::filesystem::path levelFolder;
+    // When above 0: before the mix, a game of this many actions starting at each level of that folder.
+    std::int64_t actionsPerPackLevel = 0;
 };
 
 struct SoakReport {
     std::int64_t actions = 0;
     std::int64_t windows = 0;  // start-ups
     std::int64_t folders = 0;
-    std::int64_t packLevels = 0;  // level files copied from the level folder
+    std::int64_t packLevels = 0;  // level files in the game's level folder
+    std::int64_t packStarts = 0;  // folders of those levels, each starting at the next of them
     std::int64_t randomBoards = 0;
     std::int64_t levelsFinished = 0;
     std::int64_t deaths = 0;

@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     zorvik::reliability::SoakOptions options;
     options.actions = 1000000;
     options.levelFolder = ZORVIK_LEVEL_FOLDER;
+    options.actionsPerPackLevel = 1000;
     try {
         if (argc > 1)
             options.actions = std::stoll(argv[1]);

@@ -15,6 +15,7 @@ TEST(Soak, SeededRandomPlayerKeepsEveryInvariantOverTheLevelsAndRandomBoards)
     SoakOptions options;
     options.levelFolder = ZORVIK_LEVEL_FOLDER;
     options.actions = 25000;
+    options.actionsPerPackLevel = 200;
     if (const char* count = std::getenv("ZORVIK_SOAK_ACTIONS"))
         options.actions = std::atoll(count);
     for (std::uint64_t seed : {1, 2}) {
