@@ -111,13 +111,14 @@ void writeFile(const std::filesystem::path& file, std::string_view bytes)
 
 void writeFileAtomically(const std::filesystem::path& file, std::string_view bytes)
 {
-    // A hidden name no level list shows, unique among writers that might run at once.
+    // A hidden name no level list shows, unique among writers that might run at once, and short enough
+    // for the file system even when the file's own name is near the longest it takes.
     std::random_device seed;
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        temporary = file.parent_path() /
-                    ("." + file.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
+        temporary = file.parent_path() / ("." + file.filename().string().substr(0, 100) + ".tmp" + std::to_string(::getpid()) +
+                                          "-" + std::to_string(seed()));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && (errno != EEXIST || attempt == 9))
             fail(errno);

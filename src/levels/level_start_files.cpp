@@ -19,7 +19,8 @@ std::filesystem::path chosenFile(const Game& game)
 }
 
 // A regular file is replaced whole, so a save that fails (a full disk) leaves the earlier level start as it
-// was. A device or a pipe is written in place, and so is a file in a folder that takes no new file.
+// was. A device or a pipe is written in place, and so is a file that is write-protected (the write then
+// fails as the player meant it to) or in a folder that takes no new file.
 void saveNumber(const std::filesystem::path& file, const std::string& line)
 {
     std::error_code error;
@@ -29,7 +30,8 @@ void saveNumber(const std::filesystem::path& file, const std::string& line)
             target = resolved;
     const auto type = std::filesystem::status(target, error).type();
     const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-    const bool replaceable = type == std::filesystem::file_type::regular || type == std::filesystem::file_type::not_found;
+    const bool replaceable = type == std::filesystem::file_type::not_found ||
+                             (type == std::filesystem::file_type::regular && ::access(target.c_str(), W_OK) == 0);
     if (replaceable && ::access(folder.c_str(), W_OK) == 0)
         writeFileAtomically(target, line);
     else

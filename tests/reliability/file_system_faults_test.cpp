@@ -282,6 +282,56 @@ TEST(FileSystemFaults, FileSizeLimitAndAFullDeviceFailWritesButLoseNothing)
     // A save to /dev/null was reported as failed: a device has nothing to flush.
     session.save("/dev/null");
     EXPECT_EQ(session.window().messageCount, 2);
+
+    // A name near the longest the file system takes left no room for the temporary file's name.
+    const std::string longName(250, 'n');
+    session.save(longName);
+    EXPECT_EQ(session.window().messageCount, 2);
+    EXPECT_EQ(read(folder.path / longName), " 1 \r\n");
+}
+
+// Permissions bind only a player who is not root: a child process gives root's rights away first.
+TEST(FileSystemFaults, ReadOnlyFolderAndWriteProtectedFileOfAPlayerWithoutRootRights)
+{
+    constexpr uid_t kNobody = 65534;
+    Folder folder;
+    const auto levels = folder.path / "Levels";
+    std::filesystem::create_directory(levels);
+    write(levels / "A.ZVK", kOneDot + "\r\n");
+    write(levels / "B.ZVK", kOneDot + "\r\n");
+    write(levels / kLastGame, " 1 \r\n");
+    write(folder.path / "Stand", " 0 \r\n");
+    for (const auto& file : {folder.path, levels, levels / kLastGame, folder.path / "Stand"})
+        if (::chown(file.c_str(), kNobody, kNobody) != 0 && ::geteuid() == 0)
+            FAIL() << "cannot give " << file << " away";
+    std::filesystem::permissions(folder.path, std::filesystem::perms(0755));
+    std::filesystem::permissions(levels, std::filesystem::perms(0555));
+    std::filesystem::permissions(folder.path / "Stand", std::filesystem::perms(0444));
+
+    const Seen seen = inChild([&](Notes& note) {
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            throw std::runtime_error("cannot give root's rights away");
+        Session session(levels);
+        session.start();
+        note("level", std::to_string(session.game().LevelNr));
+        session.save((folder.path / "Stand").string());
+        note("write-protected save", session.window().lastMessage);
+        session.save("Neu");
+        note("save in the folder", session.window().lastMessage);
+        session.close();
+        note("warned", std::to_string(session.window().warningCount));
+    });
+    expectNoFailure(seen);
+    EXPECT_EQ(seen.at("level"), "1");
+    // A save replaced a write-protected file through its temporary file, against the player's protection.
+    EXPECT_EQ(seen.at("write-protected save"), "Die Level-Nummer wurde nicht gespeichert: „" + (folder.path / "Stand").string() +
+                                                   "“ lässt sich nicht schreiben (Zugriff verweigert).");
+    EXPECT_EQ(read(folder.path / "Stand"), " 0 \r\n");
+    EXPECT_EQ(seen.at("save in the folder"),
+              "Die Level-Nummer wurde nicht gespeichert: „Neu“ lässt sich nicht schreiben (Zugriff verweigert).");
+    EXPECT_EQ(seen.at("warned"), "1");
+    EXPECT_EQ(read(levels / kLastGame), " 1 \r\n");
+    EXPECT_EQ(names(levels), "A.ZVK | B.ZVK | " + kLastGame);
 }
 
 // A pipe where a number file belongs blocked the game for good: at start-up, and in the load and save labels.
