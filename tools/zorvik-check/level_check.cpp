@@ -1,0 +1,244 @@
+// The level checker's rules, each a small pass over the level text.
+#include "level_check.h"
+
+#include "model/cell_codes.h"
+#include "model/game.h"
+#include "model/null_window.h"
+
+#include <cmath>
+#include <exception>
+#include <queue>
+
+namespace zorvik::check {
+
+namespace {
+
+// The segment tables end at index 1225, so the worm's full length may not pass it.
+constexpr int kMostWormAndDotCells = 1225;
+// The widest board the game's level start takes.
+constexpr int kWidestSide = 181;
+// Long lists of positions are cut short; the first few show where to look.
+constexpr std::size_t kPositionsShown = 8;
+
+struct Board {
+    const std::string& text;
+    int side;
+
+    char at(int x, int y) const { return text[static_cast<std::size_t>(y * side + x)]; }
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < side && y < side; }
+};
+
+std::string positionList(const std::vector<int>& cells, int side)
+{
+    std::string out;
+    for (std::size_t i = 0; i < cells.size() && i < kPositionsShown; ++i)
+        out += (i == 0 ? "" : "; ") + cellPosition(cells[i], side);
+    if (cells.size() > kPositionsShown)
+        out += "; and " + std::to_string(cells.size() - kPositionsShown) + " more";
+    return out;
+}
+
+std::string shownCharacter(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x21 && byte < 0x7F)
+        return "\"" + std::string(1, c) + "\"";
+    static const char* digits = "0123456789ABCDEF";
+    return std::string("byte 0x") + digits[byte >> 4] + digits[byte & 15];
+}
+
+bool isCellCode(char c)
+{
+    // " " and "-" are the two spellings of an empty cell that levels use.
+    return c == kWall || c == kDot || c == kHalving || c == kCutting || isWormCell(c) || c == kBlank ||
+           c == '-';
+}
+
+std::string squareHint(std::size_t length)
+{
+    const auto below = static_cast<std::size_t>(std::floor(std::sqrt(static_cast<double>(length))));
+    const std::size_t above = below + 1;
+    std::string hint = "the line has " + std::to_string(length) + " characters, which is no square number";
+    if (below > 0)
+        hint += " (" + std::to_string(below * below) + " = " + std::to_string(below) + " × " +
+                std::to_string(below) + ", ";
+    else
+        hint += " (";
+    return hint + std::to_string(above * above) + " = " + std::to_string(above) + " × " +
+           std::to_string(above) + "): a level is n × n cells in one line";
+}
+
+void checkCharacters(const std::string& text, int side, std::vector<Finding>& findings)
+{
+    std::vector<int> strange;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!isCellCode(text[i]))
+            strange.push_back(static_cast<int>(i));
+    if (strange.empty())
+        return;
+    std::string message = std::to_string(strange.size()) + " character" + (strange.size() == 1 ? "" : "s") +
+                        " that are no cell code and count as empty cells: ";
+    for (std::size_t i = 0; i < strange.size() && i < kPositionsShown; ++i) {
+        const int at = strange[i];
+        message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)]) + " at " +
+                 (side > 0 ? cellPosition(at, side) : "character " + std::to_string(at + 1));
+    }
+    if (strange.size() > kPositionsShown)
+        message += "; and " + std::to_string(strange.size() - kPositionsShown) + " more";
+    findings.push_back({Severity::Warning, message});
+}
+
+// The worm must lie as "ö" followed by its "o"/"ä" cells to the right in the same row: every segment
+// starts with the step to the left, so any other layout pulls apart on the first moves.
+void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
+{
+    std::vector<int> heads;
+    for (int i = 0; i < board.side * board.side; ++i)
+        if (board.text[static_cast<std::size_t>(i)] == kHead)
+            heads.push_back(i);
+    head = -1;
+    if (heads.empty()) {
+        findings.push_back({Severity::Error, "no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts"});
+        return;
+    }
+    if (heads.size() > 1) {
+        findings.push_back({Severity::Error, std::to_string(heads.size()) +
+                                                 " heads (\"ö\"), but a worm has exactly one: " +
+                                                 positionList(heads, board.side)});
+        return;
+    }
+    head = heads.front();
+    const int hx = head % board.side, hy = head / board.side;
+    int x = hx + 1;
+    while (x < board.side && (board.at(x, hy) == kSegment || board.at(x, hy) == kSegmentAlt))
+        ++x;
+    std::vector<int> stray;
+    for (int i = 0; i < board.side * board.side; ++i) {
+        const char c = board.text[static_cast<std::size_t>(i)];
+        const bool inRow = i / board.side == hy && i % board.side > hx && i % board.side < x;
+        if ((c == kSegment || c == kSegmentAlt) && !inRow)
+            stray.push_back(i);
+    }
+    if (!stray.empty())
+        findings.push_back({Severity::Error,
+                            "the body is not a row to the right of its head at " + cellPosition(head, board.side) +
+                                ": every \"o\" or \"ä\" must follow the head without a gap in its row; these do not: " +
+                                positionList(stray, board.side)});
+
+    // Walls or the border on the other three sides and a body behind: the first move can only kill.
+    const bool bodyLongerThanOne = x - hx - 1 >= 2;
+    auto blocked = [&](int px, int py) { return !board.inside(px, py) || board.at(px, py) == kWall; };
+    if (stray.empty() && bodyLongerThanOne && blocked(hx - 1, hy) && blocked(hx, hy - 1) && blocked(hx, hy + 1))
+        findings.push_back({Severity::Error, "the worm is stuck at the start: the head at " +
+                                                 cellPosition(head, board.side) +
+                                                 " has walls on three sides and its body on the fourth"});
+}
+
+// Dots walled off from the head can never be eaten. Worm cells are free cells for this.
+void checkReach(const Board& board, int head, std::vector<Finding>& findings)
+{
+    std::vector<bool> seen(board.text.size(), false);
+    std::queue<int> open;
+    open.push(head);
+    seen[static_cast<std::size_t>(head)] = true;
+    while (!open.empty()) {
+        const int at = open.front();
+        open.pop();
+        const int x = at % board.side, y = at / board.side;
+        const int steps[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (const auto& step : steps) {
+            const int nx = x + step[0], ny = y + step[1];
+            if (!board.inside(nx, ny) || board.at(nx, ny) == kWall)
+                continue;
+            const auto next = static_cast<std::size_t>(ny * board.side + nx);
+            if (!seen[next]) {
+                seen[next] = true;
+                open.push(static_cast<int>(next));
+            }
+        }
+    }
+    std::vector<int> walledIn;
+    for (std::size_t i = 0; i < board.text.size(); ++i)
+        if (board.text[i] == kDot && !seen[i])
+            walledIn.push_back(static_cast<int>(i));
+    if (!walledIn.empty())
+        findings.push_back({Severity::Error,
+                            std::to_string(walledIn.size()) + (walledIn.size() == 1 ? " dot" : " dots") +
+                                " the worm can never reach, walled in: " + positionList(walledIn, board.side)});
+}
+
+// Whatever else the game's own level start refuses.
+void checkGameStart(const std::string& text, std::vector<Finding>& findings)
+{
+    NullWindow window;
+    Game game(window, "/nonexistent-zorvik-check-folder");
+    game.Weiss = 16777215;
+    game.buildColourTables();
+    game.LevelText = text;
+    try {
+        game.Beginn();
+    } catch (const std::exception& failure) {
+        findings.push_back({Severity::Error, std::string("the game cannot start this level: ") + failure.what()});
+    }
+}
+
+} // namespace
+
+std::string cellPosition(int index, int side)
+{
+    return "row " + std::to_string(index / side + 1) + ", column " + std::to_string(index % side + 1) +
+           " (character " + std::to_string(index + 1) + ")";
+}
+
+bool hasErrors(const std::vector<Finding>& findings)
+{
+    for (const auto& finding : findings)
+        if (finding.severity == Severity::Error)
+            return true;
+    return false;
+}
+
+std::vector<Finding> checkLevelText(const std::string& text)
+{
+    std::vector<Finding> findings;
+    if (text.empty()) {
+        findings.push_back({Severity::Error, "empty: the first line holds no level"});
+        return findings;
+    }
+
+    const auto side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(text.size()))));
+    const bool square = static_cast<std::size_t>(side) * static_cast<std::size_t>(side) == text.size();
+    if (!square)
+        findings.push_back({Severity::Error, "not a square: " + squareHint(text.size())});
+
+    int wormAndDots = 0, dots = 0;
+    for (char c : text) {
+        wormAndDots += c == kDot || isWormCell(c);
+        dots += c == kDot;
+    }
+    if (wormAndDots > kMostWormAndDotCells)
+        findings.push_back({Severity::Error, "too big: " + std::to_string(wormAndDots) +
+                                                 " worm and dot cells, but the worm can grow to at most " +
+                                                 std::to_string(kMostWormAndDotCells)});
+    if (dots == 0)
+        findings.push_back({Severity::Error, "no dots: only eating the last dot finishes a level"});
+
+    if (square && side > kWidestSide)
+        findings.push_back({Severity::Error, "too big: " + std::to_string(side) + " × " + std::to_string(side) +
+                                                 " cells, but the game takes at most " +
+                                                 std::to_string(kWidestSide) + " × " + std::to_string(kWidestSide)});
+
+    if (square) {
+        const Board board{text, side};
+        int head = -1;
+        checkWorm(board, findings, head);
+        if (head >= 0 && dots > 0)
+            checkReach(board, head, findings);
+    }
+    checkCharacters(text, square ? side : 0, findings);
+    if (!hasErrors(findings))
+        checkGameStart(text, findings);
+    return findings;
+}
+
+} // namespace zorvik::check

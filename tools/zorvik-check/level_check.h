@@ -1,0 +1,24 @@
+// The level checker's rules: what would make the game fall back to its demo level or leave a level unfinishable.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zorvik::check {
+
+enum class Severity { Warning, Error };
+
+struct Finding {
+    Severity severity;
+    std::string text;  // plain words, UTF-8, positions as "row R, column C"
+};
+
+// What is wrong with a level text (Windows-1252 bytes, the first line of a level file).
+std::vector<Finding> checkLevelText(const std::string& text);
+
+bool hasErrors(const std::vector<Finding>& findings);
+
+// "row 3, column 5 (character 19)": inner cells counted from 1, and where the cell sits in the line.
+std::string cellPosition(int index, int side);
+
+} // namespace zorvik::check
