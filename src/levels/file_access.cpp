@@ -49,7 +49,8 @@ void writeAll(const Descriptor& out, std::string_view bytes)
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    if (::fsync(out.get()) != 0)
+    // Devices and pipes have nothing to flush and say so with EINVAL.
+    if (::fsync(out.get()) != 0 && errno != EINVAL)
         fail(errno);
 }
 
@@ -68,13 +69,15 @@ std::string germanReason(int errorNumber)
     case EROFS: return "der Datenträger ist schreibgeschützt";
     case EIO: return "Ein-/Ausgabefehler";
     case ENAMETOOLONG: return "der Name ist zu lang";
+    case ENXIO: return "am anderen Ende ist niemand";
     default: return std::strerror(errorNumber);
     }
 }
 
 std::string readFileStart(const std::filesystem::path& file, std::size_t count)
 {
-    Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a pipe in place of the file would wait for a writer for ever.
+    Descriptor in(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (in.get() < 0)
         fail(errno);
     std::string bytes(count, '\0');
@@ -84,6 +87,8 @@ std::string readFileStart(const std::filesystem::path& file, std::size_t count)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
+            if (errno == EAGAIN)  // a pipe with nothing in it yet
+                break;
             fail(errno);
         }
         if (got == 0)
@@ -96,7 +101,8 @@ std::string readFileStart(const std::filesystem::path& file, std::size_t count)
 
 void writeFile(const std::filesystem::path& file, std::string_view bytes)
 {
-    Descriptor out(::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // Without O_NONBLOCK a pipe in place of the file would wait for a reader for ever.
+    Descriptor out(::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666));
     if (out.get() < 0)
         fail(errno);
     writeAll(out, bytes);
@@ -105,13 +111,14 @@ void writeFile(const std::filesystem::path& file, std::string_view bytes)
 
 void writeFileAtomically(const std::filesystem::path& file, std::string_view bytes)
 {
-    // A hidden name no level list shows, unique among writers that might run at once.
+    // A hidden name no level list shows, unique among writers that might run at once, and short enough
+    // for the file system even when the file's own name is near the longest it takes.
     std::random_device seed;
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        temporary = file.parent_path() /
-                    ("." + file.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(seed()));
+        temporary = file.parent_path() / ("." + file.filename().string().substr(0, 100) + ".tmp" + std::to_string(::getpid()) +
+                                          "-" + std::to_string(seed()));
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && (errno != EEXIST || attempt == 9))
             fail(errno);

@@ -3,6 +3,7 @@
 #include "model/game.h"
 #include "model/level_start_error.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorvik {
@@ -11,6 +12,11 @@ namespace {
 
 // The largest square text whose cells a 16-bit counter can still walk.
 constexpr std::size_t kLongestLevelText = 181 * 181;
+
+// The widest cell, in twips, whose slide a 16-bit counter can still walk: the fast step of a
+// 1225-segment worm reaches 4.07 cells. It binds only small levels in tall windows (a 1 × 1 level
+// above 1600 pixels, a 7 × 7 level above 4800), which then leave room beside the board.
+constexpr double kWidestCell = 8000;
 
 } // namespace
 
@@ -34,7 +40,7 @@ void Game::Beginn()
 
     const float width = window_.ScaleWidth() - window_.ControlWidth(Control::WurmFrame);
     const float height = window_.ScaleHeight();
-    Zellgroesse = width > height ? Int(height / Seitenzellen) : Int(width / Seitenzellen);
+    Zellgroesse = std::min(kWidestCell, width > height ? Int(height / Seitenzellen) : Int(width / Seitenzellen));
     Radius = Int(Zellgroesse / 2) - 1;
 
     for (Zaehler = 1; Zaehler <= static_cast<int>(cells); ++Zaehler) {

@@ -1,0 +1,78 @@
+// Fuzz target: the bytes of a last-game or level-start file through the number reader, start-up, the load
+// label and the close that writes the number back.
+#include "levels/last_game.h"
+#include "levels/level_number.h"
+#include "reliability/session.h"
+#include "reliability/soak.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+using namespace zorvik;
+using namespace zorvik::reliability;
+
+namespace {
+
+// The rule in words: skip blanks, take the item up to a blank, comma or line end; only decimal digits
+// of a value from 0 to 32767 make a number.
+std::optional<int> numberByTheRule(std::string_view bytes)
+{
+    const auto start = bytes.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+        return std::nullopt;
+    const auto item = bytes.substr(start, bytes.find_first_of(" ,\r\n", start) - start);
+    if (item.empty() || item.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const auto digits = item.substr(std::min(item.find_first_not_of('0'), item.size() - 1));
+    if (digits.size() > 5 || std::stol(std::string(digits)) > 32767)
+        return std::nullopt;
+    return static_cast<int>(std::stol(std::string(digits)));
+}
+
+const std::filesystem::path& workFolder()
+{
+    static const std::filesystem::path folder = [] {
+        auto made = makeWorkFolder("zorvik-fuzz-level-number");
+        for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
+            std::ofstream(made / name, std::ios::binary) << "\xF6.o.\r\n";
+        std::atexit([] {
+            std::error_code error;
+            std::filesystem::remove_all(workFolder(), error);
+        });
+        return made;
+    }();
+    return folder;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        const auto number = readLevelNumber(bytes);
+        if (number != numberByTheRule(bytes))
+            throw BrokenInvariant("readLevelNumber reads " + (number ? std::to_string(*number) : "nothing") +
+                                  " where the rule reads something else");
+        if (number && readLevelNumber(levelNumberLine(*number)) != number)
+            throw BrokenInvariant("the number " + std::to_string(*number) + " does not survive a write and a read");
+
+        const auto& folder = workFolder();
+        std::ofstream(folder / kLastGameFile, std::ios::binary | std::ios::trunc) << bytes;
+        std::ofstream(folder / "Stand", std::ios::binary | std::ios::trunc) << bytes;
+        // The session checks that start-up, the load and the close do with the number what the game says.
+        Session session(folder);
+        session.start();
+        session.load("Stand");
+        session.close();
+    } catch (const BrokenInvariant& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,348 @@
+// The session's actions and the checks after each of them.
+#include "reliability/session.h"
+
+#include "levels/file_access.h"
+#include "levels/last_game.h"
+#include "levels/level_file.h"
+#include "levels/level_number.h"
+#include "model/cell_codes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <sstream>
+#include <utility>
+
+namespace zorvik::reliability {
+
+namespace {
+
+// The number a file holds as the game reads it; nothing when it holds none or cannot be read.
+std::optional<int> numberIn(const std::filesystem::path& file)
+{
+    try {
+        return readLevelNumber(readFileStart(file, kNumberFileStart));
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+}
+
+bool isRegularFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+std::string describe(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F)
+        return std::string("\"") + c + "\"";
+    return "byte " + std::to_string(byte);
+}
+
+} // namespace
+
+void SessionWindow::SetWidth(float twips)
+{
+    if (sizeFixed)
+        return;
+    NullWindow::SetWidth(twips);
+    resizeRaised = true;
+}
+
+void SessionWindow::SetHeight(float twips)
+{
+    if (sizeFixed)
+        return;
+    NullWindow::SetHeight(twips);
+    resizeRaised = true;
+}
+
+void SessionWindow::MsgBox(const std::string& text)
+{
+    ++messageCount;
+    lastMessage = text;
+}
+
+void SessionWindow::Warning(const std::string& text)
+{
+    ++warningCount;
+    lastWarning = text;
+}
+
+void WatchedGame::Beginn()
+{
+    ++levelStarts;
+    blankedDots = 0;
+    Game::Beginn();
+}
+
+void WatchedGame::Tot()
+{
+    ++deaths;
+    Game::Tot();
+}
+
+void WatchedGame::LevelLaden()
+{
+    ++levelLoads;
+    Game::LevelLaden();
+}
+
+Session::Session(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+Session::~Session() = default;
+
+WatchedGame& Session::game() const
+{
+    if (!game_)
+        throw BrokenInvariant("no window is open");
+    return *game_;
+}
+
+void Session::fail(const std::string& what) const
+{
+    std::ostringstream out;
+    out << what << "\n  after " << actions_ << " actions; the last ones:";
+    for (const auto& action : recent_)
+        out << "\n    " << action;
+    if (game_) {
+        out << "\n  LevelText (" << game_->LevelText.size() << " cells): ";
+        for (char c : game_->LevelText.substr(0, 200))
+            out << (static_cast<unsigned char>(c) < 0x80 && c >= 0x20 ? c : '?');
+    }
+    throw BrokenInvariant(out.str());
+}
+
+template <class Handler>
+void Session::handle(const std::string& action, Handler handler)
+{
+    recent_.push_back(action);
+    if (recent_.size() > 16)
+        recent_.pop_front();
+    ++actions_;
+    try {
+        handler();
+    } catch (const BrokenInvariant&) {
+        throw;
+    } catch (const std::exception& e) {
+        fail(action + " let an exception out of its handler: " + e.what());
+    } catch (...) {
+        fail(action + " let something that is no exception out of its handler");
+    }
+    check();
+}
+
+std::filesystem::path Session::chosenPath(const std::string& name) const
+{
+    const std::filesystem::path file(name);
+    return file.is_relative() ? folder_ / file : file;
+}
+
+void Session::start()
+{
+    if (game_)
+        fail("start while a window is open");
+    const int remembered = numberIn(folder_ / kLastGameFile).value_or(0);
+    const long messagesBefore = window_.messageCount;
+    game_ = std::make_unique<WatchedGame>(window_, folder_);
+    const int levelCount = game_->AlleLevel.ListCount();
+    handle("start", [&] { game_->Form_load(); });
+    if (window_.messageCount == messagesBefore) {
+        const int expected = remembered <= levelCount - 1 ? remembered : 0;
+        if (game_->LevelNr != expected)
+            fail("start-up with " + std::to_string(remembered) + " in the last-game file and " + std::to_string(levelCount) +
+                 " levels plays level number " + std::to_string(game_->LevelNr));
+    }
+    handle("first showing", [&] {
+        game_->Form_Resize();
+        for (int events = 0; window_.resizeRaised; ++events) {
+            if (events == 8)
+                fail("the window keeps resizing itself");
+            window_.resizeRaised = false;
+            game_->Form_Resize();
+        }
+    });
+}
+
+void Session::close()
+{
+    WatchedGame& g = game();
+    const int number = g.LevelNr;
+    const long warningsBefore = window_.warningCount;
+    handle("close", [&] { g.Form_Unload(); });
+    game_.reset();
+
+    const auto file = folder_ / kLastGameFile;
+    const auto stored = numberIn(file);
+    if (window_.warningCount == warningsBefore) {
+        std::string bytes;
+        try {
+            bytes = readFileStart(file, kNumberFileStart);
+        } catch (const FileError& e) {
+            fail("after a close without a warning the last-game file cannot be read: " + std::string(e.what()));
+        }
+        if (bytes != levelNumberLine(number))
+            fail("after a close on level number " + std::to_string(number) + " the last-game file holds \"" + bytes + "\"");
+    } else if (std::error_code error; std::filesystem::exists(file, error) && !stored) {
+        fail("a failed close left a last-game file without a number");
+    }
+}
+
+void Session::key(int keyCode, int shift)
+{
+    WatchedGame& g = game();
+    const auto loads = g.levelLoads;
+    const auto deaths = g.deaths;
+    handle("key " + std::to_string(keyCode) + " shift " + std::to_string(shift), [&] { g.Form_KeyDown(keyCode, shift); });
+    levelsFinished_ += g.levelLoads - loads;
+    deaths_ += g.deaths - deaths;
+}
+
+void Session::mouseMove(float x, float y)
+{
+    WatchedGame& g = game();
+    std::ostringstream action;
+    action << "mouse move to " << x << ", " << y;
+    handle(action.str(), [&] { g.Form_MouseMove(0, 0, x, y); });
+}
+
+void Session::click()
+{
+    WatchedGame& g = game();
+    const std::string before = g.Spielfeld;
+    const auto starts = g.levelStarts;
+    handle("click", [&] {
+        g.Form_Click();
+        // A click that blanks a dot keeps it in RestPunkte until the next level start.
+        if (g.levelStarts == starts && g.Spielfeld.size() == before.size())
+            for (std::size_t i = 0; i < before.size(); ++i)
+                if (before[i] == kDot && g.Spielfeld[i] != kDot)
+                    ++g.blankedDots;
+    });
+    if (g.levelStarts != starts)
+        fail("a click restarted the level");
+    std::size_t changed = 0;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        changed += before[i] != g.Spielfeld[i];
+    if (changed > 1)
+        fail("a click changed " + std::to_string(changed) + " cells");
+}
+
+void Session::toggleSpeed()
+{
+    WatchedGame& g = game();
+    const std::string before = window_.ControlCaption(Control::SchnellFlüssig);
+    handle("speed label", [&] { g.SchnellFlüssig_Click(); });
+    const std::string after = window_.ControlCaption(Control::SchnellFlüssig);
+    if (after != (before == " flüssig" ? " schnell" : " flüssig"))
+        fail("the speed label went from \"" + before + "\" to \"" + after + "\"");
+}
+
+void Session::chooseColour(bool chosen, Colour colour)
+{
+    WatchedGame& g = game();
+    window_.colourChosen = chosen;
+    window_.chosenColour = colour;
+    const Colour before = g.WurmFarbe;
+    const auto starts = g.levelStarts;
+    handle(chosen ? "colour " + std::to_string(colour) : "colour chooser closed", [&] { g.WurmFrame_Click(); });
+    if (chosen && (g.WurmFarbe != colour || g.levelStarts != starts + 1))
+        fail("a chosen colour was not taken, or the level did not restart once");
+    if (!chosen && g.WurmFarbe != before && g.WurmFarbe != colour)
+        fail("a closed colour chooser set a colour it never reported");
+}
+
+void Session::save(const std::string& name)
+{
+    WatchedGame& g = game();
+    window_.chosenFile = name;
+    const long messagesBefore = window_.messageCount;
+    const auto starts = g.levelStarts;
+    handle("save to \"" + name + "\"", [&] { g.Speichern_Click(); });
+    if (g.levelStarts != starts + 1)
+        fail("saving did not restart the level once");
+    if (name.empty() || window_.messageCount != messagesBefore)
+        return;
+    const auto file = chosenPath(name);
+    if (isRegularFile(file) && numberIn(file) != std::optional<int>(g.LevelNr))
+        fail("a save without a message left no level number " + std::to_string(g.LevelNr) + " in the file");
+}
+
+void Session::load(const std::string& name)
+{
+    WatchedGame& g = game();
+    window_.chosenFile = name;
+    const int before = g.LevelNr;
+    const auto expected = name.empty() ? std::optional<int>(before) : numberIn(chosenPath(name));
+    const long messagesBefore = window_.messageCount;
+    const auto starts = g.levelStarts;
+    handle("load from \"" + name + "\"", [&] { g.Laden_Click(); });
+    if (g.levelStarts != starts + 1)
+        fail("loading did not restart the level once");
+    const bool told = window_.messageCount != messagesBefore;
+    if (expected && (told || g.LevelNr != *expected))
+        fail("loading a file that holds " + std::to_string(*expected) + " gave level number " + std::to_string(g.LevelNr));
+    if (!expected && (!told || g.LevelNr != before))
+        fail("loading a file without a number changed the level number or said nothing");
+}
+
+void Session::resize(float scaleWidth, float scaleHeight, int state, bool fixed)
+{
+    WatchedGame& g = game();
+    window_.scaleWidth = scaleWidth;
+    window_.scaleHeight = scaleHeight;
+    window_.windowState = state;
+    window_.sizeFixed = fixed;
+    std::ostringstream action;
+    action << "resize to " << scaleWidth << " x " << scaleHeight << ", state " << state << (fixed ? ", fixed" : "");
+    handle(action.str(), [&] {
+        g.Form_Resize();
+        for (int events = 0; window_.resizeRaised; ++events) {
+            if (events == 8)
+                fail("the window keeps resizing itself");
+            window_.resizeRaised = false;
+            g.Form_Resize();
+        }
+    });
+}
+
+void Session::check()
+{
+    if (!game_)
+        return;
+    const WatchedGame& g = *game_;
+    const std::string& text = g.LevelText;
+    const std::string& board = g.Spielfeld;
+
+    if (const auto problem = levelTextProblem(text))
+        fail("the level in play cannot be played: " + *problem);
+    if (board.size() != text.size())
+        fail("Spielfeld has " + std::to_string(board.size()) + " cells, the level text " + std::to_string(text.size()));
+    const double side = std::sqrt(static_cast<double>(text.size()));
+    if (g.Seitenzellen != side + 2)
+        fail("Seitenzellen does not fit the level text");
+
+    // Moves and clicks only blank cells; a level without food and worm gets a dot in its first cell.
+    const bool fed = std::none_of(text.begin(), text.end(), [](char c) { return c == kDot || isWormCell(c); });
+    for (std::size_t i = 0; i < board.size(); ++i)
+        if (board[i] != text[i] && board[i] != kBlank && !(i == 0 && fed && board[0] == kDot))
+            fail("cell " + std::to_string(i) + " holds " + describe(board[i]) + " where the level has " + describe(text[i]));
+
+    if (g.Laenge < 0 || g.Laenge > kLastSegment)
+        fail("Laenge is " + std::to_string(g.Laenge));
+    const auto dots = std::count(board.begin(), board.end(), kDot);
+    if (g.RestPunkte != dots + g.blankedDots)
+        fail("RestPunkte is " + std::to_string(g.RestPunkte) + " with " + std::to_string(dots) + " dots on the board and " +
+             std::to_string(g.blankedDots) + " blanked by clicks");
+
+    // A level with a head keeps it on the inner cells; without one the head keeps whatever cell it had.
+    if (text.find(kHead) != std::string::npos) {
+        const int last = static_cast<int>(side);
+        if (g.WurmX[0] < 1 || g.WurmX[0] > last || g.WurmY[0] < 1 || g.WurmY[0] > last)
+            fail("the head stands on " + std::to_string(g.WurmX[0]) + ", " + std::to_string(g.WurmY[0]) + ", off the inner cells");
+    }
+}
+
+} // namespace zorvik::reliability
