@@ -262,7 +262,10 @@ std::uint64_t RasterCanvas::fingerprint(const Shape& shape) const
 const RasterCanvas::Seen* RasterCanvas::seen(std::uint64_t key) const
 {
     const Seen* bucket = &seen_[2 * ((key >> 40) & (seen_.size() / 2 - 1))];
-    return bucket[0].key == key && bucket[0].arrival ? &bucket[0] : bucket[1].key == key && bucket[1].arrival ? &bucket[1] : nullptr;
+    for (int way = 0; way < 2; ++way)
+        if (bucket[way].key == key && bucket[way].arrival)
+            return &bucket[way];
+    return nullptr;
 }
 
 RasterCanvas::Seen& RasterCanvas::remember(std::uint64_t key)
@@ -447,7 +450,8 @@ void RasterCanvas::paintNestedBoxes(const Shape& shape) const
 #if defined(__SSE2__)
         const __m128i rowRing = _mm_set1_epi32(ring), rowColour = _mm_set1_epi32(int(colour));
         for (; i + 4 <= count; i += 4) {
-            const __m128i earlier = _mm_cmpgt_epi32(rowRing, _mm_loadu_si128(reinterpret_cast<const __m128i*>(columnRings + i)));
+            const __m128i columns = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columnRings + i));
+            const __m128i earlier = _mm_cmpgt_epi32(rowRing, columns);
             const __m128i theirs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(columnColour + i));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i),
                              _mm_or_si128(_mm_and_si128(earlier, theirs), _mm_andnot_si128(earlier, rowColour)));

@@ -32,11 +32,14 @@ __attribute__((target("avx2"))) std::size_t rowSpansWide(const double* half, std
     std::size_t i = 0;
     for (; i + 4 <= count; i += 4) {
         const __m256d h = _mm256_loadu_pd(half + i);
+        // cx - half - 0.5 and cx + half - 0.5, in this order, held to a billion either way.
         const __m256d a = _mm256_min_pd(_mm256_max_pd(_mm256_sub_pd(_mm256_sub_pd(centre, h), oneHalf), low), high);
         const __m256d b = _mm256_min_pd(_mm256_max_pd(_mm256_sub_pd(_mm256_add_pd(centre, h), oneHalf), low), high);
         const __m256d inside = _mm256_cmp_pd(h, zero, _CMP_GE_OQ);
-        const __m256d left = _mm256_blendv_pd(emptyLeft, _mm256_round_pd(a, _MM_FROUND_TO_POS_INF | _MM_FROUND_NO_EXC), inside);
-        const __m256d right = _mm256_blendv_pd(emptyRight, _mm256_round_pd(b, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC), inside);
+        const __m256d ceiled = _mm256_round_pd(a, _MM_FROUND_TO_POS_INF | _MM_FROUND_NO_EXC);
+        const __m256d floored = _mm256_round_pd(b, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
+        const __m256d left = _mm256_blendv_pd(emptyLeft, ceiled, inside);
+        const __m256d right = _mm256_blendv_pd(emptyRight, floored, inside);
         const __m128i lefts = _mm256_cvttpd_epi32(left), rights = _mm256_cvttpd_epi32(right);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(spans + 2 * i), _mm_unpacklo_epi32(lefts, rights));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(spans + 2 * i + 4), _mm_unpackhi_epi32(lefts, rights));

@@ -138,7 +138,8 @@ TEST(RasterIdentity, FreeSequencesOfBoxesLinesAndDiscsAgree)
         RasterCanvas::allowWideRegisters(wide);
         for (double tpp : {15.0, 7.5, 13.7, 1.0, 22.25})
             for (std::uint32_t seed = 1; seed <= 30; ++seed)
-                ASSERT_EQ(randomOperations(tpp, seed), "") << "tpp " << tpp << ", seed " << seed << (wide ? "" : ", narrow");
+                ASSERT_EQ(randomOperations(tpp, seed), "")
+                    << "tpp " << tpp << ", seed " << seed << (wide ? "" : ", narrow");
     }
     RasterCanvas::allowWideRegisters(true);
 }
