@@ -16,15 +16,31 @@ void Game::paintRings(double ringCount, int offset, bool inverted, bool setFill,
 {
     Ringe = ringCount;
     const double last = Ringe - 1;
+    const int p = (LevelNr & 63) + offset;
+    std::vector<Colour>& colours = ringColours(p, inverted);
     for (Zaehler = 0; Zaehler <= last; ++Zaehler) {
-        const int p = (LevelNr & 63) + offset;
-        Farbe = Verlaufsfarbe(p, Zaehler, Ringe);
-        if (inverted)
-            Farbe = Weiss - Farbe;
+        const auto k = static_cast<std::size_t>(int(Zaehler));
+        while (colours.size() <= k) {
+            const Colour colour = Verlaufsfarbe(p, static_cast<double>(colours.size()), Ringe);
+            colours.push_back(inverted ? Weiss - colour : colour);
+        }
+        Farbe = colours[k];
         if (setFill)
             window_.FillColor(Farbe);
         (this->*ring)(Zaehler);
     }
+}
+
+// The colours of pair p over Ringe rings, inverted when asked, as far as worked out before: every cell of
+// a kind on a board repeats them.
+std::vector<Colour>& Game::ringColours(int p, bool inverted)
+{
+    for (RingColours& kept : ringColours_)
+        if (kept.pair == p && kept.rings == Ringe && kept.white == Weiss && kept.inverted == inverted)
+            return kept.colours;
+    RingColours& kept = ringColours_[nextRingColours_++ % ringColours_.size()];
+    kept = {p, Ringe, Weiss, inverted, {}};
+    return kept.colours;
 }
 
 void Game::wallRing(double k)

@@ -5,6 +5,7 @@ namespace zorvik {
 
 void Game::buildColourTables()
 {
+    ringColours_ = {};  // worked out from the old tables
     // Entries 0 to 41: every ordered pair of different corners of the RGB cube but black.
     LevelNr = 0;
     for (Zaehler = 1; Zaehler <= 7; ++Zaehler) {

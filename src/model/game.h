@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <random>
+#include <vector>
 
 namespace zorvik {
 
@@ -79,6 +80,7 @@ protected:
 
 private:
     void paintRings(double ringCount, int offset, bool inverted, bool setFill, void (Game::*ring)(double));
+    std::vector<Colour>& ringColours(int p, bool inverted);
     void wallRing(double k);
     void dotRing(double k);
     void halvingRing(double k);
@@ -92,6 +94,16 @@ private:
     int pointerX_ = 0;
     int pointerY_ = 0;
     bool pointerKnown_ = false;
+    // Ring colours as the painters worked them out: every cell of a kind on a board repeats them.
+    struct RingColours {
+        int pair = -1;
+        double rings = 0;
+        Colour white = 0;
+        bool inverted = false;
+        std::vector<Colour> colours;
+    };
+    std::array<RingColours, 4> ringColours_;
+    std::size_t nextRingColours_ = 0;
 };
 
 } // namespace zorvik

@@ -202,14 +202,14 @@ void GameWindow::updateScale()
     devicePixelRatio_ = ratio;
     canvas_->setTwipsPerPixel(tpl / ratio);
     const QSize device(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    if (canvas_->image().size() != device)
+    if (canvas_->size() != device)
         canvas_->resize(device.width(), device.height());
     if (changed) {
         for (auto& [which, widget] : controls_)
             widget->setTwipsPerPixel(tpl);
         for (auto& [name, widget] : buttons_)
             widget->setTwipsPerPixel(tpl);
-        markDirty(canvas_->image().rect());
+        markDirty(canvas_->rect());
         scheduleResize();
     }
 }
@@ -226,7 +226,7 @@ void GameWindow::updateMinimumSize()
 
 void GameWindow::markDirty(const QRect& devicePixels)
 {
-    dirty_ |= devicePixels.intersected(canvas_->image().rect());
+    dirty_ |= devicePixels.intersected(canvas_->rect());
 }
 
 QRect GameWindow::dirtyLogicalRect() const

@@ -8,8 +8,8 @@ ImageWindow::ImageWindow(int widthPixels, int heightPixels, double twipsPerPixel
 {
 }
 
-float ImageWindow::ScaleWidth() const { return float(canvas_.image().width() * canvas_.twipsPerPixel()); }
+float ImageWindow::ScaleWidth() const { return float(canvas_.size().width() * canvas_.twipsPerPixel()); }
 
-float ImageWindow::ScaleHeight() const { return float(canvas_.image().height() * canvas_.twipsPerPixel()); }
+float ImageWindow::ScaleHeight() const { return float(canvas_.size().height() * canvas_.twipsPerPixel()); }
 
 } // namespace zorvik

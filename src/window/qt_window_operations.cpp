@@ -38,25 +38,33 @@ QtWindowOperations::QtWindowOperations(GameWindow& window)
 
 QRect QtWindowOperations::devicePixels(double x1, double y1, double x2, double y2) const
 {
-    const double tpp = window_.canvas_->twipsPerPixel();
-    const int left = static_cast<int>(std::floor(std::min(x1, x2) / tpp));
-    const int top = static_cast<int>(std::floor(std::min(y1, y2) / tpp));
-    const int right = static_cast<int>(std::floor(std::max(x1, x2) / tpp));
-    const int bottom = static_cast<int>(std::floor(std::max(y1, y2) / tpp));
+    // Floor without a library call: a redraw asks this for every ring it paints.
+    auto pixel = [tpp = window_.canvas_->twipsPerPixel()](double twips) {
+        const double value = std::clamp(twips / tpp, -1e9, 1e9);
+        const int whole = static_cast<int>(value);
+        return whole - (value < whole);
+    };
+    const int left = pixel(std::min(x1, x2));
+    const int top = pixel(std::min(y1, y2));
+    const int right = pixel(std::max(x1, x2));
+    const int bottom = pixel(std::max(y1, y2));
     // One pixel more on every side: the rasteriser rounds centres and spans on its own.
     return QRect(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1));
 }
 
+bool QtWindowOperations::allDirty() const { return window_.dirty_ == window_.canvas_->rect(); }
+
 void QtWindowOperations::Cls()
 {
     window_.canvas_->Cls();
-    window_.markDirty(window_.canvas_->image().rect());
+    window_.markDirty(window_.canvas_->rect());
 }
 
 void QtWindowOperations::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
     window_.canvas_->Line(x1, y1, x2, y2, colour, kind);
-    window_.markDirty(devicePixels(x1, y1, x2, y2));
+    if (!allDirty())
+        window_.markDirty(devicePixels(x1, y1, x2, y2));
 }
 
 void QtWindowOperations::FillColor(Colour colour) { window_.canvas_->FillColor(colour); }
@@ -65,7 +73,8 @@ void QtWindowOperations::Circle(float x, float y, float radius, Colour colour)
 {
     window_.canvas_->Circle(x, y, radius, colour);
     const double r = std::max(0.0f, radius);
-    window_.markDirty(devicePixels(x - r, y - r, x + r, y + r));
+    if (!allDirty())
+        window_.markDirty(devicePixels(x - r, y - r, x + r, y + r));
 }
 
 std::string QtWindowOperations::Caption() const { return window_.windowTitle().toStdString(); }

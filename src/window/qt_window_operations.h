@@ -50,6 +50,8 @@ public:
 private:
     // Device pixels that a box from (x1, y1) to (x2, y2) in twips touches.
     QRect devicePixels(double x1, double y1, double x2, double y2) const;
+    // The whole picture waits to be shown already, as after a clearing: nothing to add.
+    bool allDirty() const;
 
     GameWindow& window_;
     Pacer pacer_;

@@ -1,0 +1,8 @@
+// Benchmarks through the game window; they need a QApplication.
+#pragma once
+
+namespace zorvik::bench {
+
+void registerWindowBenchmarks();
+
+} // namespace zorvik::bench

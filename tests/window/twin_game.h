@@ -1,0 +1,44 @@
+// A game drawing on a twin canvas, set up with the defaults and colour tables that start-up gives.
+#pragma once
+
+#include "model/game.h"
+#include "window/canvas_window.h"
+#include "window/twin_canvas.h"
+
+#include <string>
+
+namespace zorvik {
+
+inline void applyStartDefaults(Game& game)
+{
+    game.Weiss = 16777215;
+    game.WurmFarbe = 0;
+    game.Endung = ".ZVK";
+    game.Pinsel = " ";
+    game.buildColourTables();
+    game.LevelNr = 0;
+    game.MauerVersatz = 7;
+    game.PunktVersatz = 2;
+}
+
+struct TwinGame {
+    TwinCanvas canvas;
+    CanvasWindow window;
+    Game game;
+
+    TwinGame(int widthPixels, int heightPixels, double twipsPerPixel)
+        : canvas(widthPixels, heightPixels, twipsPerPixel),
+          window(canvas, float(widthPixels * twipsPerPixel), float(heightPixels * twipsPerPixel)),
+          game(window, "/nonexistent-zorvik-test-folder")
+    {
+        applyStartDefaults(game);
+    }
+
+    void start(const std::string& text)
+    {
+        game.LevelText = text;
+        game.Beginn();
+    }
+};
+
+} // namespace zorvik
