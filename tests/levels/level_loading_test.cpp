@@ -9,40 +9,20 @@ namespace {
 
 TEST(LevelLoading, LastGameChoosesTheLevelAndAfterTheLastComesTheFirst)
 {
-    LevelFolder past;
+    LevelFolder past, f;
     past.writeThreeLevels();
-    past.write("Zorvik letzter Spielstand", " 7 \r\n");
+    past.write(kLastGame, " 7 \r\n");
     EXPECT_EQ(past.start().LevelText, kLevelA);
-    EXPECT_EQ(past.caption(Control::LevelFrame), "Level 1");
+    EXPECT_EQ(past.captions(), "Level 1 A");
 
-    LevelFolder f;
     f.writeThreeLevels();
-    f.write("Zorvik letzter Spielstand", " 2 \r\n");
+    f.write(kLastGame, " 2 \r\n");
     Game& game = f.start();
     EXPECT_EQ(f.window.caption, "Zorvik programmiert von Testern / 3 Levels");
-    EXPECT_EQ(f.caption(Control::LevelFrame), "Level 3");
-    EXPECT_EQ(f.caption(Control::LevelName), "C");
-    EXPECT_EQ(rows(game), (std::vector<std::string>{"öoä.", "....", "....", "#..#"}));
-
+    EXPECT_EQ(std::tuple(rows(game)[0], f.captions()), std::tuple("öoä.", "Level 3 C"));
     f.finishLevel();
-    EXPECT_EQ(game.LevelNr, 0);
-    EXPECT_EQ(f.caption(Control::LevelFrame), "Level 1");
-    EXPECT_EQ(f.caption(Control::LevelName), "A");
-    EXPECT_EQ(game.LevelText, kLevelA);
+    EXPECT_EQ(std::tuple(int(game.LevelNr), f.captions(), game.LevelText), std::tuple(0, "Level 1 A", kLevelA));
     EXPECT_TRUE(f.messages().empty() && past.messages().empty());
-}
-
-TEST(LevelLoading, EmptyFolderGetsTheDemoLevelFileOneMessageAndPlaysItAsLevelOne)
-{
-    LevelFolder f;
-    Game& game = f.start();
-    EXPECT_EQ(f.read("NeuesLevel.ZVK"), demoLevelFile());
-    EXPECT_EQ(f.names(), (std::set<std::string>{"NeuesLevel.ZVK"}));  // no temporary file left
-    EXPECT_EQ(f.messages(), std::vector<std::string>{kNoLevels});
-    EXPECT_EQ(f.caption(Control::LevelFrame), "Level 1");
-    EXPECT_EQ(f.caption(Control::LevelName), "NeuesLevel");
-    EXPECT_EQ(game.LevelText, kDemoLevel);
-    EXPECT_EQ(f.window.caption, "Zorvik programmiert von Testern / 0 Levels");
 }
 
 TEST(LevelLoading, LowerCaseLfOnlyAndUtf8FilesLoadTheSameLevelAsTheOriginal)
@@ -58,25 +38,50 @@ TEST(LevelLoading, LowerCaseLfOnlyAndUtf8FilesLoadTheSameLevelAsTheOriginal)
     EXPECT_TRUE(f.messages().empty());
 }
 
-// A broken file was reported as "no levels" only, and a second failure in the same load ended the program.
-TEST(LevelLoading, BrokenFileIsNamedAndTheDemoFromMemoryTakesItsPlaceUnderItsCaptions)
+// Folders where no level can be played at first: the demo level is played, and the player learns why.
+TEST(LevelLoading, RecoveryPlaysTheDemoTellsWhyAndNeverDestroysALevel)
 {
-    for (const auto& [text, reason] : {std::pair<std::string, std::string>{"", "Die Levelzeile ist leer."},
-                                       {".....", "Die Levelzeile hat 5 Zeichen, das ist kein Quadrat wie 7 × 7 = 49."},
-                                       {std::string(1296, '.'), "Das Level hat 1296 Wurm- und Punktfelder, mehr als 1225 gehen nicht."}}) {
+    const std::string demo = demoLevelFile(), broken = kNoLevels + "\nFehler in „A.ZVK“: ";
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> files;  // a name ending in "/" is a folder
+        std::string message, neuesLevel;
+        const char* captions;  // at the start, then after finishing the level
+    };
+    const Case cases[] = {
+        {{}, kNoLevels, demo, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
+        // A broken file was reported as "no levels" only, and a second failure in the same load ended the program:
+        // now the demo from memory takes its place under its captions, and finishing it plays the demo file.
+        {{{"A.ZVK", "\r\n"}}, broken + "Die Levelzeile ist leer.", demo, "Level 1 A, Level 2 NeuesLevel"},
+        {{{"A.ZVK", ".....\r\n"}}, broken + "Die Levelzeile hat 5 Zeichen, das ist kein Quadrat wie 7 × 7 = 49.", demo,
+         "Level 1 A, Level 2 NeuesLevel"},
+        {{{"A.ZVK", std::string(1296, '.')}}, broken + "Das Level hat 1296 Wurm- und Punktfelder, mehr als 1225 gehen nicht.",
+         demo, "Level 1 A, Level 2 NeuesLevel"},
+        // The recovery overwrote "NeuesLevel.ZVK" whatever it held.
+        {{{"A.ZVK", ""}, {"NeuesLevel.ZVK", kLevelA}},
+         broken + "Die Levelzeile ist leer.\n„NeuesLevel.ZVK“ ist schon ein spielbares Level und bleibt, wie es ist.", kLevelA,
+         "Level 1 A, Level 2 NeuesLevel"},
+        {{{"NeuesLevel.ZVK", "##"}}, kNoLevels + "\nFehler in „NeuesLevel.ZVK“: Die Levelzeile hat 2 Zeichen, das ist kein "
+                                                 "Quadrat wie 7 × 7 = 49.", demo, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
+        // A folder that takes no demo file made the recovery itself fail and end the program.
+        {{{"NeuesLevel.ZVK/", ""}}, kNoLevels + "\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ speichern (das ist ein "
+                                                "Ordner).", "", "Level 1 , Level 1 "},
+    };
+    for (const Case& c : cases) {
         LevelFolder f;
-        f.write("A.ZVK", text + "\r\n");
-        Game& game = f.start();
-        EXPECT_EQ(f.messages(), std::vector<std::string>{kNoLevels + "\nFehler in „A.ZVK“: " + reason});
-        EXPECT_EQ(f.read("NeuesLevel.ZVK"), demoLevelFile());
-        EXPECT_EQ(game.LevelText, kDemoLevel);
-        EXPECT_EQ(f.caption(Control::LevelName), "A");
-
-        f.finishLevel();  // on to the demo level that was written
-        EXPECT_EQ(f.caption(Control::LevelFrame), "Level 2");
-        EXPECT_EQ(f.caption(Control::LevelName), "NeuesLevel");
-        EXPECT_EQ(f.messages().size(), 1u);
+        for (const auto& [name, bytes] : c.files)
+            name.ends_with('/') ? void(std::filesystem::create_directory(f.path / name)) : f.write(name, bytes);
+        EXPECT_EQ(f.start().LevelText, kDemoLevel) << c.message;
+        EXPECT_EQ(f.messages(), std::vector{c.message});
+        EXPECT_EQ(f.read("NeuesLevel.ZVK"), c.neuesLevel) << c.message;
+        for (const auto& name : f.names())
+            EXPECT_FALSE(name.starts_with('.')) << name;  // no temporary file left behind
+        const std::string first = f.captions();
+        f.finishLevel();
+        EXPECT_EQ(first + ", " + f.captions(), c.captions) << c.message;
     }
+    LevelFolder empty;
+    empty.start();
+    EXPECT_EQ(empty.window.caption, "Zorvik programmiert von Testern / 0 Levels");
 }
 
 TEST(LevelLoading, FileGoneSinceTheListWasReadIsRetriedAtItsPositionInTheNewList)
@@ -89,35 +94,6 @@ TEST(LevelLoading, FileGoneSinceTheListWasReadIsRetriedAtItsPositionInTheNewList
     EXPECT_EQ(f.messages(), std::vector<std::string>{kNoLevels + "\nFehler in „B.ZVK“: Die Datei lässt sich nicht lesen "
                                                                  "(Datei oder Ordner nicht gefunden)."});
     EXPECT_EQ(game.LevelText, kLevelC);  // A, C, NeuesLevel
-}
-
-// The recovery overwrote "NeuesLevel.ZVK" whatever it held.
-TEST(LevelLoading, UsableNeuesLevelIsKeptAndAnUnusableOneReplaced)
-{
-    LevelFolder f;
-    f.write("B.ZVK", "");
-    f.write("NeuesLevel.ZVK", kLevelA);
-    f.start();
-    EXPECT_EQ(f.read("NeuesLevel.ZVK"), kLevelA);
-    EXPECT_EQ(f.messages().at(0), kNoLevels + "\nFehler in „B.ZVK“: Die Levelzeile ist leer.\n"
-                                              "„NeuesLevel.ZVK“ ist schon ein spielbares Level und bleibt, wie es ist.");
-
-    LevelFolder g;
-    g.write("NeuesLevel.ZVK", "##\r\n");
-    EXPECT_EQ(g.start().LevelText, kDemoLevel);
-    EXPECT_EQ(g.read("NeuesLevel.ZVK"), demoLevelFile());
-}
-
-// A folder that takes no demo file made the recovery itself fail and end the program.
-TEST(LevelLoading, FolderWhereTheDemoCannotBeWrittenStillPlaysTheDemo)
-{
-    LevelFolder f;
-    std::filesystem::create_directory(f.path / "NeuesLevel.ZVK");
-    EXPECT_EQ(f.start().LevelText, kDemoLevel);
-    EXPECT_EQ(f.messages(), std::vector<std::string>{kNoLevels + "\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ "
-                                                                 "speichern (das ist ein Ordner)."});
-    EXPECT_EQ(f.names(), (std::set<std::string>{"NeuesLevel.ZVK"}));
-    EXPECT_EQ(f.caption(Control::LevelFrame), "Level 1");
 }
 
 } // namespace
