@@ -19,17 +19,10 @@ std::pair<std::vector<Call>, std::vector<Call>> splitAfter(const std::vector<Cal
 
 TEST(MoveDrawing, SlideFramesAndStepsInBothModes)
 {
-    struct Case {
-        const char* caption;
-        std::string text;
-        float side;  // the board's height in twips
-        const char* key;
-        std::uint32_t step;
-        std::size_t frames;
-        const char* lastHead;  // the head's disc in the last frame
-    };
     const std::string wide = std::string(17, ' ') + std::string(239, 'o') + std::string(16, ' ');
-    const Case cases[] = {
+    // The animation caption, the level, the board's height in twips, the key; then Schritt, the number of
+    // frames and the head's disc in the last frame.
+    const std::tuple<const char*, std::string, float, const char*, std::uint32_t, std::size_t, const char*> cases[] = {
         // Smooth: Zellgroesse frames of one unit; anything but " schnell" is smooth.
         {" flüssig", kDemoLevel, 3600, "L", 1, 400, "circle 600 1399 199 0"},
         {"schnell", kDemoLevel, 3600, "L", 1, 400, "circle 600 1399 199 0"},
@@ -39,23 +32,23 @@ TEST(MoveDrawing, SlideFramesAndStepsInBothModes)
         // Fault guarded: Laenge x Zellgroesse >= 102000 made the step wrap in 8 bits.
         {" schnell", level({"öoooooooooooooooo"}) + wide, 7600, "D", 256, 2, "circle 599 855 199 0"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [caption, text, side, key, step, count, lastHead] : cases) {
         TestGame t;
-        t.window.captions[Control::SchnellFlüssig] = c.caption;
+        t.window.captions[Control::SchnellFlüssig] = caption;
         t.window.scaleWidth = 2295 + 10000;
-        t.window.scaleHeight = c.side;
-        t.start(c.text);
-        t.play(c.key);
+        t.window.scaleHeight = side;
+        t.start(text);
+        t.play(key);
         RecordingWindow slide;
         slide.calls = splitAfter(t.window.calls, Animation::Slide).first;
         const auto frames = slide.only(Call::Frame), discs = slide.only(Call::Circle), fills = slide.only(Call::Fill);
         const int segments = t.game.Laenge + 1;  // every frame paints every segment, in index order
         EXPECT_EQ(std::tuple(t.game.Schritt, frames.size(), frames.back().y1, discs.size()),
-                  std::tuple(c.step, c.frames, c.frames, c.frames * segments)) << c.caption << c.frames;
-        EXPECT_EQ(describe({discs[discs.size() - segments]}), c.lastHead);
+                  std::tuple(step, count, count, count * segments)) << caption << count;
+        EXPECT_EQ(describe({discs[discs.size() - segments]}), lastHead);
         for (int i = 0; i < segments; ++i)
             EXPECT_EQ(fills[i].colour, t.game.SegmentFarbe[i]) << i;
-        EXPECT_EQ(t.game.ZelleX, int(c.step * c.frames));  // where the frame loop stopped
+        EXPECT_EQ(t.game.ZelleX, int(step * count));  // where the frame loop stopped
     }
 }
 

@@ -56,8 +56,7 @@ struct GuiGame {
     GuiGame()
     {
         static int argc = 1;
-        static char name[] = "zorvik_window_tests";
-        static char* argv[] = {name, nullptr};
+        static char* argv[] = {const_cast<char*>("zorvik_window_tests"), nullptr};
         if (QApplication::instance() == nullptr)
             new QApplication(argc, argv);
     }
@@ -204,10 +203,7 @@ TEST_F(StartedGame, TerminationSignalClosesTheWindowAndSavesTheLevelNumber)
     QObject::connect(&endSignals, &UnixSignals::received, g.window.get(), &GameWindow::requestClose);
     g.game().LevelNr = 1;
     std::raise(SIGTERM);
-    QElapsedTimer waited;
-    waited.start();
-    while (!g.window->unloaded() && waited.elapsed() < 3000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.window->unloaded(); }, 3000));
     EXPECT_FALSE(g.window->isVisible());
     EXPECT_EQ(g.read("Zorvik letzter Spielstand"), " 1 \r\n");
 }
