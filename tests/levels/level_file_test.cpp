@@ -43,7 +43,8 @@ TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsIt)
         folder.write("L.ZVK", bytes);
         EXPECT_EQ(readLevelText(folder.path / "L.ZVK"), kLevelB);
     }
-    EXPECT_EQ(demoLevelFile(), kDemoLevel + "\r\n");  // 51 bytes: "ö" and "ä" one byte each
+    EXPECT_EQ(demoLevelFile(), kDemoLevel + "\r\n");
+    EXPECT_EQ(demoLevelFile().size(), 51u);  // "ö" and "ä" one byte each
 }
 
 TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)

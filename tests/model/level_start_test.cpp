@@ -49,7 +49,7 @@ TEST(LevelStart, WormCellsAndDotsAreCountedWhereverTheyAre)
 TEST(LevelStart, TextsThatCannotBeSetUpFailWithAReason)
 {
     TestGame t;
-    // Fault guarded: a headless worm numbered on from Endlaenge 1225 indexed past the segment tables.
+    // A headless worm numbered on from Endlaenge 1225 would pass index 1225 of the segment tables.
     for (const std::string& text : {std::string(), std::string("12345678"), std::string(181 * 181 + 1, ' '),
                                     std::string(1226, '.') + std::string(37 * 37 - 1226, ' '),
                                     std::string(1225, 'o') + std::string(36 * 36 - 1225, ' ')}) {
