@@ -1,4 +1,5 @@
-// The cell and worm painters: exact boxes, discs, lines and colours, and the fields they leave.
+// The colour tables and the gradient, the cell and worm painters: exact boxes, discs, lines and colours,
+// and the fields they leave.
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -6,188 +7,116 @@
 namespace zorvik::testing {
 namespace {
 
-// A game with cells of size z and the painter's cell set to (x, y).
-TestGame& onCell(TestGame& t, double z, int x, int y)
+// Pair i as "RGB>RGB", each component 0 or 1.
+std::string pairOf(const Game& g, int i)
+{
+    return std::to_string(g.StartRot[i]) + std::to_string(g.StartGruen[i]) + std::to_string(g.StartBlau[i]) + ">" +
+           std::to_string(g.ZielRot[i]) + std::to_string(g.ZielGruen[i]) + std::to_string(g.ZielBlau[i]);
+}
+
+TEST(ColourTables, HoldEveryOrderedPairOfCornersTwiceThenBlackAndTheGradientRoundsHalvesToEven)
+{
+    TestGame t;
+    const std::pair<int, const char*> named[] = {{0, "100>010"}, {5, "100>111"}, {7, "010>110"}, {21, "001>101"}, {41, "111>011"}};
+    for (auto [i, corners] : named)
+        EXPECT_EQ(pairOf(t.game, i), corners) << i;
+    for (int i = 0; i < 42; ++i)
+        EXPECT_EQ(pairOf(t.game, i + 42), pairOf(t.game, i)) << i;
+    for (int i = 84; i <= 111; ++i)
+        EXPECT_EQ(pairOf(t.game, i), "000>000") << i;
+    // The gradient rounds halves to even, in double precision: 127.49999999999999 is not 127.5.
+    EXPECT_EQ(std::pair(t.game.Verlaufsfarbe(0, 1, 2), t.game.Verlaufsfarbe(7, 50, 100)), std::pair(32896, 65407));
+}
+
+// What a painter draws on cell (x, y) of cells of size z.
+std::vector<Call> paint(TestGame& t, void (Game::*painter)(), double z, int x, int y)
 {
     t.game.Zellgroesse = z;
     t.game.Radius = Int(z / 2) - 1;
     t.game.ZelleX = x;
     t.game.ZelleY = y;
-    return t;
+    (t.game.*painter)();
+    return t.window.calls;
 }
 
-TEST(CellPainters, NichtsPaintsTheWholeCellBlack)
+std::vector<Call> paint(void (Game::*painter)(), double z, int x, int y)
 {
     TestGame t;
-    onCell(t, 400, 3, 2).game.Nichts();
-    ASSERT_EQ(t.window.calls.size(), 1u);
-    const Call& box = t.window.calls[0];
-    EXPECT_EQ(box.kind, Call::Box);
-    EXPECT_EQ(box.colour, 0);
-    EXPECT_FLOAT_EQ(box.x1, 1200);
-    EXPECT_FLOAT_EQ(box.y1, 800);
-    EXPECT_FLOAT_EQ(box.x2, 1599);
-    EXPECT_FLOAT_EQ(box.y2, 1199);
+    return paint(t, painter, z, x, y);
 }
 
-TEST(CellPainters, MauerNestsSquaresFromTheWallPairsStartColour)
+std::vector<Call> only(Call::Kind kind, const std::vector<Call>& calls)
 {
-    TestGame t;
-    onCell(t, 400, 1, 1).game.Mauer();
-    auto boxes = t.window.only(Call::Box);
-    ASSERT_EQ(boxes.size(), 100u);
-    EXPECT_EQ(boxes[0].colour, 65280);
-    EXPECT_EQ(boxes[50].colour, 65407);
-    EXPECT_EQ(boxes[99].colour, 65532);
-    EXPECT_FLOAT_EQ(boxes[99].x1, 400 + 99);
-    EXPECT_FLOAT_EQ(boxes[99].y2, 400 + 201);
-    EXPECT_EQ(t.game.Zaehler, 100);
-    EXPECT_EQ(t.game.Ringe, 100);
-    EXPECT_EQ(t.game.Farbe, 65532);
-    EXPECT_EQ(t.window.count(Call::Fill), 100);
-
-    TestGame small;
-    onCell(small, 12, 0, 0).game.Mauer();
-    boxes = small.window.only(Call::Box);
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_FLOAT_EQ(boxes[1].x1, 1);
-    EXPECT_FLOAT_EQ(boxes[1].x2, 9);
-    EXPECT_FLOAT_EQ(boxes[2].x1, 2);
-    EXPECT_FLOAT_EQ(boxes[2].x2, 7);
-    EXPECT_EQ(boxes[1].colour, 85 + 65280);
-    EXPECT_EQ(boxes[2].colour, 170 + 65280);
+    RecordingWindow w;
+    w.calls = calls;
+    return w.only(kind);
 }
 
-TEST(CellPainters, PunktIsABallOfShrinkingDiscsOutlinedInTheirOwnColour)
+TEST(CellPainters, RingsAtCellSize400)
 {
-    TestGame t;
-    onCell(t, 400, 0, 0).game.Punkt();
-    auto discs = t.window.only(Call::Circle);
+    EXPECT_EQ(describe(paint(&Game::Nichts, 400, 3, 2)), "box 1200 800 1599 1199 0");
+    // Mauer: 100 nested squares, each with its fill colour set; ring 50 is 65407, not 65408.
+    const auto walls = paint(&Game::Mauer, 400, 1, 1);
+    const auto boxes = only(Call::Box, walls);
+    ASSERT_EQ(std::pair(boxes.size(), only(Call::Fill, walls).size()), std::pair(100ul, 100ul));
+    EXPECT_EQ(describe({boxes[0], boxes[50], boxes[99]}),
+              "box 400 400 799 799 65280; box 450 450 699 699 65407; box 499 499 601 601 65532");
+    // Punkt: 99 shrinking discs, each outlined in its own colour.
+    const auto discs = only(Call::Circle, paint(&Game::Punkt, 400, 0, 0));
     ASSERT_EQ(discs.size(), 99u);
-    EXPECT_FLOAT_EQ(discs[0].x2, 99.5f);
-    EXPECT_FLOAT_EQ(discs[98].x2, 1.5f);
-    EXPECT_FLOAT_EQ(discs[98].x1, 199 - 49);
-    EXPECT_EQ(discs[0].colour, 255);
-    EXPECT_EQ(discs[98].colour, 4 + 65536 * 251);
-    EXPECT_EQ(t.game.Zaehler, 99);
-    EXPECT_EQ(t.game.Ringe, 99.5);
+    EXPECT_EQ(describe({discs[0], discs[98]}), "circle 199 199 99.5 255; circle 150 150 1.5 16449540");
+    // The inverted painters start from the inverse colour; Pix sets no fill colour.
+    const auto halving = only(Call::Box, paint(&Game::Pank, 400, 0, 0)), cutting = paint(&Game::Pix, 400, 1, 0);
+    EXPECT_EQ(std::pair(halving.size(), cutting.size()), std::pair(99ul, 199ul));
+    EXPECT_EQ(describe({halving[0], cutting[0], cutting[198]}), "box 99.5 99.5 299.5 299.5 16776960; "
+              "line 499.5 99.5 699.5 299.5 16711935; line 697.5 99.5 501.5 299.5 16711681");
 }
 
-TEST(CellPainters, InvertedPaintersStartWithTheInverseColour)
+TEST(CellPainters, LeaveTheirCountersAndTinyCellsGetNoRings)
 {
-    TestGame t;
-    onCell(t, 400, 0, 0).game.Pank();
-    auto boxes = t.window.only(Call::Box);
-    ASSERT_EQ(boxes.size(), 99u);
-    EXPECT_EQ(boxes[0].colour, 16776960);
-    EXPECT_FLOAT_EQ(boxes[0].x1, 99.5f);
-    EXPECT_FLOAT_EQ(boxes[0].x2, 400 - 99.5f - 1);
-
-    TestGame x;
-    onCell(x, 400, 1, 0).game.Pix();
-    auto lines = x.window.only(Call::Line);
-    ASSERT_EQ(lines.size(), 199u);
-    EXPECT_EQ(lines[0].colour, 16711935);
-    EXPECT_EQ(x.window.count(Call::Fill), 0);
-    // Every line passes through the cell's centre.
-    for (const Call& l : {lines[0], lines[100], lines[198]}) {
-        const double midX = (l.x1 + l.x2) / 2, midY = (l.y1 + l.y2) / 2;
-        EXPECT_NEAR(midX, 400 + 399 / 2.0, 1e-3);
-        EXPECT_NEAR(midY, 399 / 2.0, 1e-3);
+    TestGame wall;
+    paint(wall, &Game::Mauer, 400, 1, 1);
+    EXPECT_EQ(std::tuple(wall.game.Zaehler, wall.game.Ringe, wall.game.Farbe), std::tuple(100, 100, 65532));
+    for (double z : {4.0, 5.0}) {  // Radius 1: no disc and no inner box; one line and one square
+        EXPECT_EQ(paint(&Game::Punkt, z, 1, 1).size() + paint(&Game::Pank, z, 1, 1).size(), 0u) << z;
+        EXPECT_EQ(std::pair(paint(&Game::Pix, z, 1, 1).size(), only(Call::Box, paint(&Game::Mauer, z, 1, 1)).size()),
+                  std::pair(1ul, 1ul)) << z;
     }
+    EXPECT_TRUE(paint(&Game::Mauer, 3, 1, 1).empty());
 }
 
-TEST(CellPainters, TinyCellsGetNoRings)
-{
-    for (double z : {4.0, 5.0}) {
-        TestGame t;
-        onCell(t, z, 1, 1);
-        t.game.Punkt();
-        t.game.Pank();
-        EXPECT_EQ(t.window.calls.size(), 0u) << z;
-        EXPECT_EQ(t.game.Zaehler, 0);
-        t.game.Pix();
-        t.game.Mauer();
-        EXPECT_EQ(t.window.count(Call::Line), 1) << z;
-        EXPECT_EQ(t.window.count(Call::Box), 1) << z;
-    }
-    TestGame t;
-    onCell(t, 3, 1, 1).game.Mauer();
-    EXPECT_EQ(t.window.calls.size(), 0u);
-}
-
-TEST(WormPainters, SbkPlacesTheSegmentAndPaintsItsDisc)
+TEST(WormPainters, SbkPlacesAndPaintsTheSegmentAndTheEyesLookWhereTheHeadGoes)
 {
     TestGame t;
-    onCell(t, 400, 4, 2);
     t.game.Laenge = 3;
     t.game.SegmentFarbe[3] = 1234;
-    t.game.SBK();
-    EXPECT_EQ(t.game.WurmX[3], 4);
-    EXPECT_EQ(t.game.WurmY[3], 2);
-    EXPECT_EQ(t.game.RichtungX[3], -1);
-    EXPECT_EQ(t.game.RichtungY[3], 0);
-    EXPECT_EQ(t.game.AltX, 4);
-    EXPECT_EQ(t.game.AltY, 2);
-    ASSERT_EQ(t.window.calls.size(), 2u);
-    EXPECT_EQ(t.window.calls[0].colour, 1234);
-    EXPECT_FLOAT_EQ(t.window.calls[1].x1, 1799);
-    EXPECT_FLOAT_EQ(t.window.calls[1].y1, 999);
-}
-
-TEST(WormPainters, PlacingPastTheTablesFailsWithTheCellRecordedAndTheTablesUnchanged)
-{
-    TestGame t;
-    onCell(t, 400, 4, 2);
-    t.game.Laenge = 1226;
+    EXPECT_EQ(describe(paint(t, &Game::SBK, 400, 4, 2)), "fill 1234; circle 1799 999 199 0");
+    EXPECT_EQ(std::tuple(t.game.WurmX[3], t.game.WurmY[3], t.game.RichtungX[3], t.game.RichtungY[3]), std::tuple(4, 2, -1, 0));
+    t.window.clear();
+    t.game.Laenge = 1226;  // past the tables: fails before it writes or draws
     EXPECT_ANY_THROW(t.game.SBK());
-    EXPECT_EQ(t.game.AltX, 4);
-    EXPECT_EQ(t.game.WurmX[1225], 0);
-    EXPECT_TRUE(t.window.calls.empty());
-}
+    EXPECT_TRUE(t.game.WurmX[1225] == 0 && t.window.calls.empty());
 
-TEST(WormPainters, EyesLookWhereTheHeadGoes)
-{
-    TestGame t;
-    onCell(t, 400, 3, 2);
     t.game.WurmX[0] = 3;
     t.game.WurmY[0] = 2;
-    t.game.RichtungX[0] = 1;
-    t.game.RichtungY[0] = 0;
+    t.game.RichtungX[0] = 1;  // right: the turquoise eye above, the yellow-green one below
     t.game.Wauge();
-    auto discs = t.window.only(Call::Circle);
-    ASSERT_EQ(discs.size(), 4u);
-    EXPECT_FLOAT_EQ(discs[0].x1, 1498.5f);
-    EXPECT_FLOAT_EQ(discs[0].y1, 899.5f);
-    EXPECT_FLOAT_EQ(discs[0].x2, 49.75f);
-    EXPECT_FLOAT_EQ(discs[1].x2, 12.4375f);
-    EXPECT_FLOAT_EQ(discs[2].x1, 1498.5f);
-    EXPECT_FLOAT_EQ(discs[2].y1, 1098.5f);
-    auto fills = t.window.only(Call::Fill);
-    EXPECT_EQ(fills[0].colour, 13168640);
-    EXPECT_EQ(fills[2].colour, 61640);
-
+    EXPECT_EQ(describe(t.window.calls), "fill 13168640; circle 1498.5 899.5 49.75 0; fill 0; circle 1498.5 899.5 12.4375 0; "
+                                        "fill 61640; circle 1498.5 1098.5 49.75 0; fill 0; circle 1498.5 1098.5 12.4375 0");
     t.window.clear();
     t.game.RichtungX[0] = 0;
-    t.game.RichtungY[0] = -1;  // up: both eyes above the centre, the turquoise one on the left
+    t.game.RichtungY[0] = -1;  // up: the turquoise eye on the left
     t.game.Wauge();
-    discs = t.window.only(Call::Circle);
-    EXPECT_LT(discs[0].y1, 999);
-    EXPECT_LT(discs[2].y1, 999);
-    EXPECT_LT(discs[0].x1, discs[2].x1);
+    EXPECT_EQ(describe({t.window.calls[1], t.window.calls[5]}), "circle 1299.5 899.5 49.75 0; circle 1498.5 899.5 49.75 0");
 }
 
 TEST(Redraw, BlankAndUnknownCellsStayBlackAndLowerCaseMatters)
 {
     TestGame t;
-    t.game.LevelText = level({"ö-X", "O.#", " ,x"});
-    t.game.Beginn();
-    EXPECT_EQ(t.game.calls["Nichts"], 25);
-    EXPECT_EQ(t.game.calls["Mauer"], 16 + 1);
-    EXPECT_EQ(t.game.calls["Punkt"], 1);
-    EXPECT_EQ(t.game.calls["Pank"], 1);
-    EXPECT_EQ(t.game.calls["Pix"], 1);
-    EXPECT_EQ(t.game.RestPunkte, 1);
+    t.start(level({"ö-X", "O.#", " ,x"}));
+    t.game.Bild();
+    EXPECT_EQ(t.game.calls, (std::map<std::string, int>{{"Bild", 1}, {"Nichts", 25}, {"Mauer", 17}, {"Punkt", 1},
+                                                         {"Pank", 1}, {"Pix", 1}, {"SBK", 1}, {"Wauge", 1}}));
 }
 
 } // namespace

@@ -8,111 +8,64 @@
 namespace zorvik::testing {
 namespace {
 
-float code(Animation a) { return float(static_cast<int>(a)); }
+bool frameOf(const Call& c, Animation a) { return c.kind == Call::Frame && c.x2 == float(static_cast<int>(a)); }
 
-// The calls of each slide frame, each closed by its pacing call.
-std::vector<std::vector<Call>> slideFrames(const std::vector<Call>& calls)
+// The calls up to the last pacing call of an animation, and those after it.
+std::pair<std::vector<Call>, std::vector<Call>> splitAfter(const std::vector<Call>& calls, Animation a)
 {
-    std::vector<std::vector<Call>> frames(1);
-    for (const Call& c : calls) {
-        if (c.kind == Call::Frame && c.x2 == code(Animation::Slide)) {
-            EXPECT_EQ(c.x1, float(frames.size()));
-            frames.emplace_back();
-        } else if (c.kind == Call::Fill || c.kind == Call::Circle) {
-            frames.back().push_back(c);
-        }
-    }
-    frames.pop_back();
-    return frames;
+    const auto end = std::find_if(calls.rbegin(), calls.rend(), [a](const Call& c) { return frameOf(c, a); }).base();
+    return {{calls.begin(), end}, {end, calls.end()}};
 }
 
-// The calls after the last pacing call of an animation.
-std::vector<Call> after(const std::vector<Call>& calls, Animation a)
+TEST(MoveDrawing, SlideFramesAndStepsInBothModes)
 {
-    auto last = std::find_if(calls.rbegin(), calls.rend(),
-                             [a](const Call& c) { return c.kind == Call::Frame && c.x2 == code(a); });
-    return {last.base(), calls.end()};
-}
-
-TEST(MoveDrawing, SmoothSlideDrawsEverySegmentInEachOfZellgroesseFrames)
-{
-    for (const char* caption : {" flüssig", "schnell"}) {
+    const std::string wide = std::string(17, ' ') + std::string(239, 'o') + std::string(16, ' ');
+    // The animation caption, the level, the board's height in twips, the key; then Schritt, the number of
+    // frames and the head's disc in the last frame.
+    const std::tuple<const char*, std::string, float, const char*, std::uint32_t, std::size_t, const char*> cases[] = {
+        // Smooth: Zellgroesse frames of one unit; anything but " schnell" is smooth.
+        {" flüssig", kDemoLevel, 3600, "L", 1, 400, "circle 600 1399 199 0"},
+        {"schnell", kDemoLevel, 3600, "L", 1, 400, "circle 600 1399 199 0"},
+        // Fast at cells of 100: Laenge 9 steps by 3; below 400 units of Laenge x Zellgroesse by 1.
+        {" schnell", level({" öooooooooo"}) + std::string(110, ' '), 1300, "L", 3, 34, "circle 150 149 49 0"},
+        {" schnell", level({" öo        "}) + std::string(110, ' '), 1300, "L", 1, 100, "circle 150 149 49 0"},
+        // Fault guarded: Laenge x Zellgroesse >= 102000 made the step wrap in 8 bits.
+        {" schnell", level({"öoooooooooooooooo"}) + wide, 7600, "D", 256, 2, "circle 599 855 199 0"},
+    };
+    for (const auto& [caption, text, side, key, step, count, lastHead] : cases) {
         TestGame t;
         t.window.captions[Control::SchnellFlüssig] = caption;
-        t.start(kDemoLevel);
-        t.play("L");
-        const auto frames = slideFrames(t.window.calls);
-        ASSERT_EQ(frames.size(), 400u) << caption;
-        for (std::size_t k = 0; k < 400; k += 133) {
-            ASSERT_EQ(frames[k].size(), 12u);
-            for (int i = 0; i <= 5; ++i)  // index order, each in its colour
-                EXPECT_EQ(frames[k][2 * i].colour, t.game.SegmentFarbe[i]);
-            EXPECT_EQ(frames[k][1].x1, 2 * 400 + 199 - float(k));  // the head slides left
-            EXPECT_EQ(frames[k][11].x1, 6 * 400 + 199);  // the new tail waits on its cell
-        }
-        EXPECT_EQ(t.window.only(Call::Frame).back().y1, 400);
-        EXPECT_EQ(t.game.ZelleX, 400);
+        t.window.scaleWidth = 2295 + 10000;
+        t.window.scaleHeight = side;
+        t.start(text);
+        t.play(key);
+        RecordingWindow slide;
+        slide.calls = splitAfter(t.window.calls, Animation::Slide).first;
+        const auto frames = slide.only(Call::Frame), discs = slide.only(Call::Circle), fills = slide.only(Call::Fill);
+        const int segments = t.game.Laenge + 1;  // every frame paints every segment, in index order
+        EXPECT_EQ(std::tuple(t.game.Schritt, frames.size(), frames.back().y1, discs.size()),
+                  std::tuple(step, count, count, count * segments)) << caption << count;
+        EXPECT_EQ(describe({discs[discs.size() - segments]}), lastHead);
+        for (int i = 0; i < segments; ++i)
+            EXPECT_EQ(fills[i].colour, t.game.SegmentFarbe[i]) << i;
+        EXPECT_EQ(t.game.ZelleX, int(step * count));  // where the frame loop stopped
     }
-}
-
-TEST(MoveDrawing, FastSlideStepsGrowWithTheWorm)
-{
-    struct Case {
-        const char* worm;
-        std::uint32_t step;
-        std::size_t frames;
-        int offsetAfter;
-    };
-    // Cells of 100: Laenge 9 steps by 3; a worm below 400 units of Laenge x Zellgroesse steps by 1.
-    for (const Case& c : {Case{" öooooooooo", 3, 34, 102}, Case{" öo        ", 1, 100, 100}}) {
-        TestGame t;
-        t.window.scaleWidth = 2295 + 2000;
-        t.window.scaleHeight = 1300;
-        t.start(level({c.worm}) + std::string(110, ' '));
-        t.play("L");
-        EXPECT_EQ(t.game.Schritt, c.step) << c.worm;
-        const auto frames = slideFrames(t.window.calls);
-        ASSERT_EQ(frames.size(), c.frames) << c.worm;
-        EXPECT_EQ(frames.back()[1].x1, 2 * 100 + 49 - float((c.frames - 1) * c.step));
-        EXPECT_EQ(t.game.ZelleX, c.offsetAfter);
-    }
-}
-
-TEST(MoveDrawing, FastStepWiderThanAByte)
-{
-    // Fault guarded: Laenge x Zellgroesse >= 102000 made the step wrap in 8 bits.
-    TestGame t;
-    t.window.scaleWidth = 2295 + 8000;
-    t.window.scaleHeight = 7600;
-    t.start(level({"öoooooooooooooooo"}) + std::string(17, ' ') + std::string(239, 'o') + std::string(16, ' '));
-    ASSERT_EQ(t.game.Laenge, 255);
-    t.play("D");
-    EXPECT_EQ(t.game.Schritt, 256u);
-    const auto frames = slideFrames(t.window.calls);
-    ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[1][1].y1, 400 + 199 + 256);
 }
 
 TEST(MoveDrawing, VacatedCellIsBlankedOnlyUnderAllThreeConditions)
 {
-    struct Case {
-        const char* row;
-        float cellSide;
-        const char* moves;
-        int boxes;
+    const std::tuple<const char*, float, const char*, const char*> cases[] = {
+        {"  öo ", 400, "L", "box 1600 800 1999 1199 0"},
+        {"  öo ", 399, "L", ""},  // Laenge x Zellgroesse < 400
+        {"  öo ", 400, "R", ""},  // head on the vacated cell
+        {"..öo ", 400, "L", ""},  // growing vacates nothing
     };
-    for (const Case& c : {Case{"  öo ", 400, "L", 1}, Case{"  öo ", 399, "L", 0},  // Laenge x Zellgroesse < 400
-                          Case{"  öo ", 400, "R", 0},                             // head on the vacated cell
-                          Case{"..öo ", 400, "L", 0}}) {                          // growing vacates nothing
+    for (const auto& [row, side, key, boxes] : cases) {
         TestGame t;
-        t.window.scaleWidth = 2295 + 5000;
-        t.window.scaleHeight = 7 * c.cellSide;
-        t.start(level({"     ", c.row, "     ", "     ", "     "}));
-        t.play(c.moves);
-        const auto boxes = t.window.only(Call::Box);
-        ASSERT_EQ(int(boxes.size()), c.boxes) << c.row << c.cellSide << c.moves;
-        if (!boxes.empty())
-            EXPECT_TRUE(boxes[0].x1 == 4 * 400 && boxes[0].y2 == 2 * 400 + 399);
+        t.window.scaleHeight = 7 * side;
+        t.start(level({"     ", row, "     ", "     ", "     "}));
+        t.play(key);
+        EXPECT_EQ(describe(t.window.only(Call::Box)), boxes) << row << side << key;
     }
 }
 
@@ -121,18 +74,14 @@ TEST(MoveDrawing, HeadAndEyesOnTheNewCellThenRemovalShrinksTogether)
     TestGame t;
     t.start(level({",öooooo"}) + std::string(42, ' '));
     t.play("L");
-    const auto c = after(t.window.calls, Animation::Slide);
-    ASSERT_EQ(c.size(), 2 + 8 + 1 + 1 + 199 * 4 + 3u);
-    EXPECT_EQ(c[1].x1, 400 + 199);                            // the head's disc, then its eyes
-    EXPECT_TRUE(c[10].kind == Call::Box && c[10].x1 == 7 * 400);  // the tail's old cell
-    EXPECT_TRUE(c[11].kind == Call::Fill && c[11].colour == 0);
-    for (int r = 0; r < 199; ++r) {
-        for (int s = 0; s < 3; ++s)  // segments 3 to 5, now on cells 4 to 6
-            EXPECT_TRUE(c[12 + 4 * r + s] == (Call{Call::Circle, (4 + s) * 400 + 199.0f, 400 + 199, float(r)})) << r;
-        EXPECT_EQ(c[12 + 4 * r + 3].x1, float(r + 1));
-    }
-    for (int s = 0; s < 3; ++s)
-        EXPECT_TRUE(c[c.size() - 3 + s].kind == Call::Box && c[c.size() - 3 + s].x1 == (4 + s) * 400);
+    const auto c = splitAfter(t.window.calls, Animation::Slide).second;
+    ASSERT_EQ(c.size(), 2 + 8 + 2 + 199 * 4 + 3u);
+    // The head's disc, its eyes, the tail's old cell, then discs of radius 0 to 198 on segments 3 to 5.
+    EXPECT_EQ(describe({c[1], c[10], c[11], c[12], c[13], c[14], c[15]}),
+              "circle 599 599 199 0; box 2800 400 3199 799 0; fill 0; circle 1799 599 0 0; circle 2199 599 0 0; "
+              "circle 2599 599 0 0; frame 1/199");
+    EXPECT_EQ(describe({c[c.size() - 5], c[c.size() - 4]}), "circle 2599 599 198 0; frame 199/199");
+    EXPECT_EQ(describe({c.end() - 3, c.end()}), "box 1600 400 1999 799 0; box 2000 400 2399 799 0; box 2400 400 2799 799 0");
     EXPECT_EQ(t.game.Zaehler2, 199);
 }
 
@@ -141,20 +90,17 @@ TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStopped)
     TestGame t;
     t.start(kDemoLevel);
     t.play("R");
-    const auto c = after(t.window.calls, Animation::Slide);
-    ASSERT_TRUE(c.size() > 1000 && c[0].kind == Call::Fill && c[0].colour == 0);
+    const auto c = splitAfter(t.window.calls, Animation::Slide).second;
+    ASSERT_TRUE(c.size() > 1000 && c[0] == (Call{Call::Fill}));
     const int cells[] = {6, 5, 3, 2, 3};  // segments 4 to 0; 0 to 2 have stepped already
-    for (int s = 0; s < 5; ++s) {
-        for (int r = 1; r <= 199; ++r)
-            EXPECT_TRUE(c[200 * s + r] == (Call{Call::Circle, cells[s] * 400 + 199.0f, 3 * 400 + 199, float(r)})) << s;
-        const Call& frame = c[200 * (s + 1)];
-        EXPECT_TRUE(frame.kind == Call::Frame && frame.x1 == float(s + 1) && frame.y1 == 5);
-    }
-
-    t.game.Tot();  // the counters it leaves for the level start
-    EXPECT_EQ(t.game.Zaehler, -1);
-    EXPECT_EQ(t.game.ZelleX, 200);
-    t.window.scaleHeight = 27;  // cells too small for a disc: nothing drawn, the counter stops at 1
+    for (int s = 0; s < 5; ++s)
+        EXPECT_EQ(describe({c[200 * s + 1], c[200 * s + 199], c[200 * s + 200]}),
+                  "circle " + std::to_string(cells[s] * 400 + 199) + " 1399 1 0; circle " + std::to_string(cells[s] * 400 + 199) +
+                      " 1399 199 0; frame " + std::to_string(s + 1) + "/5");
+    // What it leaves for the level start; cells too small for a disc draw nothing and leave 1.
+    t.game.Tot();
+    EXPECT_EQ(std::tuple(t.game.Zaehler, t.game.ZelleX), std::tuple(-1, 200));
+    t.window.scaleHeight = 27;
     t.start(kDemoLevel);
     t.game.Tot();
     EXPECT_EQ(t.game.ZelleX, 1);

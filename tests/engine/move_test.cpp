@@ -1,4 +1,4 @@
-// One move of the worm: walls, eating, shortening, death and the next level, played as arrow keys.
+// One move of the worm and the arrow keys: walls, eating, shortening, death and the next level.
 #include "support/state_diff.h"
 #include "support/test_game.h"
 
@@ -12,169 +12,129 @@ namespace {
 using Rows = std::vector<std::string>;
 using Names = std::vector<std::string>;
 
-TEST(Move, DemoLevelFirstLeftEatsTheDotAndGrowsAtTheTail)
+TEST(Move, BoardAndArrowKeysGiveTheWormAndTheBoard)
 {
-    TestGame t;
-    t.start(kDemoLevel);
-    t.play("L");
-    EXPECT_EQ(segments(t.game), "1,3 2,3 3,3 4,3 5,3 6,3");
-    EXPECT_EQ(t.game.RestPunkte, 23);
-    EXPECT_EQ(rows(t.game)[2], " öoooä.");  // character 15 eaten
+    auto board7 = [](const std::string& first) { return toGameText(first) + std::string(42, ' '); };
+    const std::string ring = level({"     ", " öooä", "     ", "     ", "     "});
+    // The level, the keys, then the worm head first and the board's first rows.
+    const std::tuple<std::string, const char*, const char*, Rows> cases[] = {
+        // The demo level's first Left eats character 15 and grows at the tail.
+        {kDemoLevel, "L", "1,3 2,3 3,3 4,3 5,3 6,3", {".......", ".#####.", " öoooä."}},
+        // Turning back: a worm of two swaps ends, a worm of three dies and starts again.
+        {level({"öo ", "   ", "   "}), "R", "2,1 1,1", {"öo "}},
+        {level({"öoo", "   ", "   "}), "R", "1,1 2,1 3,1", {"öoo"}},
+        // Halving keeps the front half: Laenge 1 to 5 gives 0, 1, 1, 2, 2.
+        {board7(",öo    "), "L", "1,1", {" öo    "}},
+        {board7(",öoo   "), "L", "1,1 2,1", {" öoo   "}},
+        {board7(",öooo  "), "L", "1,1 2,1", {" öooo  "}},
+        {board7(",öoooo "), "L", "1,1 2,1 3,1", {" öoooo "}},
+        {board7(",öooooo"), "L", "1,1 2,1 3,1", {" öooooo"}},
+        // Cutting leaves the head alone; the tail that grows next must not take the stale step past it.
+        {level({".xöoo", "    .", "     ", "     ", "     "}), "LL", "1,1 2,1", {"  öoo", "    ."}},
+        // A lone head only empties the cell.
+        {level({",ö ", "   ", "   "}), "L", "1,1", {" ö "}},
+        {level({"xö ", "   ", "   "}), "L", "1,1", {" ö "}},
+        // The head may enter the cell its tail leaves; the start markers are free cells and stay.
+        {ring, "URD", "3,2 3,1 2,1 2,2", {"     ", " öooä", "     "}},
+        {ring, "URDL", "2,2 3,2 3,1 2,1", {"     ", " öooä", "     "}},
+        {ring, "URDLDRRRU", "5,2 5,3 4,3 3,3", {"     ", " öooä", "     "}},
+    };
+    for (const auto& [text, keys, worm, board] : cases) {
+        TestGame t;
+        t.start(text);
+        t.play(keys);
+        EXPECT_EQ(segments(t.game), worm) << keys << " on " << toUtf8(text);
+        const Rows all = rows(t.game);
+        EXPECT_EQ(Rows(all.begin(), all.begin() + board.size()), board) << worm;
+        EXPECT_EQ(t.game.RestPunkte, std::count(t.game.Spielfeld.begin(), t.game.Spielfeld.end(), '.')) << worm;
+    }
 }
 
 TEST(Move, DemoLevelFirstRightDiesAndRestartsExactlyAsAFreshStart)
 {
-    TestGame fresh;
+    TestGame fresh, t;
     fresh.game.LevelText = kDemoLevel;
     fresh.game.Beginn();
-    TestGame t;
     t.start(kDemoLevel);
     t.play("R");
-    EXPECT_EQ(t.game.calls["Tot"], 1);
     // Only what the move leaves behind differs: its step, and the segment that the level start
     // places on the cell the death animation left in ZelleX (Radius + 1) and ZelleY.
     EXPECT_EQ(differences(fresh.game, t.game), (Names{"WurmX(29)", "WurmY(29)", "Schritt"}));
-    EXPECT_EQ(t.game.WurmX[29], 200);
-
+    EXPECT_EQ(std::tuple(t.game.calls["Tot"], t.game.WurmX[29]), std::tuple(1, 200));
     // The same drawing from the redraw's Cls on; before it, discs on that leftover cell.
     const auto& c = t.window.calls;
-    auto deathEnd = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();
-    const std::vector<Call> restart(deathEnd, c.end()), expected = fresh.window.calls;
-    ASSERT_EQ(restart.size(), expected.size());
-    EXPECT_TRUE(std::equal(restart.begin() + 12, restart.end(), expected.begin() + 12));
+    auto restart = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();
+    ASSERT_EQ(c.end() - restart, std::ssize(fresh.window.calls));
+    EXPECT_TRUE(std::equal(restart + 12, c.end(), fresh.window.calls.begin() + 12));
     EXPECT_EQ(restart[1].x1, 200 * 400 + 199);
 }
 
-TEST(Move, WallChangesOnlyTheHeadsStepAndDrawsNothing)
+TEST(Move, WallOrTargetOffTheBoardChangesOnlyTheHeadsStepAndDrawsNothing)
 {
     TestGame t;
     t.start(kDemoLevel);
-    const GameState before = t.game;
+    GameState before = t.game;
     t.play("U");
     EXPECT_EQ(differences(before, t.game), (Names{"RichtungX(0)", "RichtungY(0)"}));
-    EXPECT_TRUE(t.window.calls.empty());
-}
-
-TEST(Move, HalvingKeepsTheFrontHalf)
-{
-    const int expected[] = {0, 1, 1, 2, 2};
-    for (int length = 1; length <= 5; ++length) {
-        TestGame t;
-        t.start(level({",ö" + std::string(length, 'o') + std::string(5 - length, ' ')}) + std::string(42, ' '));
-        t.play("L");
-        EXPECT_EQ(t.game.Laenge, expected[length - 1]) << length;
-        EXPECT_EQ(t.game.Spielfeld[0], ' ') << length;
-    }
-}
-
-TEST(Move, CuttingLeavesTheHeadAndAFreshTailWaits)
-{
-    TestGame t;
-    t.start(level({".xöoo", "    .", "     ", "     ", "     "}));
-    t.play("L");
-    EXPECT_EQ(segments(t.game), "2,1");
-    EXPECT_EQ(rows(t.game)[0], ". öoo");
-    const auto boxes = t.window.only(Call::Box);  // the vacated cell, then the cut segments' cells
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[2].x1, 4 * 514);
-    // The entry past the tail still holds a step; the segment that grows there must not take it.
-    t.play("L");
-    EXPECT_EQ(segments(t.game), "1,1 2,1");
-}
-
-TEST(Move, LoneHeadOnHalvingOrCuttingCellOnlyEmptiesIt)
-{
-    for (const char* cell : {",", "x"}) {
-        TestGame t;
-        t.start(level({std::string(cell) + "ö ", "   ", "   "}));
-        t.play("L");
-        EXPECT_EQ(segments(t.game), "1,1") << cell;
-        EXPECT_EQ(rows(t.game)[0], " ö ") << cell;
-        EXPECT_EQ(t.window.count(Call::Box), 0) << cell;
-    }
-}
-
-TEST(Move, TurningBackKillsOnlyAWormOfThreeOrMore)
-{
-    TestGame two, three;
-    two.start(level({"öo ", "   ", "   "}));
-    three.start(level({"öoo", "   ", "   "}));
-    two.play("R");
-    three.play("R");
-    EXPECT_EQ(segments(two.game), "2,1 1,1");
-    EXPECT_EQ(three.game.calls["Tot"], 1);
-    EXPECT_EQ(segments(three.game), "1,1 2,1 3,1");
-}
-
-TEST(Move, HeadMayEnterTheCellTheTailLeavesAndStartMarkersAreFree)
-{
-    TestGame t;
-    const std::string text = level({"     ", " öooä", "     ", "     ", "     "});
-    t.start(text);
-    t.play("URD");  // into the tail's cell, which shows an "o"
-    EXPECT_EQ(segments(t.game), "3,2 3,1 2,1 2,2");
-    t.play("L");  // the same onto the "ö"
-    EXPECT_EQ(segments(t.game), "2,2 3,2 3,1 2,1");
-    t.play("DRRRU");  // onto the "ä"
-    EXPECT_EQ(segments(t.game), "5,2 5,3 4,3 3,3");
-    EXPECT_EQ(t.game.calls["Tot"], 0);
-    EXPECT_EQ(t.game.Spielfeld, text);
-}
-
-TEST(Move, LastDotLoadsTheNextLevel)
-{
-    TestGame t;
-    t.game.levelTexts = {level({".ö ", "   ", "   "}), level({"  ö", "...", "   "})};
-    t.start(t.game.levelTexts[0]);
-    t.play("L");
-    EXPECT_EQ(t.game.LevelNr, 1);
-    EXPECT_EQ(t.game.Spielfeld, t.game.levelTexts[1]);
-    EXPECT_EQ(t.game.RestPunkte, 3);
-    EXPECT_EQ(segments(t.game), "3,1");
-}
-
-TEST(Move, SoundWhereTheRulesRunOut)
-{
-    // Fault guarded: LevelNr + 1 past 32767 overflowed instead of going on with the first level.
-    TestGame last;
-    last.game.levelTexts = {level({".ö ", "   ", "   "}), level({"ö. ", "   ", "   "})};
-    last.game.LevelNr = 32767;
-    last.start(last.game.levelTexts[1]);
-    last.play("R");
-    EXPECT_EQ(last.game.LevelNr, 0);
-    EXPECT_EQ(last.game.LevelText, last.game.levelTexts[0]);
-
-    // Fault guarded: a dot eaten by a worm that fills the segment tables wrote past them.
-    TestGame full;
-    full.start(level({"..ö", "   ", "   "}));
-    full.game.Laenge = kLastSegment;
-    for (int i = 1; i <= kLastSegment; ++i) {  // the body waits on the head's cell
-        full.game.WurmX[i] = 3;
-        full.game.WurmY[i] = 1;
-        full.game.RichtungX[i] = 0;
-    }
-    full.play("L");
-    EXPECT_EQ(full.game.Laenge, kLastSegment);
-    EXPECT_EQ(full.game.RestPunkte, 1);
-    EXPECT_EQ(rows(full.game)[0], ". ö");
-    EXPECT_EQ(full.window.count(Call::Box), 1);  // moved without growing: its old tail cell is blanked
-}
-
-TEST(Move, TargetOffTheBoardReadsAsWall)
-{
     // Fault guarded: a head that a level without "ö" left off the board read outside Spielfeld.
-    TestGame t;
     t.start(level({" o.", "   ", "   "}));
     t.start(t.game.LevelText);  // the head now stands where the last redraw stopped: (5, 5)
-    const GameState before = t.game;
+    before = t.game;
     t.play("LU");
     EXPECT_EQ(differences(before, t.game), (Names{"RichtungX(0)", "RichtungY(0)"}));
-    // A border cell whose place would wrap into the next row is a wall too.
-    t.game.WurmX[0] = 5;
-    t.game.WurmY[0] = 2;
+    t.game.WurmY[0] = 2;  // a border cell whose place would wrap into the next row is a wall too
     t.play("L");
     EXPECT_EQ(t.game.WurmX[0], 5);
     EXPECT_TRUE(t.window.calls.empty());
+}
+
+TEST(Move, LastDotLoadsTheNextLevelAndAfterLevel32767TheFirst)
+{
+    TestGame t;
+    t.game.levelTexts = {level({".ö ", "   ", "   "}), level({"ö. ", "   ", "   "})};
+    t.start(t.game.levelTexts[0]);
+    t.play("L");
+    EXPECT_EQ(std::tuple(t.game.LevelNr, t.game.Spielfeld), std::tuple(1, t.game.levelTexts[1]));
+    // Fault guarded: LevelNr + 1 past 32767 overflowed instead of going on with the first level.
+    t.game.LevelNr = 32767;
+    t.play("R");
+    EXPECT_EQ(std::tuple(t.game.LevelNr, t.game.Spielfeld), std::tuple(0, t.game.levelTexts[0]));
+}
+
+// Fault guarded: a dot eaten by a worm that fills the segment tables wrote past them.
+TEST(Move, WormThatFillsTheTablesEatsWithoutGrowing)
+{
+    TestGame t;
+    t.start(level({"..ö", "   ", "   "}));
+    t.game.Laenge = kLastSegment;
+    for (int i = 1; i <= kLastSegment; ++i) {  // the body waits on the head's cell
+        t.game.WurmX[i] = 3;
+        t.game.WurmY[i] = 1;
+        t.game.RichtungX[i] = 0;
+    }
+    t.play("L");
+    EXPECT_EQ(std::tuple(t.game.Laenge, t.game.RestPunkte, rows(t.game)[0]), std::tuple(kLastSegment, 1, ". ö"));
+    EXPECT_EQ(t.window.count(Call::Box), 1);  // moved without growing: its old tail cell is blanked
+}
+
+TEST(Steering, ArrowsMoveOneCellWhateverTheShiftStateAndAreRefusedAtTheEdge)
+{
+    TestGame t;
+    t.start(level({"  ", "ö "}));
+    // Each arrow takes the head to a corner with a step that differs from the arrows refused there.
+    const std::tuple<int, const char*, int, int> steps[] = {{kKeyUp, "1,1", kKeyLeft, kKeyUp}, {kKeyRight, "2,1", kKeyUp, kKeyRight},
+                                                            {kKeyDown, "2,2", kKeyRight, kKeyDown}, {kKeyLeft, "1,2", kKeyDown, kKeyLeft}};
+    int shift = 0;
+    for (const auto& [key, head, refused, refusedToo] : steps) {
+        t.game.Form_KeyDown(key, ++shift);
+        EXPECT_EQ(segments(t.game), head) << key;
+        const GameState before = t.game;
+        t.window.clear();
+        for (int other : {refused, refusedToo, 0, 13, 32, 36, 41, 65, kKeyLeft + 256})
+            for (int state = 0; state < 8; ++state)
+                t.game.Form_KeyDown(other, state);
+        EXPECT_TRUE(differences(before, t.game).empty() && t.window.calls.empty()) << key;
+    }
 }
 
 } // namespace

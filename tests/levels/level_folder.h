@@ -17,6 +17,7 @@ inline const std::string kLevelA = level({"ö.", ".."});
 inline const std::string kLevelB = level({"öo.", "...", "###"});
 inline const std::string kLevelC = level({"öoä.", "....", "....", "#..#"});
 inline const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
+inline const std::string kLastGame = "Zorvik letzter Spielstand";
 
 struct LevelFolder {
     std::filesystem::path path;
@@ -33,8 +34,11 @@ struct LevelFolder {
     ~LevelFolder() { std::filesystem::remove_all(path); }
 
     void write(const std::string& name, const std::string& bytes) const { std::ofstream(path / name, std::ios::binary) << bytes; }
+    // The file's bytes; nothing for a folder or no file.
     std::string read(const std::string& name) const
     {
+        if (!std::filesystem::is_regular_file(path / name))
+            return {};
         std::ifstream in(path / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
@@ -64,7 +68,8 @@ struct LevelFolder {
         game->LevelNr = game->LevelNr + 1;
         game->LevelLaden();
     }
-    std::string caption(Control control) { return window.captions[control]; }
+    // "Level n" and the level's name, as the level frame shows them.
+    std::string captions() { return window.captions[Control::LevelFrame] + " " + window.captions[Control::LevelName]; }
     std::vector<std::string> messages() const
     {
         std::vector<std::string> out;

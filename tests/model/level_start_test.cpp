@@ -1,8 +1,11 @@
 // The level start: geometry, the dot count, the worm's placement and its colours.
 #include "model/level_start_error.h"
+#include "support/state_diff.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zorvik::testing {
 namespace {
@@ -13,191 +16,78 @@ TEST(LevelStart, DemoLevelIsSetUpAndDrawn)
     t.game.LevelText = kDemoLevel;
     t.game.Beginn();
     const Game& g = t.game;
-
-    EXPECT_EQ(g.Seitenzellen, 9);
-    EXPECT_EQ(g.Zellgroesse, 400);
-    EXPECT_EQ(g.Radius, 199);
-    EXPECT_EQ(g.Endlaenge, 29);
-    EXPECT_EQ(g.RestPunkte, 24);
-    EXPECT_EQ(g.Laenge, 4);
+    EXPECT_EQ(std::tuple(g.Seitenzellen, g.Zellgroesse, g.Radius, g.Endlaenge, g.RestPunkte), std::tuple(9, 400, 199, 29, 24));
+    EXPECT_EQ(segments(g), "2,3 3,3 4,3 5,3 6,3");
     EXPECT_EQ(g.Spielfeld, g.LevelText);
-    for (int i = 0; i <= 4; ++i) {
-        EXPECT_EQ(g.WurmX[i], 2 + i) << i;
-        EXPECT_EQ(g.WurmY[i], 3) << i;
-        EXPECT_EQ(g.RichtungX[i], -1) << i;
-        EXPECT_EQ(g.RichtungY[i], 0) << i;
-    }
-    EXPECT_EQ(g.AltX, 6);
-    EXPECT_EQ(g.AltY, 3);
-    // The redraw leaves its counters one past the last cell.
-    EXPECT_EQ(g.ZelleX, 9);
-    EXPECT_EQ(g.ZelleY, 9);
-    EXPECT_EQ(g.Zelle, "#");
-
-    auto calls = t.game.calls;
-    EXPECT_EQ(calls["Bild"], 1);
-    EXPECT_EQ(calls["Nichts"], 81);
-    EXPECT_EQ(calls["Mauer"], 45);
-    EXPECT_EQ(calls["Punkt"], 24);
-    EXPECT_EQ(calls["SBK"], 2 + 5);  // the two placements of the level start, then the redraw's five
-    EXPECT_EQ(t.window.count(Call::Cls), 1);
-}
-
-TEST(LevelStart, FirstStartPaintsTwoSegmentsOnCellZeroBeforeTheRedraw)
-{
-    TestGame t;
-    t.game.LevelText = kDemoLevel;
-    t.game.Beginn();
-    // Fill, circle (segment 0), then its eyes (4 fills and circles), then segment 29.
+    // SBK: the level start's two placements, then the redraw's five.
+    EXPECT_EQ(t.game.calls, (std::map<std::string, int>{{"Beginn", 1}, {"Bild", 1}, {"Nichts", 81}, {"Mauer", 45},
+                                                         {"Punkt", 24}, {"SBK", 7}, {"Wauge", 2}}));
+    // The first start places segments 0 (with its eyes) and 29 on cell (0, 0) before the redraw clears.
     const auto& c = t.window.calls;
-    ASSERT_GE(c.size(), 12u);
-    EXPECT_EQ(c[0].kind, Call::Fill);
-    EXPECT_EQ(c[1].kind, Call::Circle);
-    EXPECT_FLOAT_EQ(c[1].x1, 199);
-    EXPECT_FLOAT_EQ(c[1].y1, 199);
-    EXPECT_FLOAT_EQ(c[1].x2, 199);
-    EXPECT_EQ(c[10].kind, Call::Fill);
-    EXPECT_EQ(c[10].colour, t.game.SegmentFarbe[29]);
-    EXPECT_EQ(c[11].kind, Call::Circle);
-    EXPECT_FLOAT_EQ(c[11].x1, 199);
-    EXPECT_EQ(c[12].kind, Call::Cls);
+    EXPECT_EQ(describe({c[0], c[1], c[10], c[11], c[12]}),
+              "fill 65280; circle 199 199 199 0; fill 255; circle 199 199 199 0; cls");
 }
 
-TEST(LevelStart, LeftoverCellOfTheLastRedrawIsWhereTheFirstSegmentsLand)
+TEST(LevelStart, WormCellsAndDotsAreCountedWhereverTheyAre)
 {
-    TestGame t;
-    t.start(kDemoLevel);
-    t.game.Beginn();
-    // ZelleX, ZelleY = 9, 9 after the first redraw: the disc centre of cell (9, 9).
-    EXPECT_FLOAT_EQ(t.window.calls[1].x1, 9 * 400 + 199);
-    EXPECT_FLOAT_EQ(t.window.calls[1].y1, 9 * 400 + 199);
-}
-
-TEST(LevelStart, LevelWithoutDotsOrWormGetsADotInItsFirstCellOnlyInPlay)
-{
-    TestGame t;
-    t.start(level({"  #", "# #", "   "}));
-    EXPECT_EQ(t.game.Endlaenge, 1);
-    EXPECT_EQ(t.game.RestPunkte, 1);
-    EXPECT_EQ(t.game.Spielfeld, ". ## #   ");
-    EXPECT_EQ(t.game.LevelText, "  ## #   ");
-}
-
-TEST(LevelStart, WormWithoutDotsHasNothingToCount)
-{
-    TestGame t;
-    t.start(level({"öo ", "   ", "  #"}));
-    EXPECT_EQ(t.game.RestPunkte, 0);
-    EXPECT_EQ(t.game.Endlaenge, 2);
-    EXPECT_EQ(t.game.Laenge, 1);
-}
-
-TEST(LevelStart, SingleHead)
-{
-    TestGame t;
-    t.game.LevelText = level({"ö"});
-    t.game.Beginn();
-    EXPECT_EQ(t.game.Seitenzellen, 3);
-    EXPECT_EQ(t.game.Laenge, 0);
-    EXPECT_EQ(t.game.WurmX[0], 1);
-    EXPECT_EQ(t.game.WurmY[0], 1);
-    EXPECT_EQ(t.game.RestPunkte, 0);
-    EXPECT_EQ(t.game.calls["Mauer"], 8);
-    EXPECT_EQ(t.game.calls["Wauge"], 2);  // the level start's placement of segment 0, then the redraw's head
-}
-
-TEST(LevelStart, WormCellsWithoutHeadAreNumberedOnFromEndlaenge)
-{
-    TestGame t;
-    t.game.LevelText = level({"oo.", "   ", "   "});
-    t.game.Beginn();
-    EXPECT_EQ(t.game.Endlaenge, 3);
-    EXPECT_EQ(t.game.Laenge, 5);
-    EXPECT_EQ(t.game.WurmX[4], 1);
-    EXPECT_EQ(t.game.WurmX[5], 2);
-    EXPECT_EQ(t.game.calls["Wauge"], 1);  // only from the level start's own placement of segment 0
-}
-
-TEST(LevelStart, CellSizeFollowsTheNarrowerOfWidthAndHeight)
-{
-    TestGame t;
-    t.window.scaleWidth = 2295 + 5000;
-    t.window.scaleHeight = 3000;
-    t.start(kDemoLevel);
-    EXPECT_EQ(t.game.Zellgroesse, 333);  // Int(3000 / 9)
-    EXPECT_EQ(t.game.Radius, 165);
-    t.window.scaleHeight = 9000;
-    t.start(kDemoLevel);
-    EXPECT_EQ(t.game.Zellgroesse, 555);  // Int(5000 / 9)
+    // The level, Endlaenge, RestPunkte, the segments (what the redraw placed; the level start put 0 and
+    // Endlaenge on cell (0, 0)) and the board in play.
+    const std::tuple<std::string, int, int, const char*, std::string> cases[] = {
+        {level({"  #", "# #", "   "}), 1, 1, "0,0 0,0", ". ## #   "},  // nothing to eat: a dot in the first cell
+        {level({"öo ", "   ", "  #"}), 2, 0, "1,1 2,1", level({"öo ", "   ", "  #"})},
+        {level({"ö"}), 1, 0, "1,1", level({"ö"})},
+        {level({"oo.", "   ", "   "}), 3, 1, "0,0 0,0 0,0 0,0 1,1 2,1", "oo.      "},  // numbered on from Endlaenge
+    };
+    for (const auto& [text, endlaenge, dots, worm, board] : cases) {
+        TestGame t;
+        t.start(text);
+        EXPECT_EQ(std::tuple(t.game.Endlaenge, t.game.RestPunkte, segments(t.game)), std::tuple(endlaenge, dots, worm));
+        EXPECT_EQ(std::tuple(t.game.Spielfeld, t.game.LevelText), std::tuple(board, text));
+    }
 }
 
 TEST(LevelStart, TextsThatCannotBeSetUpFailWithAReason)
 {
     TestGame t;
-    for (const std::string& text : {std::string(), std::string("12345678"), std::string(181 * 181 + 1, ' ')}) {
+    // A headless worm numbered on from Endlaenge 1225 would pass index 1225 of the segment tables.
+    for (const std::string& text : {std::string(), std::string("12345678"), std::string(181 * 181 + 1, ' '),
+                                    std::string(1226, '.') + std::string(37 * 37 - 1226, ' '),
+                                    std::string(1225, 'o') + std::string(36 * 36 - 1225, ' ')}) {
         t.game.LevelText = text;
         EXPECT_THROW(t.game.Beginn(), LevelStartError) << text.size();
     }
-    t.game.LevelText = std::string(1226, '.') + std::string(37 * 37 - 1226, ' ');
-    EXPECT_THROW(t.game.Beginn(), LevelStartError);
     t.game.LevelText = std::string(1225, '.') + std::string(36 * 36 - 1225, ' ');
     EXPECT_NO_THROW(t.game.Beginn());
     EXPECT_EQ(t.game.RestPunkte, 1225);
 }
 
-TEST(LevelStart, HeadlessWormPastTheSegmentTablesFails)
+TEST(WormColours, RampFromTailToHeadOneColourOrRandomColoursThatGoOnAtEveryRestart)
 {
-    // Endlaenge 1225 and further "o" cells numbered on from it would pass index 1225.
-    TestGame t;
-    t.game.LevelText = std::string(1225, 'o') + std::string(36 * 36 - 1225, ' ');
-    EXPECT_THROW(t.game.Beginn(), LevelStartError);
-}
-
-TEST(WormColours, RampRunsFromThePairsStartColourAtTheTailToItsEndColourAtTheHead)
-{
-    TestGame t;
+    TestGame t, again;
     t.start(kDemoLevel);
-    EXPECT_EQ(t.game.SegmentFarbe[29], 255);    // red
-    EXPECT_EQ(t.game.SegmentFarbe[0], 65280);   // green
-
-    t.start(level({"öo", "  "}));               // Endlaenge 2: the middle is 127.5 rounded to even
+    EXPECT_EQ(std::pair(t.game.SegmentFarbe[29], t.game.SegmentFarbe[0]), std::pair(255, 65280));  // red to green
+    t.start(level({"öo", "  "}));  // Endlaenge 2: the middle is 127.5, rounded to even
     EXPECT_EQ(t.game.SegmentFarbe[1], 128 + 256 * 128);
-}
-
-TEST(WormColours, OneColourForEverySegment)
-{
-    TestGame t;
     t.game.WurmFarbe = 255;
     t.game.LevelNr = 5;
     t.start(kDemoLevel);
-    for (int i = 0; i <= 29; ++i)
-        EXPECT_EQ(t.game.SegmentFarbe[i], 255) << i;
+    EXPECT_EQ(std::count(t.game.SegmentFarbe.begin(), t.game.SegmentFarbe.begin() + 30, 255), 30);
+
+    t.game.WurmFarbe = again.game.WurmFarbe = 16777215;
+    t.start(kDemoLevel);
+    again.start(kDemoLevel);
+    EXPECT_EQ(t.game.SegmentFarbe, again.game.SegmentFarbe);  // never seeded: every run draws the same
+    t.start(kDemoLevel);
+    EXPECT_NE(t.game.SegmentFarbe, again.game.SegmentFarbe);
+    EXPECT_TRUE(std::all_of(t.game.SegmentFarbe.begin(), t.game.SegmentFarbe.end(), [](Colour c) { return c >= 0 && c <= 16777215; }));
 }
 
-TEST(WormColours, RandomColoursGoOnWithTheSequenceAtEveryRestart)
-{
-    TestGame first, second;
-    first.game.WurmFarbe = second.game.WurmFarbe = 16777215;
-    first.start(kDemoLevel);
-    second.start(kDemoLevel);
-    // Never seeded: every run draws the same colours.
-    EXPECT_EQ(first.game.SegmentFarbe, second.game.SegmentFarbe);
-    const auto before = first.game.SegmentFarbe;
-    first.start(kDemoLevel);
-    EXPECT_NE(first.game.SegmentFarbe, before);
-    for (Colour c : first.game.SegmentFarbe)
-        EXPECT_TRUE(c >= 0 && c <= 16777215);
-}
-
-TEST(WholeNumbers, FailInsteadOfWrapping)
+TEST(WholeNumbers, FailInsteadOfWrappingAndRoundHalvesToEven)
 {
     Whole w = 32767;
     EXPECT_THROW(++w, OverflowError);
-    EXPECT_EQ(toWhole(2.5), 2);
-    EXPECT_EQ(toWhole(3.5), 4);
-    EXPECT_EQ(toWhole(-2.5), -2);
     EXPECT_THROW(toWhole(32767.5), OverflowError);
-    EXPECT_EQ(Int(-0.5), -1);
+    EXPECT_EQ(std::tuple(toWhole(2.5), toWhole(3.5), toWhole(-2.5), Int(-0.5)), std::tuple(2, 4, -2, -1));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-// zorvik-check's rules: each fault a level designer can make, reported with its position.
+// zorvik-check's rules, each fault a level designer can make reported with its position, and its search:
+// its moves finish levels in the real game, and it tells "no way" from "no time".
 #include "level_check.h"
+#include "solver.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,8 @@ namespace zorvik::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
+using check::Solution;
+using namespace std::chrono_literals;
 
 Texts found(const std::string& text, check::Severity severity = check::Severity::Error)
 {
@@ -18,62 +22,76 @@ Texts found(const std::string& text, check::Severity severity = check::Severity:
     return out;
 }
 
-TEST(LevelCheck, PlayableLevelsPassWithoutAWord)
+TEST(LevelCheck, PlayableLevelsPassWithoutAWordAndUnknownCharactersAreOnlyWarnings)
 {
-    EXPECT_TRUE(check::checkLevelText(kDemoLevel).empty());
-    EXPECT_TRUE(check::checkLevelText(level({"öooo", "....", "#..#", "...."})).empty());
-    // A body of one segment may swap places with the head, so walls on three sides do not trap it.
-    EXPECT_TRUE(check::checkLevelText(level({"###", "öo.", "###"})).empty());
-}
-
-TEST(LevelCheck, TextsThatAreNoBoardOrTooBig)
-{
-    EXPECT_EQ(found(""), Texts{"empty: the first line holds no level"});
-    EXPECT_EQ(found(std::string(49, '.') + "\xF6").at(0),
-              "not a square: the line has 50 characters, which is no square number (49 = 7 × 7, 64 = 8 × 8): "
-              "a level is n × n cells in one line");
-    std::string dots(36 * 36, '.');
-    dots[0] = '\xF6';
-    EXPECT_EQ(found(dots), Texts{"too big: 1296 worm and dot cells, but the worm can grow to at most 1225"});
-    std::string walls(182 * 182, '#');
-    walls.replace(0, 2, "\xF6.");
-    EXPECT_EQ(found(walls), Texts{"too big: 182 × 182 cells, but the game takes at most 181 × 181"});
-}
-
-TEST(LevelCheck, WormFaultsNamePositions)
-{
-    EXPECT_EQ(found(level({"oo.", "...", "..."})), Texts{"no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts"});
-    EXPECT_EQ(found(level({"ö..", "...", "..ö"})), Texts{"2 heads (\"ö\"), but a worm has exactly one: row 1, column 1 "
-                                                         "(character 1); row 3, column 3 (character 9)"});
-    // Left of the head, beyond a gap and below it.
-    EXPECT_EQ(found(level({"oöo o", "  o  ", ".....", ".....", "....."})),
-              Texts{"the body is not a row to the right of its head at row 1, column 2 (character 2): every \"o\" or "
-                    "\"ä\" must follow the head without a gap in its row; these do not: row 1, column 1 (character 1); "
-                    "row 1, column 5 (character 5); row 2, column 3 (character 8)"});
-    EXPECT_EQ(found(level({"###.", "öoo.", "###.", "...."})),
-              Texts{"the worm is stuck at the start: the head at row 2, column 1 (character 5) has walls on three "
-                    "sides and its body on the fourth"});
-}
-
-TEST(LevelCheck, DotsMissingOrWalledIn)
-{
-    EXPECT_EQ(found(level({"öo", "  "})), Texts{"no dots: only eating the last dot finishes a level"});
-    // The worm's own cells are free to cross; walls and the border are not.
-    EXPECT_TRUE(found(level({".#.", ".#.", "öo."})).empty());
-    EXPECT_EQ(found(level({"öo#.", "..#.", "###.", "...#"})),
-              Texts{"6 dots the worm can never reach, walled in: row 1, column 4 (character 4); row 2, column 4 "
-                    "(character 8); row 3, column 4 (character 12); row 4, column 1 (character 13); row 4, column 2 "
-                    "(character 14); row 4, column 3 (character 15)"});
-}
-
-TEST(LevelCheck, UnknownCharactersAreOnlyWarnings)
-{
+    // A body of one segment may swap places with the head, so walls on three sides do not trap it;
+    // the worm's own cells are free to cross.
+    for (const auto& text : {kDemoLevel, level({"###", "öo.", "###"}), level({".#.", ".#.", "öo."})})
+        EXPECT_TRUE(check::checkLevelText(text).empty()) << toUtf8(text);
     // "X" and "O" are no cell codes; blanks and "-" are the empty cells levels use.
     const auto text = level({"öoX", ". -", "O\t."});
     EXPECT_TRUE(found(text).empty());
     EXPECT_EQ(found(text, check::Severity::Warning),
               Texts{"3 characters that are no cell code and count as empty cells: \"X\" at row 1, column 3 (character 3); "
                     "\"O\" at row 3, column 1 (character 7); byte 0x09 at row 3, column 2 (character 8)"});
+}
+
+TEST(LevelCheck, EachFaultIsNamedWithItsPositions)
+{
+    std::string dots(36 * 36, '.'), walls(182 * 182, '#');
+    dots[0] = '\xF6';
+    walls.replace(0, 2, "\xF6.");
+    const std::pair<std::string, std::string> faults[] = {
+        {"", "empty: the first line holds no level"},
+        {std::string(49, '.') + "\xF6", "not a square: the line has 50 characters, which is no square number (49 = 7 × 7, "
+                                        "64 = 8 × 8): a level is n × n cells in one line"},
+        {dots, "too big: 1296 worm and dot cells, but the worm can grow to at most 1225"},
+        {walls, "too big: 182 × 182 cells, but the game takes at most 181 × 181"},
+        {level({"oo.", "...", "..."}), "no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts"},
+        {level({"ö..", "...", "..ö"}), "2 heads (\"ö\"), but a worm has exactly one: row 1, column 1 (character 1); row 3, "
+                                       "column 3 (character 9)"},
+        // Left of the head, beyond a gap and below it.
+        {level({"oöo o", "  o  ", ".....", ".....", "....."}),
+         "the body is not a row to the right of its head at row 1, column 2 (character 2): every \"o\" or \"ä\" must follow "
+         "the head without a gap in its row; these do not: row 1, column 1 (character 1); row 1, column 5 (character 5); "
+         "row 2, column 3 (character 8)"},
+        {level({"###.", "öoo.", "###.", "...."}), "the worm is stuck at the start: the head at row 2, column 1 (character 5) "
+                                                  "has walls on three sides and its body on the fourth"},
+        {level({"öo", "  "}), "no dots: only eating the last dot finishes a level"},
+        {level({"öo#.", "..#.", "###.", "...#"}),
+         "6 dots the worm can never reach, walled in: row 1, column 4 (character 4); row 2, column 4 (character 8); row 3, "
+         "column 4 (character 12); row 4, column 1 (character 13); row 4, column 2 (character 14); row 4, column 3 "
+         "(character 15)"},
+    };
+    for (const auto& [text, error] : faults)
+        EXPECT_EQ(found(text), Texts{error}) << toUtf8(text.substr(0, 30));
+}
+
+TEST(Solver, FindsMovesThatFinishTheLevel)
+{
+    // The left pocket's dot must come last; the halving cell lets the worm turn in the right one.
+    for (const auto& text : {kDemoLevel, level({"#.#,#", "# # #", "# #.#", "  öoo", ".    "})}) {
+        const auto solution = check::solveLevel(text, 10s);
+        ASSERT_EQ(solution.outcome, Solution::Outcome::Found);
+        TestGame t;  // the next level is a marker that must come up without a death
+        t.game.levelTexts = {text, level({"öo.", "...", "..."})};
+        t.game.LevelLaden();
+        t.play(solution.moves);
+        EXPECT_TRUE(t.game.LevelNr == 1 && t.game.calls["Tot"] == 0) << solution.moves;
+    }
+}
+
+TEST(Solver, TellsAnUnfinishableLevelFromARunOutSearch)
+{
+    // Both dots end a corridor: after eating one the worm can never turn back for the other.
+    const std::string corridor = std::string(9 * 4, '#') + ".  \xF6oo  ." + std::string(9 * 4, '#');
+    const auto proof = check::solveLevel(corridor, 10s);
+    EXPECT_TRUE(proof.outcome == Solution::Outcome::None && proof.moves.empty());
+    std::string open(100, '.');
+    open.replace(33, 3, "\xF6oo");
+    const auto capped = check::solveLevel(open, 10s, 50);
+    EXPECT_EQ(capped.outcome, Solution::Outcome::OutOfTime);
+    EXPECT_LE(capped.positions, 60u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "support/recording_window.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace zorvik::testing {
 
@@ -52,6 +53,26 @@ void RecordingWindow::Warning(const std::string& text) { calls.push_back({Call::
 void RecordingWindow::AnimationFrame(Animation animation, int done, int total)
 {
     calls.push_back({Call::Frame, float(done), float(total), float(static_cast<int>(animation)), 0, 0, {}});
+}
+
+std::string describe(const std::vector<Call>& calls)
+{
+    static const char* const names[] = {"cls", "box", "line", "fill", "circle", "msgbox", "warning", "frame"};
+    std::ostringstream out;
+    for (const Call& c : calls) {
+        out << (&c == calls.data() ? "" : "; ") << names[c.kind];
+        if (c.kind == Call::Box || c.kind == Call::Line)
+            out << ' ' << c.x1 << ' ' << c.y1 << ' ' << c.x2 << ' ' << c.y2 << ' ' << c.colour;
+        else if (c.kind == Call::Circle)
+            out << ' ' << c.x1 << ' ' << c.y1 << ' ' << c.x2 << ' ' << c.colour;
+        else if (c.kind == Call::Fill)
+            out << ' ' << c.colour;
+        else if (c.kind == Call::Frame)
+            out << ' ' << c.x1 << '/' << c.y1;
+        else if (c.kind != Call::Cls)
+            out << ' ' << c.text;
+    }
+    return out.str();
 }
 
 } // namespace zorvik::testing

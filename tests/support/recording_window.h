@@ -17,6 +17,9 @@ struct Call {
     bool operator==(const Call&) const = default;
 };
 
+// The calls as short text joined by "; ", e.g. "fill 255; circle 199 199 199 0"; numbers as %g prints them.
+std::string describe(const std::vector<Call>& calls);
+
 class RecordingWindow : public WindowOperations {
 public:
     RecordingWindow();

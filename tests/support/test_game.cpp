@@ -1,35 +1,22 @@
 // The test game's helpers.
 #include "support/test_game.h"
 
-#include <stdexcept>
-
 namespace zorvik::testing {
 
 std::string toGameText(std::string_view utf8)
 {
     std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c == 0xC3 && i + 1 < utf8.size()) {
-            out += static_cast<char>(static_cast<unsigned char>(utf8[++i]) + 0x40);
-            continue;
-        }
-        out += utf8[i];
-    }
+    for (std::size_t i = 0; i < utf8.size(); ++i)  // only the two-byte forms of U+00C0 to U+00FF
+        out += static_cast<unsigned char>(utf8[i]) == 0xC3 && i + 1 < utf8.size() ? char(utf8[++i] + 0x40) : utf8[i];
     return out;
 }
 
 std::string toUtf8(std::string_view gameText)
 {
     std::string out;
-    for (char ch : gameText) {
+    for (const char ch : gameText) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x80) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += ch;
-        }
+        out += c < 0x80 ? std::string(1, ch) : std::string{char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
     }
     return out;
 }
@@ -84,17 +71,11 @@ void TestGame::start(const std::string& text)
     game.calls.clear();
 }
 
-void TestGame::play(std::string_view moves)
+void play(Game& game, std::string_view moves)
 {
-    for (char move : moves) {
-        switch (move) {
-        case 'L': game.Form_KeyDown(kKeyLeft, 0); break;
-        case 'R': game.Form_KeyDown(kKeyRight, 0); break;
-        case 'U': game.Form_KeyDown(kKeyUp, 0); break;
-        case 'D': game.Form_KeyDown(kKeyDown, 0); break;
-        default: throw std::invalid_argument("moves are L, R, U and D");
-        }
-    }
+    static const std::map<char, int> keys{{'L', kKeyLeft}, {'R', kKeyRight}, {'U', kKeyUp}, {'D', kKeyDown}};
+    for (const char move : moves)
+        game.Form_KeyDown(keys.at(move), 0);
 }
 
 } // namespace zorvik::testing

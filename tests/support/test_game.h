@@ -46,6 +46,8 @@ public:
 
 // The defaults and colour tables that start-up gives, without touching any file.
 void applyStartDefaults(Game& game);
+// Arrow keys as letters: L, R, U, D.
+void play(Game& game, std::string_view moves);
 
 struct TestGame {
     RecordingWindow window;
@@ -54,8 +56,7 @@ struct TestGame {
     TestGame() { applyStartDefaults(game); }
     // LevelText = text, then a level start; the recording starts afresh after it.
     void start(const std::string& text);
-    // Arrow keys as letters: L, R, U, D.
-    void play(std::string_view moves);
+    void play(std::string_view moves) { testing::play(game, moves); }
 };
 
 } // namespace zorvik::testing

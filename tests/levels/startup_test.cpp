@@ -1,0 +1,147 @@
+// Start-up, level loading and closing in a real folder: the last game, the order, the wrap-around, the recovery
+// with the demo level, and the one-number format of the last game and the level-start files.
+#include "levels/level_file.h"
+#include "levels/level_number.h"
+#include "level_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvik::testing {
+namespace {
+
+TEST(LevelLoading, LastGameChoosesTheLevelAndAfterTheLastComesTheFirst)
+{
+    LevelFolder past, f;
+    past.writeThreeLevels();
+    past.write(kLastGame, " 7 \r\n");
+    EXPECT_EQ(past.start().LevelText, kLevelA);
+    EXPECT_EQ(past.captions(), "Level 1 A");
+
+    f.writeThreeLevels();
+    f.write(kLastGame, " 2 \r\n");
+    Game& game = f.start();
+    EXPECT_EQ(f.window.caption, "Zorvik programmiert von Testern / 3 Levels");
+    EXPECT_EQ(std::tuple(rows(game)[0], f.captions()), std::tuple("öoä.", "Level 3 C"));
+    f.finishLevel();
+    EXPECT_EQ(std::tuple(int(game.LevelNr), f.captions(), game.LevelText), std::tuple(0, "Level 1 A", kLevelA));
+    EXPECT_TRUE(f.messages().empty() && past.messages().empty());
+}
+
+TEST(LevelLoading, LowerCaseLfOnlyAndUtf8FilesLoadTheSameLevelAsTheOriginal)
+{
+    LevelFolder f;
+    f.write("a.ZVK", kLevelC + "\r\nthe designer's notes\r\n");
+    f.write("b.zvk", kLevelC + "\n");
+    f.write("c.Zvk", "\xEF\xBB\xBF" "öoä.........#..#\r\n");
+    f.write("d.zvk", "öoä.........#..#");
+    Game& game = f.start();
+    for (int i = 0; i < 4; ++i, f.finishLevel())
+        EXPECT_EQ(game.LevelText, kLevelC) << i;
+    EXPECT_TRUE(f.messages().empty());
+}
+
+// Folders where no level can be played at first: the demo level is played, and the player learns why.
+TEST(LevelLoading, RecoveryPlaysTheDemoTellsWhyAndNeverDestroysALevel)
+{
+    const std::string demo = demoLevelFile(), broken = kNoLevels + "\nFehler in „A.ZVK“: ";
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> files;  // a name ending in "/" is a folder
+        std::string message, neuesLevel;
+        const char* captions;  // at the start, then after finishing the level
+    };
+    const Case cases[] = {
+        {{}, kNoLevels, demo, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
+        // A broken file was reported as "no levels" only, and a second failure in the same load ended the program:
+        // now the demo from memory takes its place under its captions, and finishing it plays the demo file.
+        {{{"A.ZVK", "\r\n"}}, broken + "Die Levelzeile ist leer.", demo, "Level 1 A, Level 2 NeuesLevel"},
+        {{{"A.ZVK", ".....\r\n"}}, broken + "Die Levelzeile hat 5 Zeichen, das ist kein Quadrat wie 7 × 7 = 49.", demo,
+         "Level 1 A, Level 2 NeuesLevel"},
+        {{{"A.ZVK", std::string(1296, '.')}}, broken + "Das Level hat 1296 Wurm- und Punktfelder, mehr als 1225 gehen nicht.",
+         demo, "Level 1 A, Level 2 NeuesLevel"},
+        // The recovery overwrote "NeuesLevel.ZVK" whatever it held.
+        {{{"A.ZVK", ""}, {"NeuesLevel.ZVK", kLevelA}},
+         broken + "Die Levelzeile ist leer.\n„NeuesLevel.ZVK“ ist schon ein spielbares Level und bleibt, wie es ist.", kLevelA,
+         "Level 1 A, Level 2 NeuesLevel"},
+        {{{"NeuesLevel.ZVK", "##"}}, kNoLevels + "\nFehler in „NeuesLevel.ZVK“: Die Levelzeile hat 2 Zeichen, das ist kein "
+                                                 "Quadrat wie 7 × 7 = 49.", demo, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
+        // A folder that takes no demo file made the recovery itself fail and end the program.
+        {{{"NeuesLevel.ZVK/", ""}}, kNoLevels + "\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ speichern (das ist ein "
+                                                "Ordner).", "", "Level 1 , Level 1 "},
+    };
+    for (const Case& c : cases) {
+        LevelFolder f;
+        for (const auto& [name, bytes] : c.files)
+            name.ends_with('/') ? void(std::filesystem::create_directory(f.path / name)) : f.write(name, bytes);
+        EXPECT_EQ(f.start().LevelText, kDemoLevel) << c.message;
+        EXPECT_EQ(f.messages(), std::vector{c.message});
+        EXPECT_EQ(f.read("NeuesLevel.ZVK"), c.neuesLevel) << c.message;
+        for (const auto& name : f.names())
+            EXPECT_FALSE(name.starts_with('.')) << name;  // no temporary file left behind
+        const std::string first = f.captions();
+        f.finishLevel();
+        EXPECT_EQ(first + ", " + f.captions(), c.captions) << c.message;
+    }
+    LevelFolder empty;
+    empty.start();
+    EXPECT_EQ(empty.window.caption, "Zorvik programmiert von Testern / 0 Levels");
+}
+
+TEST(LevelLoading, FileGoneSinceTheListWasReadIsRetriedAtItsPositionInTheNewList)
+{
+    LevelFolder f;
+    f.writeThreeLevels();
+    Game& game = f.start();
+    std::filesystem::remove(f.path / "B.ZVK");
+    f.finishLevel();
+    EXPECT_EQ(f.messages(), std::vector<std::string>{kNoLevels + "\nFehler in „B.ZVK“: Die Datei lässt sich nicht lesen "
+                                                                 "(Datei oder Ordner nicht gefunden)."});
+    EXPECT_EQ(game.LevelText, kLevelC);  // A, C, NeuesLevel
+}
+
+TEST(LevelNumber, ReadsTheWrittenFormAndWhatPeopleTypeAndRefusesTheRest)
+{
+    const std::pair<std::string, int> taken[] = {{" 12 \r\n", 12}, {"7", 7}, {"3\n9", 3}, {"   5,8", 5}, {"007 x", 7}, {"32767", 32767}};
+    for (const auto& [bytes, number] : taken)
+        EXPECT_EQ(readLevelNumber(bytes), number) << '"' << bytes << '"';
+    for (const std::string bytes : {"", "   ", "\r\n 4", ",4", "-1", "-0", "+3", "32768", "99999999999999999999999", "4.5",
+                                    "4x", "\t4", "\xEF\xBB\xBF" "4"})
+        EXPECT_EQ(readLevelNumber(bytes), std::nullopt) << '"' << bytes << '"';
+    EXPECT_EQ(readLevelNumber(std::string("4\0", 2)), std::nullopt);
+}
+
+TEST(LastGame, ClosingOnTheSecondLevelWritesBlankOneBlankCrLfOverTheOldFile)
+{
+    LevelFolder f;
+    f.writeThreeLevels();
+    f.write(kLastGame, " 1 \r\n" + std::string(100, 'x'));
+    f.start().Form_Unload();
+    EXPECT_EQ(f.read(kLastGame), std::string({32, 49, 32, 13, 10}));
+    EXPECT_EQ(f.names().size(), 4u);  // no temporary file left behind
+    EXPECT_EQ(f.window.count(Call::Warning), 0);
+}
+
+// Negative or too big numbers and text went into LevelNr as they were.
+TEST(LastGame, WhatIsNoLevelNumberStartsTheFirstLevel)
+{
+    for (const std::string content : {"-1", "32768", "zwei"}) {
+        LevelFolder f;
+        f.writeThreeLevels();
+        f.write(kLastGame, content);
+        EXPECT_EQ(f.start().LevelNr, 0) << content;
+    }
+}
+
+// Closing in a folder that takes no file failed without a word.
+TEST(LastGame, FolderThatTakesNoFileGivesAOneLineWarningAndTheGameStillCloses)
+{
+    LevelFolder f;
+    f.writeThreeLevels();
+    std::filesystem::create_directory(f.path / kLastGame);
+    EXPECT_NO_THROW(f.start().Form_Unload());
+    EXPECT_EQ(describe(f.window.only(Call::Warning)), "warning Zorvik: Der letzte Spielstand ließ sich nicht in „" +
+                                                          (f.path / kLastGame).string() + "“ speichern (das ist ein Ordner).");
+    EXPECT_EQ(f.names().size(), 4u);
+}
+
+} // namespace
+} // namespace zorvik::testing
