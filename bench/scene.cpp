@@ -2,10 +2,10 @@
 #include "scene.h"
 
 #include "model/null_window.h"
-#include "window/canvas_window.h"
+#include "bench/canvas_window.h"
 #include "window/raster_canvas.h"
-#include "window/reference_raster.h"
-#include "window/sample_boards.h"
+#include "bench/reference_raster.h"
+#include "bench/sample_boards.h"
 
 namespace zorvik::bench {
 

@@ -9,8 +9,8 @@
 //   N        minimise            Q      close the window and start again
 //   any other byte: that key code
 #include "levels/level_file.h"
-#include "reliability/session.h"
-#include "reliability/soak.h"
+#include "soak/session.h"
+#include "soak/soak.h"
 
 #include <cstdint>
 #include <cstdio>

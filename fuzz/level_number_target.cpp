@@ -2,8 +2,8 @@
 // label and the close that writes the number back.
 #include "levels/last_game.h"
 #include "levels/level_number.h"
-#include "reliability/session.h"
-#include "reliability/soak.h"
+#include "soak/session.h"
+#include "soak/soak.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // files, files that go or turn into folders. The game goes on, says what failed, and keeps the last game.
 #include "levels/file_access.h"
 #include "levels/level_file.h"
-#include "reliability/session.h"
-#include "reliability/soak.h"
+#include "soak/session.h"
+#include "soak/soak.h"
 
 #include <gtest/gtest.h>
 

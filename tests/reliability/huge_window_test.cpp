@@ -1,6 +1,6 @@
 // Windows far larger than the board needs: every 16-bit counter that walks a cell must still fit.
-#include "reliability/session.h"
-#include "reliability/soak.h"
+#include "soak/session.h"
+#include "soak/soak.h"
 
 #include <gtest/gtest.h>
 

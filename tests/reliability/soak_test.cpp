@@ -1,6 +1,6 @@
 // The soak in the test command: a short seeded run; zorvik-soak makes the long ones.
-#include "reliability/session.h"
-#include "reliability/soak.h"
+#include "soak/session.h"
+#include "soak/soak.h"
 
 #include <gtest/gtest.h>
 

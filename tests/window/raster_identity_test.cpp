@@ -1,6 +1,6 @@
 // The raster canvas paints exactly what the plain reference rasteriser paints: level starts on many boards,
 // sizes and pixel scales, and free sequences of boxes, lines and discs, compared pixel for pixel.
-#include "window/sample_boards.h"
+#include "bench/sample_boards.h"
 #include "window/twin_game.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Moves, deaths and shortenings paint exactly what the plain reference rasteriser paints, in both animation
 // modes, whether the window shows every frame or only now and then (shapes then wait across frames).
-#include "window/sample_boards.h"
+#include "bench/sample_boards.h"
 #include "window/twin_game.h"
 
 #include <gtest/gtest.h>

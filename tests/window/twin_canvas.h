@@ -2,7 +2,7 @@
 #pragma once
 
 #include "window/raster_canvas.h"
-#include "window/reference_raster.h"
+#include "bench/reference_raster.h"
 
 #include <string>
 

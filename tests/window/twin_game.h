@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/game.h"
-#include "window/canvas_window.h"
+#include "bench/canvas_window.h"
 #include "window/twin_canvas.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 // The session's actions and the checks after each of them.
-#include "reliability/session.h"
+#include "soak/session.h"
 
 #include "levels/file_access.h"
 #include "levels/last_game.h"

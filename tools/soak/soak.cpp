@@ -1,9 +1,9 @@
 // The random player: folders of levels and random boards, and a seeded mix of every action the window delivers.
-#include "reliability/soak.h"
+#include "soak/soak.h"
 
 #include "levels/last_game.h"
 #include "model/cell_codes.h"
-#include "reliability/session.h"
+#include "soak/session.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // The plain rasteriser: every operation painted in full, in order, nothing skipped.
-#include "window/reference_raster.h"
+#include "bench/reference_raster.h"
 
 #include <algorithm>
 #include <cmath>

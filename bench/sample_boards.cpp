@@ -1,5 +1,5 @@
 // The sample boards: a small fixed-seed generator, so every run and every machine sees the same levels.
-#include "window/sample_boards.h"
+#include "bench/sample_boards.h"
 
 #include <stdexcept>
 

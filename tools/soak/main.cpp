@@ -1,6 +1,6 @@
 // zorvik-soak [actions [seed [level folder]]]: the soak for longer runs than the test command makes.
-#include "reliability/session.h"
-#include "reliability/soak.h"
+#include "soak/session.h"
+#include "soak/soak.h"
 
 #include <chrono>
 #include <cstdlib>
