@@ -80,21 +80,14 @@ Scene::Scene(CanvasKind kind, const Screen& screen, const std::string& levelText
         auto window = std::make_unique<CanvasWindow>(*canvas_, scaleWidth, scaleHeight);
         // Presenting a frame brings the picture up to date.
         window->onFrame = [this](Animation animation, int done, int total) {
-            if (presented(animation, done, total, window_->ControlCaption(Control::SchnellFl\u00FCssig) != " schnell"))
+            if (presented(animation, done, total, window_->ControlCaption(Control::SchnellFl\u00FCssig) != kFastCaption))
                 present();
         };
         window_ = std::move(window);
     }
     game_ = std::make_unique<Game>(*window_, "/nonexistent-zorvik-bench-folder");
     Game& game = *game_;
-    game.Weiss = 16777215;
-    game.WurmFarbe = 0;
-    game.Endung = ".ZVK";
-    game.Pinsel = " ";
-    game.buildColourTables();
-    game.LevelNr = 0;
-    game.MauerVersatz = 7;
-    game.PunktVersatz = 2;
+    game.setStartDefaults();
     game.LevelText = levelText;
 }
 

@@ -9,17 +9,22 @@ void Game::Form_load()
 {
     // The count is taken once: a demo level written later does not change it.
     window().SetCaption(window().Caption() + " / " + std::to_string(AlleLevel.ListCount()) + " Levels");
+    setStartDefaults();
+    LetztesLevelLaden();
+    LevelLaden();
+}
+
+void Game::setStartDefaults()
+{
     Weiss = 16777215;
     WurmFarbe = 0;
     Endung = ".ZVK";
     Pinsel = " ";
     LevelNr = 0;
-    buildColourTables();
+    buildColourTables();  // counts its entries in LevelNr
     LevelNr = 0;
     MauerVersatz = 7;
     PunktVersatz = 2;
-    LetztesLevelLaden();
-    LevelLaden();
 }
 
 } // namespace zorvik

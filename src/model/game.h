@@ -28,6 +28,8 @@ public:
 
     // Start-up and shutdown (levels/).
     void Form_load();
+    // The option defaults and colour tables that start-up sets before it reads any file.
+    void setStartDefaults();
     void Form_Unload();
     void LetztesLevelLaden();
     virtual void LevelLaden();

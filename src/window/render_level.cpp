@@ -76,11 +76,8 @@ int main(int argc, char** argv)
 
     zorvik::ImageWindow window(width, height, tpp);
     zorvik::Game game(window);
-    game.Weiss = 16777215;
-    game.buildColourTables();
+    game.setStartDefaults();
     game.LevelNr = levelNr;
-    game.MauerVersatz = 7;
-    game.PunktVersatz = 2;
     game.WurmFarbe = colour;
     game.LevelText = text;
     try {

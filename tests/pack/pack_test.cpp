@@ -52,7 +52,7 @@ TEST_P(PackSolution, FinishesTheLevelWithoutADeathAndStartsTheNext)
     const std::size_t at = std::find(files.begin(), files.end(), GetParam()) - files.begin(), next = (at + 1) % files.size();
     NullWindow window;
     CountingGame game(window, "/nonexistent-zorvik-test-folder");
-    applyStartDefaults(game);
+    game.setStartDefaults();
     for (const auto& file : files)
         game.levelTexts.push_back(readLevelText(file));
     game.LevelNr = int(at);

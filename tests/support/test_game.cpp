@@ -38,18 +38,6 @@ std::vector<std::string> rows(const Game& game)
     return out;
 }
 
-void applyStartDefaults(Game& game)
-{
-    game.Weiss = 16777215;
-    game.WurmFarbe = 0;
-    game.Endung = ".ZVK";
-    game.Pinsel = " ";
-    game.buildColourTables();
-    game.LevelNr = 0;
-    game.MauerVersatz = 7;
-    game.PunktVersatz = 2;
-}
-
 void CountingGame::LevelLaden()
 {
     ++calls["LevelLaden"];

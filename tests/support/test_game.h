@@ -44,8 +44,6 @@ public:
     std::vector<std::string> levelTexts;
 };
 
-// The defaults and colour tables that start-up gives, without touching any file.
-void applyStartDefaults(Game& game);
 // Arrow keys as letters: L, R, U, D.
 void play(Game& game, std::string_view moves);
 
@@ -53,7 +51,7 @@ struct TestGame {
     RecordingWindow window;
     CountingGame game{window, "/nonexistent-zorvik-test-folder"};
 
-    TestGame() { applyStartDefaults(game); }
+    TestGame() { game.setStartDefaults(); }
     // LevelText = text, then a level start; the recording starts afresh after it.
     void start(const std::string& text);
     void play(std::string_view moves) { testing::play(game, moves); }

@@ -9,18 +9,6 @@
 
 namespace zorvik {
 
-inline void applyStartDefaults(Game& game)
-{
-    game.Weiss = 16777215;
-    game.WurmFarbe = 0;
-    game.Endung = ".ZVK";
-    game.Pinsel = " ";
-    game.buildColourTables();
-    game.LevelNr = 0;
-    game.MauerVersatz = 7;
-    game.PunktVersatz = 2;
-}
-
 struct TwinGame {
     TwinCanvas canvas;
     CanvasWindow window;
@@ -31,7 +19,7 @@ struct TwinGame {
           window(canvas, float(widthPixels * twipsPerPixel), float(heightPixels * twipsPerPixel)),
           game(window, "/nonexistent-zorvik-test-folder")
     {
-        applyStartDefaults(game);
+        game.setStartDefaults();
     }
 
     void start(const std::string& text)

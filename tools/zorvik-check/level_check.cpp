@@ -172,8 +172,7 @@ void checkGameStart(const std::string& text, std::vector<Finding>& findings)
 {
     NullWindow window;
     Game game(window, "/nonexistent-zorvik-check-folder");
-    game.Weiss = 16777215;
-    game.buildColourTables();
+    game.setStartDefaults();
     game.LevelText = text;
     try {
         game.Beginn();

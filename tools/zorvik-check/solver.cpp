@@ -176,8 +176,7 @@ Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limi
     const auto begin = std::chrono::steady_clock::now();
 
     SearchGame game;
-    game.Weiss = 16777215;
-    game.buildColourTables();
+    game.setStartDefaults();
     game.LevelText = levelText;
     game.Beginn();
     const GameState start = game;
