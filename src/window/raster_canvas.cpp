@@ -1,5 +1,6 @@
 // The raster canvas: operations wait, so that each is painted without what later ones paint anyway.
 #include "window/raster_canvas.h"
+#include "window/line_walk.h"
 
 #include <algorithm>
 #include <bit>
@@ -490,29 +491,14 @@ void RasterCanvas::paintRows(const Shape& shape, const Shape* later) const
 
 void RasterCanvas::paintLine(const Shape& line) const
 {
-    // Bresenham, both end pixels included, straight onto the picture.
-    int x = line.x1, y = line.y1;
-    const int dx = std::abs(line.x2 - line.x1), sx = line.x1 < line.x2 ? 1 : -1;
-    const int dy = -std::abs(line.y2 - line.y1), sy = line.y1 < line.y2 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
+    // Straight onto the picture.
+    walkLine(line.x1, line.y1, line.x2, line.y2, [&](int x, int y) {
         if (y >= 0 && y < height_ && x >= 0 && x < width_) {
             if (clearing_ && x >= coveredTo_[static_cast<std::size_t>(y)])
                 clearRowRest(y);
             rowPixels(y)[x] = line.colour;
         }
-        if (x == line.x2 && y == line.y2)
-            break;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+    });
 }
 
 void RasterCanvas::paintDiscBeside(const Shape& shape, const Shape& later) const

@@ -1,5 +1,6 @@
 // Boxes, lines and discs in twips worked out in pixels, with exactly the arithmetic of the plain rasteriser.
 #include "window/raster_canvas.h"
+#include "window/line_walk.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,29 +60,14 @@ void RasterCanvas::makeLine(Shape& shape, int x1, int y1, int x2, int y2, QRgb r
 
 void RasterCanvas::Shape::trace() const
 {
-    // Bresenham, both end pixels included; each row it crosses gets one unbroken run of pixels.
+    // Each row the line crosses gets one unbroken run of pixels.
     spans.assign(static_cast<std::size_t>(bottom - top + 3), Span{});
-    int x = x1, y = y1;
-    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
+    walkLine(x1, y1, x2, y2, [&](int x, int y) {
         if (y >= top && y <= bottom) {
             Span& run = spans[static_cast<std::size_t>(y - top + 1)];
             run = run.empty() ? Span{x, x} : Span{std::min(run.left, x), std::max(run.right, x)};
         }
-        if (x == x2 && y == y2)
-            break;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+    });
     traced = true;
 }
 
