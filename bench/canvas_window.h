@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A screenless window over any canvas, so rasterisers can be compared and measured under the real game.
 #pragma once
 

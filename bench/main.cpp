@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-bench: level starts and single moves on every canvas, screen and board; --benchmark_filter picks.
 #include "scene.h"
 #include "window_bench.h"

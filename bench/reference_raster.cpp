@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain rasteriser: every operation painted in full, in order, nothing skipped.
 #include "bench/reference_raster.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first, plain rasteriser, kept as the measure of what every faster one must paint: pixel for pixel the same.
 #pragma once
 

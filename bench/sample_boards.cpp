@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sample boards: a small fixed-seed generator, so every run and every machine sees the same levels.
 #include "bench/sample_boards.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level texts for comparing and measuring pictures: the demo level, plain and dense boards, random mixes.
 #pragma once
 

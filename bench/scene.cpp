@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measured cases: screens, boards and the scene that runs a game on the chosen canvas.
 #include "scene.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game on one kind of canvas at one screen size, set up the way start-up leaves it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level starts through the game's own window, offscreen: the raster canvas plus what the window does per
 // drawing operation (keeping the rectangle that is to be shown).
 #include "window_bench.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks through the game window; they need a QApplication.
 #pragma once
 

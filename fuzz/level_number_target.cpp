@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the bytes of a last-game or level-start file through the number reader, start-up, the load
 // label and the close that writes the number back.
 #include "levels/last_game.h"

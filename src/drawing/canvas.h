@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing operations every painter uses: boxes, lines and discs in twips, colours as 0x00BBGGRR.
 #pragma once
 

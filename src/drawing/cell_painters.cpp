@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell painters: an empty cell, and walls, dots, halving and cutting cells as nested rings.
 #include "model/game.h"
 

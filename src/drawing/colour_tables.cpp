@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six colour tables and the gradient rule that turns a colour pair into ring and worm colours.
 #include "model/game.h"
 

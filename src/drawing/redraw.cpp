@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-board redraw: paints every cell and, on the way, counts the dots and places the worm.
 #include "model/cell_codes.h"
 #include "model/game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worm painters: one placed segment, and the head's eyes facing its step.
 #include "model/game.h"
 #include "model/level_start_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The death animation: black discs wipe the worm off the board, tail first, each disc growing.
 #include "model/game.h"
 

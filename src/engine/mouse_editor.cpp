@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level editing with the mouse: the pointer's cell, and a click that writes the brush into the running board.
 #include "model/game.h"
 

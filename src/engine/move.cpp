@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One move of the worm: the cell ahead, growth, the slide and advance, death, eating and shortening.
 #include "model/cell_codes.h"
 #include "model/game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing of a move: the slide, the head on its new cell, the vacated cell and the removal animation.
 #include "model/game.h"
 

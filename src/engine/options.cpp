@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option controls: the animation mode label and the worm colour chooser.
 #include "model/game.h"
 

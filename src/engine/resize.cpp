@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window resizing: keep the minimum size, keep the panels at the right edge, restart at the new size.
 #include "model/game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard steering: arrow keys to the head's step and one move.
 #include "model/game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File operations on POSIX descriptors, so every failure keeps its error number.
 #include "levels/file_access.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's few file operations, failing with a reason the player can read.
 #pragma once
 

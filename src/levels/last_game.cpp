@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last game: the level number read at start-up and written when the window closes.
 #include "levels/last_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name of the file that keeps the level in play from one run to the next.
 #pragma once
 

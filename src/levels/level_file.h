@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level files: the first line as a level text, the check that a text can be played, and the demo level.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden file list of level files in the game's folder, sorted by name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a level: the wrap-around, the captions, and the demo level when no level can be played.
 #include "levels/file_access.h"
 #include "levels/level_file.h"

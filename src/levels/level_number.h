@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-number format of the last-game file and the level-start files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading a level start: the level number in a file the player picks.
 #include "levels/file_access.h"
 #include "levels/last_game.h"

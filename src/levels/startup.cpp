@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the caption, the defaults, the colour tables, the last game and the first level.
 #include "model/game.h"
 

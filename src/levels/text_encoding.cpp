@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Between UTF-8 and Windows-1252: the code page's table and a strict UTF-8 decoder.
 #include "levels/text_encoding.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Between UTF-8 and Windows-1252, the game's code page, for level lines and file names.
 #pragma once
 

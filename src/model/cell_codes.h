@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cell characters of a level text, as Windows-1252 bytes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game object: its window, its folder and the cells of the board.
 #include "model/game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game: the record of its state and every procedure that works on it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one record of the game: every field, in declaration order, with its start value.
 #pragma once
 

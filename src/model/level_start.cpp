@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level start: the board from the level text, its geometry, the worm's colours and the first picture.
 #include "model/cell_codes.h"
 #include "model/game.h"

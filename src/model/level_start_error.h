@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A level text that cannot be set up, with the reason in the player's words.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that draws nothing, at the design's size: lets the game run without any screen.
 #pragma once
 

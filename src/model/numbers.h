@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's arithmetic: 16-bit whole numbers that fail instead of wrapping, and its two roundings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the game asks of its window: drawing, sizes, captions, the choosers and the message box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting and clicking the frames and labels.
 #include "window/controls.h"
 

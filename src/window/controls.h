@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames and labels at the window's right edge: drawn in their design colours and fonts, clickable,
 // never taking the keyboard focus and never passing the mouse on to the board beneath.
 #pragma once

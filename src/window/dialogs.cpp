@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's dialogs: no filter, no default extension, the working folder to start in.
 #include "window/dialogs.h"
 

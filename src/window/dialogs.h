@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal choosers and the message box, behind an interface that tests replace.
 #pragma once
 

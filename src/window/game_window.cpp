@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window: its design, its backing image and the way events reach the game's handlers.
 #include "window/game_window.h"
 

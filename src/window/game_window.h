@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window `Zorvik`: the board on a backing image, the panels at the right edge, and every
 // event handed to its handler in the game, one at a time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's icon, 48 x 48: four board cells on black, drawn with the game's own drawing operations.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window without a screen, for pictures of the board and for measuring the drawing.
 #include "window/image_window.h"
 

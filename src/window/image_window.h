@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window without a screen: the game's window operations drawn into an image of a fixed size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key table: Qt keys to virtual-key codes.
 #include "window/key_codes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's key numbers and modifiers turned into the virtual-key codes and shift state the game reads.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixels of a one-pixel line: Bresenham's walk from one end to the other, both ends included.
 #pragma once
 

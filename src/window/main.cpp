@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik: the game in its window, playing the levels of the working folder.
 #include "window/game_window.h"
 #include "window/icon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-icon: writes the window's icon as a PNG (the project keeps it as data/zorvik.png).
 #include "window/icon.h"
 

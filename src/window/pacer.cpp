@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pacing of animation frames.
 #include "window/pacer.h"
 

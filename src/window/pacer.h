@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paces an animation that is drawn frame by frame without a timer: it lasts a set time on any machine,
 // and the screen is shown a frame at most once per display refresh.
 #pragma once

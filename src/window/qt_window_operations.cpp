@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window operations on the Qt window.
 #include "window/qt_window_operations.h"
 

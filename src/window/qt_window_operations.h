@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's window operations on the Qt window: drawing into the backing image while noting what changed,
 // sizes in twips, captions, the choosers behind the dialog interface, and the pacing of animations.
 #pragma once

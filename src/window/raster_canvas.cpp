@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raster canvas: operations wait, so that each is painted without what later ones paint anyway.
 #include "window/raster_canvas.h"
 #include "window/line_walk.h"

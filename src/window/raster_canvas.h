@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing operations in twips turned into pixels of an image: solid fills, one-pixel outlines, no smoothing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raster canvas's two inner loops over the rows of discs, in the widest registers the processor has:
 // every step is exact (differences, comparisons, whole-number conversions), so all widths give one picture.
 #include "window/raster_canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Boxes, lines and discs in twips worked out in pixels, with exactly the arithmetic of the plain rasteriser.
 #include "window/raster_canvas.h"
 #include "window/line_walk.h"

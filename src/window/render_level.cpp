@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-render: a picture of a level start, for looking at levels and painters without the game window.
 #include "model/game.h"
 #include "window/image_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips against screen pixels: the game measures in twips, 1/1440 inch, the screen in pixels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The self-pipe for the signals that end the game.
 #include "window/unix_signals.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGINT and SIGHUP as a Qt signal: the handler only writes a byte to a pipe, the event loop reads it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour tables and the gradient, the cell and worm painters: exact boxes, discs, lines and colours,
 // and the fields they leave.
 #include "support/test_game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painters work each ring colour out once per pair and ring count; the kept colours must never go stale.
 #include "support/test_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a move draws: the slide's frames, the blanked cell, the removal and the death animations.
 #include "support/test_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's handlers in the core: editing with the mouse, the option controls and resizing.
 #include "support/test_game.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix, then starts the launcher in fresh home folders, offscreen, as a new player would.
 #   install_launch_test.sh CMAKE BUILD-DIR
 set -euo pipefail

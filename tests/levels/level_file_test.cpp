@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level files: the list over a folder, the first line, Windows-1252 and its UTF-8 twin, the demo file,
 // and which texts can be played.
 #include "levels/level_file.h"

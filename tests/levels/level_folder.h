@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real temporary folder of level files, removed afterwards, and a game started over it as the window starts it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading a level start through the file chooser, with real files.
 #include "level_folder.h"
 

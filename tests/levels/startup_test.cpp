@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, level loading and closing in a real folder: the last game, the order, the wrap-around, the recovery
 // with the demo level, and the one-number format of the last game and the level-start files.
 #include "levels/level_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level start: geometry, the dot count, the worm's placement and its colours.
 #include "model/level_start_error.h"
 #include "support/state_diff.h"

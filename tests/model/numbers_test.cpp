@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding a number to a whole one: to the nearest, halves to the even neighbour, for every kind of number.
 #include "model/numbers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-check's rules, each fault a level designer can make reported with its position, and its search:
 // its moves finish levels in the real game, and it tells "no way" from "no time".
 #include "level_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level pack: its files, and every recorded solution played in the real game.
 #include "levels/level_file.h"
 #include "model/null_window.h"

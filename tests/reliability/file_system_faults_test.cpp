@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the file system under the running game: read-only and full disks, pipes and devices in place of
 // files, files that go or turn into folders. The game goes on, says what failed, and keeps the last game.
 #include "levels/file_access.h"

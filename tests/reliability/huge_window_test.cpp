@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows far larger than the board needs: every 16-bit counter that walks a cell must still fit.
 #include "soak/session.h"
 #include "soak/soak.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak in the test command: a short seeded run; zorvik-soak makes the long ones.
 #include "soak/session.h"
 #include "soak/soak.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that records every operation the game asks of it, with scripted sizes and dialog answers.
 #pragma once
 

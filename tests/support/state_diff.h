@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field-by-field comparison of two game records, and the worm's cells as one line of text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test game's helpers.
 #include "support/test_game.h"
 

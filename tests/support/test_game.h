@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game on a recording window with the start-up defaults, and level texts written as ASCII rows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window driven as a player would: start-up, resizing, keys, clicks, options, choosers and closing.
 #include "model/game.h"
 #include "support/test_game.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raster canvas: twips to pixels, boxes with both corners, one-pixel outlines around solid discs.
 #include "window/raster_canvas.h"
 

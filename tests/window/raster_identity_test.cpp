@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raster canvas paints exactly what the plain reference rasteriser paints: level starts on many boards,
 // sizes and pixel scales, and free sequences of boxes, lines and discs, compared pixel for pixel.
 #include "bench/sample_boards.h"

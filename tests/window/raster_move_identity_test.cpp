@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves, deaths and shortenings paint exactly what the plain reference rasteriser paints, in both animation
 // modes, whether the window shows every frame or only now and then (shapes then wait across frames).
 #include "bench/sample_boards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every operation on the game's raster canvas and on the plain reference one, and compares them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game drawing on a twin canvas, set up with the defaults and colour tables that start-up gives.
 #pragma once
 

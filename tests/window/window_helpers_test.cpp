@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's small helpers: pacing of animation frames, key codes and twips to pixels.
 #include "window/key_codes.h"
 #include "window/pacer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-soak [actions [seed [level folder]]]: the soak for longer runs than the test command makes.
 #include "soak/session.h"
 #include "soak/soak.h"

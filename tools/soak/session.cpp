@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session's actions and the checks after each of them.
 #include "soak/session.h"
 

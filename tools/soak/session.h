@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's session over a real level folder: every kind of action the window can deliver, and the checks after each.
 #pragma once
 

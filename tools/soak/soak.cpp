@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random player: folders of levels and random boards, and a seeded mix of every action the window delivers.
 #include "soak/soak.h"
 

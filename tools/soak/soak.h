@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: a seeded random player over the game's levels and random boards, checked after every action.
 #pragma once
 

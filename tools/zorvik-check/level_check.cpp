@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker's rules, each a small pass over the level text.
 #include "level_check.h"
 

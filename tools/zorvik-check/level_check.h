@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker's rules: what would make the game fall back to its demo level or leave a level unfinishable.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-check: tells a level designer what is wrong with level files, and can search a solution.
 #include "level_check.h"
 #include "solver.h"

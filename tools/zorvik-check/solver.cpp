@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level search: best-first over worm positions, each move made by the game's own key handler.
 #include "solver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching the moves that finish a level, played through the game itself.
 #pragma once
 
