@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-check's rules, each fault a level designer can make reported with its position, and its search:
 // its moves finish levels in the real game, and it tells "no way" from "no time".
-#include "level_check.h"
-#include "solver.h"
+#include "levels/level_check.h"
+#include "solver/solver.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,7 @@ namespace zorvik::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
-using check::Solution;
-using namespace std::chrono_literals;
+using Outcome = solver::Result::Outcome;
 
 Texts found(const std::string& text, check::Severity severity = check::Severity::Error)
 {
@@ -66,14 +65,18 @@ TEST(LevelCheck, EachFaultIsNamedWithItsPositions)
     };
     for (const auto& [text, error] : faults)
         EXPECT_EQ(found(text), Texts{error}) << toUtf8(text.substr(0, 30));
+    // Every cell of a finding is listed, for the studio to mark on the board.
+    const auto walled = check::checkLevelText(level({"öo#.", "..#.", "###.", "...#"}));
+    ASSERT_EQ(walled.size(), 1u);
+    EXPECT_EQ(walled[0].cells, (std::vector<int>{3, 7, 11, 12, 13, 14}));
 }
 
 TEST(Solver, FindsMovesThatFinishTheLevel)
 {
     // The left pocket's dot must come last; the halving cell lets the worm turn in the right one.
     for (const auto& text : {kDemoLevel, level({"#.#,#", "# # #", "# #.#", "  öoo", ".    "})}) {
-        const auto solution = check::solveLevel(text, 10s);
-        ASSERT_EQ(solution.outcome, Solution::Outcome::Found);
+        const auto solution = solver::solve(text);
+        ASSERT_EQ(solution.outcome, Outcome::Found);
         TestGame t;  // the next level is a marker that must come up without a death
         t.game.levelTexts = {text, level({"öo.", "...", "..."})};
         t.game.LevelLaden();
@@ -86,13 +89,13 @@ TEST(Solver, TellsAnUnfinishableLevelFromARunOutSearch)
 {
     // Both dots end a corridor: after eating one the worm can never turn back for the other.
     const std::string corridor = std::string(9 * 4, '#') + ".  \xF6oo  ." + std::string(9 * 4, '#');
-    const auto proof = check::solveLevel(corridor, 10s);
-    EXPECT_TRUE(proof.outcome == Solution::Outcome::None && proof.moves.empty());
+    const auto proof = solver::solve(corridor);
+    EXPECT_TRUE(proof.outcome == Outcome::NoSolution && proof.moves.empty());
     std::string open(100, '.');
     open.replace(33, 3, "\xF6oo");
-    const auto capped = check::solveLevel(open, 10s, 50);
-    EXPECT_EQ(capped.outcome, Solution::Outcome::OutOfTime);
-    EXPECT_LE(capped.positions, 60u);
+    solver::Options small;
+    small.memoryLimit = 8 * 1024;
+    EXPECT_EQ(solver::solve(open, small).outcome, Outcome::OutOfMemory);
 }
 
 } // namespace

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-check: tells a level designer what is wrong with level files, and can search a solution.
-#include "level_check.h"
-#include "solver.h"
-
 #include "levels/file_access.h"
+#include "levels/level_check.h"
 #include "levels/level_file.h"
+#include "solver/solver.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -92,17 +91,25 @@ bool checkFile(const std::string& file, const Options& options)
     if (!options.solve)
         return true;
 
-    const auto limit = std::chrono::milliseconds(static_cast<long long>(options.seconds * 1000));
-    const auto solution = solveLevel(*text, limit);
+    zorvik::solver::Options limits;
+    limits.timeLimit = std::chrono::milliseconds(static_cast<long long>(options.seconds * 1000));
+    const auto solution = zorvik::solver::solve(*text, limits);
+    using Outcome = zorvik::solver::Result::Outcome;
     switch (solution.outcome) {
-    case Solution::Outcome::Found:
-        std::cout << file << ": solution, " << solution.moves.size() << " moves: " << solution.moves << "\n";
+    case Outcome::Found:
+        std::cout << file << ": solution, " << solution.moves.size() << " moves" << (solution.provenShortest ? ", the shortest" : "")
+                  << ": " << solution.moves << "\n";
         return true;
-    case Solution::Outcome::None:
+    case Outcome::NoSolution:
         std::cout << file << ": error: no solution: none of the " << solution.positions
                   << " positions the worm can reach finishes the level\n";
         return false;
-    case Solution::Outcome::OutOfTime:
+    case Outcome::OutOfMemory:
+        std::cout << file << ": warning: no solution found before the search filled its memory (" << solution.positions
+                  << " positions tried)\n";
+        return true;
+    case Outcome::OutOfTime:
+    case Outcome::Cancelled:
         break;
     }
     std::cout << file << ": warning: no solution found within " << options.seconds << " s (" << solution.positions

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level search: best-first over worm positions, each move made by the game's own key handler.
-#include "solver.h"
+#include "solver/solver.h"
 
 #include "model/cell_codes.h"
 #include "model/game.h"
@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace zorvik::check {
+namespace zorvik::solver {
 
 namespace {
 
@@ -111,21 +111,60 @@ struct Node {
     char key;
 };
 
+// Why a search stops early, checked every few positions.
+class Limits {
+public:
+    Limits(const Options& options, std::chrono::steady_clock::time_point begin) : options_(options), begin_(begin) {}
+
+    // The outcome that ends the search now, or Found while it may go on.
+    Result::Outcome check(std::chrono::steady_clock::time_point deadline, std::size_t positions, std::size_t bytes)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        peak_ = std::max(peak_, bytes);
+        if (options_.progress && now - lastReport_ > std::chrono::milliseconds(200)) {
+            lastReport_ = now;
+            options_.progress({positions, elapsed(now), bytes, 0});
+        }
+        if (options_.cancel && options_.cancel->load())
+            return Result::Outcome::Cancelled;
+        if (bytes > options_.memoryLimit)
+            return Result::Outcome::OutOfMemory;
+        if (now > deadline)
+            return Result::Outcome::OutOfTime;
+        return Result::Outcome::Found;
+    }
+    std::chrono::milliseconds elapsed(std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now()) const
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(now - begin_);
+    }
+    std::size_t peak() const { return peak_; }
+
+private:
+    const Options& options_;
+    std::chrono::steady_clock::time_point begin_;
+    std::chrono::steady_clock::time_point lastReport_{};
+    std::size_t peak_ = 0;
+};
+
 // One best-first search: positions ranked by dots left times `weight` plus moves made. A heavy weight
 // eats greedily and backs up when stuck; a light one looks wider for the short way round.
-Solution search(SearchGame& game, const GameState& start, const PositionCoder& coder, int weight,
-                std::chrono::steady_clock::time_point deadline, std::size_t mostPositions)
+Result search(SearchGame& game, const GameState& start, const PositionCoder& coder, int weight,
+              std::chrono::steady_clock::time_point deadline, Limits& limits)
 {
-    Solution result;
+    Result result;
     std::unordered_map<std::string, std::uint32_t> seen;
     std::vector<Node> nodes;
     using Entry = std::tuple<long, std::uint32_t, std::uint32_t>;  // rank, moves, node
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
+    std::size_t bytes = 0;
 
     auto add = [&](std::string code, std::uint32_t parent, char key, int dotsLeft, std::uint32_t moves) {
+        const std::size_t size = code.size();
         auto [entry, fresh] = seen.emplace(std::move(code), static_cast<std::uint32_t>(nodes.size()));
         if (!fresh)
             return;
+        // The key, the node, the queue entry and the hash table's own bookkeeping.
+        bytes += size + sizeof(Node) + sizeof(Entry) + 64;
         nodes.push_back({&entry->first, parent, key});
         open.emplace(static_cast<long>(dotsLeft) * weight + moves, moves, entry->second);
     };
@@ -143,9 +182,11 @@ Solution search(SearchGame& game, const GameState& start, const PositionCoder& c
     while (!open.empty()) {
         const auto [ignoredRank, moves, node] = open.top();
         open.pop();
-        if ((++expanded % 64 == 0 && std::chrono::steady_clock::now() > deadline) || seen.size() > mostPositions) {
-            result.outcome = Solution::Outcome::OutOfTime;
-            break;
+        if (++expanded % 64 == 0) {
+            if (const auto stop = limits.check(deadline, seen.size(), bytes); stop != Result::Outcome::Found) {
+                result.outcome = stop;
+                break;
+            }
         }
         for (int k = 0; k < 4; ++k) {
             coder.decode(*nodes[node].code, start, game);
@@ -158,7 +199,7 @@ Solution search(SearchGame& game, const GameState& start, const PositionCoder& c
             if (game.died)
                 continue;
             if (game.finished) {
-                result.outcome = Solution::Outcome::Found;
+                result.outcome = Result::Outcome::Found;
                 result.moves = pathTo(node, kKeyLetters[k]);
                 result.positions = seen.size();
                 return result;
@@ -172,9 +213,10 @@ Solution search(SearchGame& game, const GameState& start, const PositionCoder& c
 
 } // namespace
 
-Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limit, std::size_t mostPositions)
+Result solve(const std::string& levelText, const Options& options)
 {
     const auto begin = std::chrono::steady_clock::now();
+    Limits limits(options, begin);
 
     SearchGame game;
     game.setStartDefaults();
@@ -185,12 +227,16 @@ Solution solveLevel(const std::string& levelText, std::chrono::milliseconds limi
 
     // A greedy third of the time first, then a wider search; either one that runs out of positions
     // has tried them all.
-    const auto greedy = search(game, start, coder, 1000, begin + limit / 3, mostPositions);
-    if (greedy.outcome != Solution::Outcome::OutOfTime)
-        return greedy;
-    auto wide = search(game, start, coder, 4, begin + limit, mostPositions);
-    wide.positions = std::max(wide.positions, greedy.positions);
-    return wide;
+    auto result = search(game, start, coder, 1000, begin + options.timeLimit / 3, limits);
+    if (result.outcome == Result::Outcome::OutOfTime) {
+        const std::size_t greedyPositions = result.positions;
+        result = search(game, start, coder, 4, begin + options.timeLimit, limits);
+        result.positions = std::max(result.positions, greedyPositions);
+    }
+    result.peakMemoryBytes = limits.peak();
+    if (result.outcome == Result::Outcome::Found)
+        result.firstFoundAfter = result.bestFoundAfter = limits.elapsed();
+    return result;
 }
 
-} // namespace zorvik::check
+} // namespace zorvik::solver

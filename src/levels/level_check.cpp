@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker's rules, each a small pass over the level text.
-#include "level_check.h"
+#include "levels/level_check.h"
 
 #include "model/cell_codes.h"
 #include "model/game.h"
@@ -86,7 +86,7 @@ void checkCharacters(const std::string& text, int side, std::vector<Finding>& fi
     }
     if (strange.size() > kPositionsShown)
         message += "; and " + std::to_string(strange.size() - kPositionsShown) + " more";
-    findings.push_back({Severity::Warning, message});
+    findings.push_back({Severity::Warning, message, strange});
 }
 
 // The worm must lie as "ö" followed by its "o"/"ä" cells to the right in the same row: every segment
@@ -103,9 +103,10 @@ void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
         return;
     }
     if (heads.size() > 1) {
-        findings.push_back({Severity::Error, std::to_string(heads.size()) +
-                                                 " heads (\"ö\"), but a worm has exactly one: " +
-                                                 positionList(heads, board.side)});
+        findings.push_back({Severity::Error,
+                            std::to_string(heads.size()) + " heads (\"ö\"), but a worm has exactly one: " +
+                                positionList(heads, board.side),
+                            heads});
         return;
     }
     head = heads.front();
@@ -124,7 +125,8 @@ void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
         findings.push_back({Severity::Error,
                             "the body is not a row to the right of its head at " + cellPosition(head, board.side) +
                                 ": every \"o\" or \"ä\" must follow the head without a gap in its row; these do not: " +
-                                positionList(stray, board.side)});
+                                positionList(stray, board.side),
+                            stray});
 
     // Walls or the border on the other three sides and a body behind: the first move can only kill.
     const bool bodyLongerThanOne = x - hx - 1 >= 2;
@@ -132,7 +134,8 @@ void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
     if (stray.empty() && bodyLongerThanOne && blocked(hx - 1, hy) && blocked(hx, hy - 1) && blocked(hx, hy + 1))
         findings.push_back({Severity::Error, "the worm is stuck at the start: the head at " +
                                                  cellPosition(head, board.side) +
-                                                 " has walls on three sides and its body on the fourth"});
+                                                 " has walls on three sides and its body on the fourth",
+                                             {head}});
 }
 
 // Dots walled off from the head can never be eaten. Worm cells are free cells for this.
@@ -165,7 +168,8 @@ void checkReach(const Board& board, int head, std::vector<Finding>& findings)
     if (!walledIn.empty())
         findings.push_back({Severity::Error,
                             std::to_string(walledIn.size()) + (walledIn.size() == 1 ? " dot" : " dots") +
-                                " the worm can never reach, walled in: " + positionList(walledIn, board.side)});
+                                " the worm can never reach, walled in: " + positionList(walledIn, board.side),
+                            walledIn});
 }
 
 // Whatever else the game's own level start refuses.

@@ -11,7 +11,8 @@ enum class Severity { Warning, Error };
 
 struct Finding {
     Severity severity;
-    std::string text;  // plain words, UTF-8, positions as "row R, column C"
+    std::string text;        // plain words, UTF-8, positions as "row R, column C"
+    std::vector<int> cells{};  // where it is, as indices into the level text (all of them, not only those named)
 };
 
 // What is wrong with a level text (Windows-1252 bytes, the first line of a level file).

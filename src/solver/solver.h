@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Searching the moves that finish a level, played by the game's own rules; shared by zorvik-check and the studio.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace zorvik::solver {
+
+// How far a running search has got; handed to Options::progress now and then.
+struct Progress {
+    std::size_t positions = 0;    // distinct positions reached
+    std::chrono::milliseconds elapsed{0};
+    std::size_t memoryBytes = 0;  // what the search holds now
+    std::size_t bestMoves = 0;    // length of the best solution so far, 0 while there is none
+};
+
+struct Options {
+    std::chrono::milliseconds timeLimit{10'000};
+    std::size_t memoryLimit = std::size_t(1) << 30;
+    // Set from another thread to stop the search soon; it then reports what it has.
+    const std::atomic<bool>* cancel = nullptr;
+    // Called from the searching thread, a few times a second at most.
+    std::function<void(const Progress&)> progress;
+};
+
+struct Result {
+    // Found: `moves` finish the level. NoSolution: every position the worm can reach was tried.
+    // OutOfTime, OutOfMemory, Cancelled: the search stopped before it found a solution or tried every position.
+    enum class Outcome { Found, NoSolution, OutOfTime, OutOfMemory, Cancelled } outcome = Outcome::NoSolution;
+    std::string moves;            // arrow keys as L, R, U, D
+    bool provenShortest = false;  // with Found: no shorter solution exists
+    std::size_t positions = 0;
+    std::size_t peakMemoryBytes = 0;
+    std::chrono::milliseconds firstFoundAfter{0};  // with Found: when the first solution came
+    std::chrono::milliseconds bestFoundAfter{0};   // and when the one reported came
+};
+
+// `levelText` is a level's first line as Windows-1252 bytes.
+Result solve(const std::string& levelText, const Options& options = {});
+
+} // namespace zorvik::solver
