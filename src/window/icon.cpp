@@ -20,9 +20,12 @@ QImage zorvikIcon(int size) { return iconImage(drawIcon, size); }
 
 QIcon zorvikIconSet()
 {
+    // Every picture goes to the window system with the window: the two largest would add a fifth to the time
+    // to the first showing. Docks that want them find them in the icon theme, by the application's id.
     QIcon icon;
     for (int size : kIconSizes)
-        icon.addPixmap(QPixmap::fromImage(zorvikIcon(size)));
+        if (size <= 64)
+            icon.addPixmap(QPixmap::fromImage(zorvikIcon(size)));
     return icon;
 }
 

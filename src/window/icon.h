@@ -16,7 +16,7 @@ inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QImage iconImage(void (*draw)(Canvas&), int size);
 // The game's icon.
 QImage zorvikIcon(int size = 48);
-// Every installed size in one icon, for the window and the application.
+// The installed sizes up to 64 pixels in one icon, for the window and the application.
 QIcon zorvikIconSet();
 
 } // namespace zorvik
