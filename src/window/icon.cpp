@@ -20,7 +20,7 @@ QImage zorvikIcon(int size) { return iconImage(drawIcon, size); }
 
 QIcon zorvikIconSet()
 {
-    // Every picture goes to the window system with the window: the two largest would add a fifth to the time
+    // Every picture goes to the window system with the window: the two largest added about 20 ms to the time
     // to the first showing. Docks that want them find them in the icon theme, by the application's id.
     QIcon icon;
     for (int size : kIconSizes)
