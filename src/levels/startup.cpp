@@ -12,6 +12,8 @@ void Game::Form_load()
     window().SetCaption(window().Caption() + " / " + std::to_string(AlleLevel.ListCount()) + " Levels");
     setStartDefaults();
     LetztesLevelLaden();
+    if (startLevelNr)
+        LevelNr = *startLevelNr;
     LevelLaden();
 }
 

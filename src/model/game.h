@@ -7,6 +7,7 @@
 #include "model/window_operations.h"
 
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
 
     // Start-up and shutdown (levels/).
     void Form_load();
+    // A level chosen from outside (the command line), counted from 0: start-up plays it instead of the last game's.
+    std::optional<int> startLevelNr;
     // The option defaults and colour tables that start-up sets before it reads any file.
     void setStartDefaults();
     void Form_Unload();

@@ -5,8 +5,17 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace zorvik {
+
+void keepDialogSettingsInOwnFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/zorvik";
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& title)
 {

@@ -23,6 +23,10 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
 };
 
+// The toolkit's file chooser remembers its last folder in the toolkit's settings, in a file shared by every
+// program of that toolkit; this keeps them in $XDG_CONFIG_HOME/zorvik instead. Call after the application exists.
+void keepDialogSettingsInOwnFolder();
+
 // The toolkit's own dialogs, each modal.
 class QtDialogs : public Dialogs {
 public:

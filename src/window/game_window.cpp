@@ -70,7 +70,7 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* 
     : QWidget(parent), dialogs_(dialogs)
 {
     setWindowTitle(QString::fromUtf8(kTitle));
-    setWindowIcon(QIcon(QPixmap::fromImage(zorvikIcon())));
+    setWindowIcon(zorvikIconSet());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     // The backing image covers the whole client area.

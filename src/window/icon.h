@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's icon, 48 x 48: four board cells on black, drawn with the game's own drawing operations.
+// The game's icon as pictures: every size a desktop asks for, drawn by the game's own painters.
 #pragma once
 
 #include "drawing/canvas.h"
 
+#include <QIcon>
 #include <QImage>
 
 namespace zorvik {
 
-// Draws the icon with one unit per pixel: a cyan wall block, a red dot with a light centre,
-// a dark green worm segment and a bright green head looking right with a red and a blue eye.
-void drawIcon(Canvas& canvas);
+// The sizes the icon is installed at, in pixels.
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
-// The icon as an image, reduced to 256 colours.
-QImage zorvikIcon();
+// A drawing of kIconUnits square on the raster canvas, `size` pixels square, reduced to 256 colours.
+QImage iconImage(void (*draw)(Canvas&), int size);
+// The game's icon.
+QImage zorvikIcon(int size = 48);
+// The installed sizes up to 64 pixels in one icon, for the window and the application.
+QIcon zorvikIconSet();
 
 } // namespace zorvik

@@ -1,19 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zorvik: the game in its window, playing the levels of the working folder.
+// zorvik: the game in its window, playing the levels of the working folder or of the folder given.
+#include "model/game.h"
+#include "window/command_line.h"
 #include "window/game_window.h"
 #include "window/icon.h"
 #include "window/unix_signals.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
+
+#include <iostream>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const zorvik::CommandLine command = zorvik::readCommandLine(argc, argv, std::cout, std::cerr);
+    if (command.exitStatus)
+        return *command.exitStatus;
+
+    int toolkitArgc = 1;  // the toolkit's own options are not the game's
+    QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik"));
-    QApplication::setDesktopFileName(QStringLiteral("zorvik"));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(zorvik::zorvikIcon())));
+    QApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.Zorvik"));
+    QApplication::setWindowIcon(zorvik::zorvikIconSet());
+    zorvik::keepDialogSettingsInOwnFolder();
 
     zorvik::UnixSignals endSignals;
     zorvik::QtDialogs dialogs;
@@ -21,6 +30,11 @@ int main(int argc, char** argv)
     // A session ending or a terminal closing saves the level number like the close box does.
     QObject::connect(&endSignals, &zorvik::UnixSignals::received, &window, &zorvik::GameWindow::requestClose);
 
+    if (command.level) {
+        if (!zorvik::levelExists(*command.level, window.game().AlleLevel.ListCount(), std::cerr))
+            return 2;
+        window.game().startLevelNr = *command.level - 1;
+    }
     window.load();
     if (window.unloaded())
         return 0;  // asked to end while the start-up message was showing

@@ -9,6 +9,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -252,6 +253,13 @@ TEST(Icon, KeptPictureIsTheOneTheGameDraws)
     const QImage picture(QString::fromStdString(kept.string()));
     ASSERT_EQ(picture.size(), QSize(48, 48)) << kept;
     EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), zorvikIcon().convertToFormat(QImage::Format_RGB32));
+}
+
+// Qt's file chooser kept its memory in the toolkit's shared ~/.config/QtProject.conf.
+TEST(DialogSettings, FileChooserMemoryStaysInTheGamesOwnFolder)
+{
+    keepDialogSettingsInOwnFolder();
+    EXPECT_TRUE(QSettings(QSettings::UserScope, "QtProject").fileName().endsWith("/zorvik/QtProject.conf"));
 }
 
 } // namespace

@@ -22,6 +22,7 @@ const char* kUsage =
     "Checks each level file for what would make the game refuse it or leave it unfinishable.\n"
     "  --solve         also search moves that finish each level that passes (L, R, U, D)\n"
     "  --time SECONDS  how long the search may take per level (default 10)\n"
+    "  --version       show the version and end\n"
     "Exit status 0 only when every file passes.\n";
 
 struct Options {
@@ -44,8 +45,12 @@ bool parseOptions(int argc, char** argv, Options& options)
         } else if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
             std::exit(0);
+        } else if (argument == "--version") {
+            std::cout << "zorvik-check " ZORVIK_VERSION "\n";
+            std::exit(0);
         } else if (argument.size() > 1 && argument[0] == '-' && argument != "--") {
-            return false;
+            std::cerr << "zorvik-check: unknown option \"" << argument << "\" (zorvik-check --help lists the options)\n";
+            std::exit(2);
         } else if (argument != "--") {
             options.files.push_back(argument);
         }
