@@ -47,6 +47,8 @@ public:
     Playback* playback() const { return playback_.get(); }
     // The board changed its size: the shown position is drawn again.
     void redraw();
+    // Back to the level being edited.
+    void stopShowing();
 
 signals:
     void showingChanged(bool showing);
@@ -59,7 +61,6 @@ private:
     void levelChanged();
     void loadSavedSolution();
     void seek(std::size_t position);
-    void stopShowing();
     void playOrPause();
     void saveSolution();
     void updateState();

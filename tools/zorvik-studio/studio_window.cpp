@@ -77,10 +77,17 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
     statusBar()->addPermanentWidget(size_);
 
     connect(board_, &BoardView::resized, this, &StudioWindow::draw);
-    connect(board_, &BoardView::strokeStarted, document_, &LevelDocument::startStroke);
+    connect(board_, &BoardView::strokeStarted, this, [this] {
+        // A press on a solution being played back returns to the level being edited.
+        strokeIgnored_ = solution_->showing();
+        solution_->stopShowing();
+        document_->startStroke();
+    });
     connect(board_, &BoardView::strokeEnded, document_, &LevelDocument::endStroke);
-    connect(board_, &BoardView::cellStroked, this,
-            [this](int index, bool erase) { document_->paint(index, erase ? kBlank : brushCell()); });
+    connect(board_, &BoardView::cellStroked, this, [this](int index, bool erase) {
+        if (!strokeIgnored_)
+            document_->paint(index, erase ? kBlank : brushCell());
+    });
     connect(board_, &BoardView::hovered, this, [this](int index) {
         const int side = document_->side();
         pointer_->setText(index < 0 ? QString() : QStringLiteral("Zeile %1, Spalte %2").arg(index / side + 1).arg(index % side + 1));
@@ -96,6 +103,10 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
     });
     connect(&document_->undoStack(), &QUndoStack::cleanChanged, this, &StudioWindow::updateTitle);
     connect(solution_, &SolutionPanel::showingChanged, this, [this](bool showing) {
+        if (showing)
+            statusBar()->showMessage(QStringLiteral("Wiedergabe der Lösung: ein Klick aufs Brett kehrt zum Bearbeiten zurück."));
+        else
+            statusBar()->clearMessage();
         if (!showing)
             draw();
     });

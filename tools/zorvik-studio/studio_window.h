@@ -75,6 +75,7 @@ private:
     QActionGroup* palette_ = nullptr;
     std::map<char, QAction*> brushes_;
     std::vector<check::Finding> findings_;
+    bool strokeIgnored_ = false;  // the press that ended a playback paints nothing
     QLabel* pointer_;
     QLabel* size_;
 };
