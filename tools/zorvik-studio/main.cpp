@@ -48,7 +48,6 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik-studio"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorvik-Studio"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.Zorvik.Studio"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(zorvik::zorvikIcon())));

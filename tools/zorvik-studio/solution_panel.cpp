@@ -6,6 +6,7 @@
 #include "board_window.h"
 #include "level_document.h"
 #include "levels/file_access.h"
+#include "levels/level_check.h"
 #include "solve_run.h"
 #include "studio/level_formats.h"
 #include "studio/level_play.h"
@@ -135,6 +136,12 @@ void SolutionPanel::startSearch()
 {
     if (searching())
         return;
+    // As zorvik-check does: a level the checks reject is not searched, its search would say nothing.
+    if (check::hasErrors(check::checkLevelText(document_.text()))) {
+        note_ = QStringLiteral("Erst wenn die Prüfung keine Fehler mehr findet, lässt sich das Level lösen.");
+        updateState();
+        return;
+    }
     run_ = std::make_unique<SolveRun>(document_.text(), std::chrono::seconds(seconds_->value()));
     connect(run_.get(), &SolveRun::progressed, this, &SolutionPanel::progressed);
     connect(run_.get(), &SolveRun::finished, this, &SolutionPanel::finished);
