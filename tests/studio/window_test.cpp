@@ -123,6 +123,10 @@ TEST_F(Studio, OpensAGridAndMarksTheCellsOfTheProblemChosen)
     EXPECT_EQ(window->board()->markedCells(), (std::vector<int>{3, 7, 11, 12, 13, 14}));
     const QImage shown = window->board()->grab().toImage();
     EXPECT_EQ(shown.pixelColor(window->board()->cellRect(3).topLeft().toPoint() + QPoint(2, 2)), QColor(255, 40, 200));
+    // An unsaved change stays when the designer cancels the question about it.
+    window->document().resize(5);
+    keys(QKeySequence::Open);
+    EXPECT_TRUE(window->document().side() == 5 && !window->close());
 }
 
 TEST_F(Studio, PlaysTheLevelAsTheGameAndSolvesItInTheBackground)
