@@ -21,7 +21,6 @@ LevelPlay::LevelPlay(WindowOperations& window, std::string levelText, int levelN
 void LevelPlay::restart()
 {
     finished_ = false;
-    LevelNr = levelNr_;
     Beginn();
 }
 
@@ -71,9 +70,8 @@ void Playback::seek(std::size_t position)
 
 void Playback::replay()
 {
-    const std::size_t at = position_;
-    position_ = moves_.size() + 1;  // past any position, so seeking starts afresh
-    seek(at);
+    game_.restart();
+    seek(std::exchange(position_, 0));
 }
 
 } // namespace zorvik::studio

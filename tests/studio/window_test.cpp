@@ -152,6 +152,11 @@ TEST_F(Studio, PlaysTheLevelAsTheGameAndSolvesItInTheBackground)
     EXPECT_EQ(solution.playback()->position(), 1u);
     keys(Qt::CTRL | Qt::Key_End);
     EXPECT_TRUE(solution.playback()->game().finished());
+    // A new size draws the same move afresh at the new cell size.
+    const double cell = solution.playback()->game().Zellgroesse;
+    window->resize(window->width() - 200, window->height() - 200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return solution.playback()->game().Zellgroesse != cell; }));
+    EXPECT_TRUE(solution.playback()->game().finished());
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
     EXPECT_EQ(readFileStart(file("A.solution"), 100), solution.moves() + "\n");
 }
