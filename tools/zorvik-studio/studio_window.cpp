@@ -117,7 +117,11 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
     check();
 }
 
-StudioWindow::~StudioWindow() = default;
+StudioWindow::~StudioWindow()
+{
+    // The undo stack says it is clean once more as it goes, after this window's own parts are gone.
+    disconnect(&document_->undoStack(), nullptr, this, nullptr);
+}
 
 void StudioWindow::makeActions()
 {
