@@ -142,11 +142,11 @@ void SolutionPanel::startSearch()
         updateState();
         return;
     }
-    run_ = std::make_unique<SolveRun>(document_.text(), std::chrono::seconds(seconds_->value()));
-    connect(run_.get(), &SolveRun::progressed, this, &SolutionPanel::progressed);
-    connect(run_.get(), &SolveRun::finished, this, &SolutionPanel::finished);
-    connect(run_.get(), &SolveRun::failed, this, [this](const QString& reason) {
-        run_.reset();
+    run_ = new SolveRun(document_.text(), std::chrono::seconds(seconds_->value()), this);
+    connect(run_, &SolveRun::progressed, this, &SolutionPanel::progressed);
+    connect(run_, &SolveRun::finished, this, &SolutionPanel::finished);
+    connect(run_, &SolveRun::failed, this, [this](const QString& reason) {
+        endSearch();
         note_ = QStringLiteral("Die Suche ging schief: %1").arg(reason);
         updateState();
     });
@@ -163,6 +163,14 @@ void SolutionPanel::stopSearch()
         run_->cancel();
 }
 
+std::string SolutionPanel::endSearch()
+{
+    const std::string levelText = run_->levelText();
+    run_->deleteLater();
+    run_ = nullptr;
+    return levelText;
+}
+
 void SolutionPanel::progressed(const solver::Progress& progress)
 {
     bar_->setValue(int(std::min<long long>(progress.elapsed.count(), bar_->maximum())));
@@ -175,8 +183,7 @@ void SolutionPanel::progressed(const solver::Progress& progress)
 
 void SolutionPanel::finished(const solver::Result& result)
 {
-    const std::string levelText = run_->levelText();
-    run_.reset();
+    const std::string levelText = endSearch();
     progress_->setText(QStringLiteral("%1 Stellungen, höchstens %2 Speicher")
                            .arg(number(result.positions), megabytes(result.peakMemoryBytes)));
     using Outcome = solver::Result::Outcome;

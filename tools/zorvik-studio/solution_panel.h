@@ -58,6 +58,8 @@ private:
     void progressed(const solver::Progress& progress);
     void finished(const solver::Result& result);
     void stopSearch();
+    // The search has reported its end; its object goes once the report is handled.
+    std::string endSearch();
     void levelChanged();
     void loadSavedSolution();
     void seek(std::size_t position);
@@ -77,7 +79,7 @@ private:
     };
     std::optional<Solution> solution_;
     QString note_;  // how the last search or save went, when no solution is shown
-    std::unique_ptr<SolveRun> run_;
+    SolveRun* run_ = nullptr;  // a child: going with the panel, it stops the search and waits for it
     std::unique_ptr<Playback> playback_;
     QTimer playTimer_;
 
