@@ -29,23 +29,34 @@ struct Board {
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < side && y < side; }
 };
 
-std::string positionList(const std::vector<int>& cells, int side)
+// Every sentence in both languages, the one asked for picked where it is said.
+struct Words {
+    Language language;
+    std::string operator()(const std::string& english, const std::string& german) const
+    {
+        return language == Language::German ? german : english;
+    }
+};
+
+std::string n(std::size_t number) { return std::to_string(number); }
+
+std::string positionList(const std::vector<int>& cells, int side, Words say)
 {
     std::string out;
     for (std::size_t i = 0; i < cells.size() && i < kPositionsShown; ++i)
-        out += (i == 0 ? "" : "; ") + cellPosition(cells[i], side);
+        out += (i == 0 ? "" : "; ") + cellPosition(cells[i], side, say.language);
     if (cells.size() > kPositionsShown)
-        out += "; and " + std::to_string(cells.size() - kPositionsShown) + " more";
+        out += say("; and ", "; und ") + n(cells.size() - kPositionsShown) + say(" more", " weitere");
     return out;
 }
 
-std::string shownCharacter(char c)
+std::string shownCharacter(char c, Words say)
 {
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x21 && byte < 0x7F)
-        return "\"" + std::string(1, c) + "\"";
+        return say("\"" + std::string(1, c) + "\"", "„" + std::string(1, c) + "“");
     static const char* digits = "0123456789ABCDEF";
-    return std::string("byte 0x") + digits[byte >> 4] + digits[byte & 15];
+    return say("byte 0x", "Byte 0x") + digits[byte >> 4] + digits[byte & 15];
 }
 
 bool isCellCode(char c)
@@ -55,21 +66,18 @@ bool isCellCode(char c)
            c == '-';
 }
 
-std::string squareHint(std::size_t length)
+std::string squareHint(std::size_t length, Words say)
 {
     const auto below = static_cast<std::size_t>(std::floor(std::sqrt(static_cast<double>(length))));
     const std::size_t above = below + 1;
-    std::string hint = "the line has " + std::to_string(length) + " characters, which is no square number";
-    if (below > 0)
-        hint += " (" + std::to_string(below * below) + " = " + std::to_string(below) + " × " +
-                std::to_string(below) + ", ";
-    else
-        hint += " (";
-    return hint + std::to_string(above * above) + " = " + std::to_string(above) + " × " +
-           std::to_string(above) + "): a level is n × n cells in one line";
+    std::string hint = say("the line has " + n(length) + " characters, which is no square number",
+                           "die Zeile hat " + n(length) + " Zeichen, das ist keine Quadratzahl");
+    hint += below > 0 ? " (" + n(below * below) + " = " + n(below) + " × " + n(below) + ", " : " (";
+    return hint + n(above * above) + " = " + n(above) + " × " + n(above) +
+           say("): a level is n × n cells in one line", "): ein Level hat n × n Felder in einer Zeile");
 }
 
-void checkCharacters(const std::string& text, int side, std::vector<Finding>& findings)
+void checkCharacters(const std::string& text, int side, Words say, std::vector<Finding>& findings)
 {
     std::vector<int> strange;
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -77,21 +85,23 @@ void checkCharacters(const std::string& text, int side, std::vector<Finding>& fi
             strange.push_back(static_cast<int>(i));
     if (strange.empty())
         return;
-    std::string message = std::to_string(strange.size()) + " character" + (strange.size() == 1 ? "" : "s") +
-                        " that are no cell code and count as empty cells: ";
+    std::string message = n(strange.size()) + say(strange.size() == 1 ? " character" : " characters", " Zeichen") +
+                          say(" that are no cell code and count as empty cells: ",
+                              strange.size() == 1 ? ", das kein Feldzeichen ist und als leeres Feld zählt: "
+                                                  : ", die kein Feldzeichen sind und als leere Felder zählen: ");
     for (std::size_t i = 0; i < strange.size() && i < kPositionsShown; ++i) {
         const int at = strange[i];
-        message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)]) + " at " +
-                 (side > 0 ? cellPosition(at, side) : "character " + std::to_string(at + 1));
+        message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)], say) + say(" at ", " bei ") +
+                   (side > 0 ? cellPosition(at, side, say.language) : say("character ", "Zeichen ") + n(at + 1));
     }
     if (strange.size() > kPositionsShown)
-        message += "; and " + std::to_string(strange.size() - kPositionsShown) + " more";
+        message += say("; and ", "; und ") + n(strange.size() - kPositionsShown) + say(" more", " weitere");
     findings.push_back({Severity::Warning, message, strange});
 }
 
 // The worm must lie as "ö" followed by its "o"/"ä" cells to the right in the same row: every segment
 // starts with the step to the left, so any other layout pulls apart on the first moves.
-void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
+void checkWorm(const Board& board, Words say, std::vector<Finding>& findings, int& head)
 {
     std::vector<int> heads;
     for (int i = 0; i < board.side * board.side; ++i)
@@ -99,13 +109,15 @@ void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
             heads.push_back(i);
     head = -1;
     if (heads.empty()) {
-        findings.push_back({Severity::Error, "no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts"});
+        findings.push_back({Severity::Error, say("no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts",
+                                                 "Kein Kopf: der Wurm braucht ein „ö“-Feld, wo er beginnt")});
         return;
     }
     if (heads.size() > 1) {
         findings.push_back({Severity::Error,
-                            std::to_string(heads.size()) + " heads (\"ö\"), but a worm has exactly one: " +
-                                positionList(heads, board.side),
+                            n(heads.size()) + say(" heads (\"ö\"), but a worm has exactly one: ",
+                                                  " Köpfe („ö“), aber ein Wurm hat genau einen: ") +
+                                positionList(heads, board.side, say),
                             heads});
         return;
     }
@@ -121,25 +133,30 @@ void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
         if ((c == kSegment || c == kSegmentAlt) && !inRow)
             stray.push_back(i);
     }
+    const std::string headAt = cellPosition(head, board.side, say.language);
     if (!stray.empty())
         findings.push_back({Severity::Error,
-                            "the body is not a row to the right of its head at " + cellPosition(head, board.side) +
-                                ": every \"o\" or \"ä\" must follow the head without a gap in its row; these do not: " +
-                                positionList(stray, board.side),
+                            say("the body is not a row to the right of its head at " + headAt +
+                                    ": every \"o\" or \"ä\" must follow the head without a gap in its row; these do not: ",
+                                "Der Körper liegt nicht als Reihe rechts vom Kopf bei " + headAt +
+                                    ": jedes „o“ oder „ä“ muss dem Kopf ohne Lücke in seiner Zeile folgen; diese nicht: ") +
+                                positionList(stray, board.side, say),
                             stray});
 
     // Walls or the border on the other three sides and a body behind: the first move can only kill.
     const bool bodyLongerThanOne = x - hx - 1 >= 2;
     auto blocked = [&](int px, int py) { return !board.inside(px, py) || board.at(px, py) == kWall; };
     if (stray.empty() && bodyLongerThanOne && blocked(hx - 1, hy) && blocked(hx, hy - 1) && blocked(hx, hy + 1))
-        findings.push_back({Severity::Error, "the worm is stuck at the start: the head at " +
-                                                 cellPosition(head, board.side) +
-                                                 " has walls on three sides and its body on the fourth",
-                                             {head}});
+        findings.push_back({Severity::Error,
+                            say("the worm is stuck at the start: the head at " + headAt +
+                                    " has walls on three sides and its body on the fourth",
+                                "Der Wurm steckt am Start fest: der Kopf bei " + headAt +
+                                    " hat Mauern an drei Seiten und seinen Körper an der vierten"),
+                            {head}});
 }
 
 // Dots walled off from the head can never be eaten. Worm cells are free cells for this.
-void checkReach(const Board& board, int head, std::vector<Finding>& findings)
+void checkReach(const Board& board, int head, Words say, std::vector<Finding>& findings)
 {
     std::vector<bool> seen(board.text.size(), false);
     std::queue<int> open;
@@ -167,13 +184,17 @@ void checkReach(const Board& board, int head, std::vector<Finding>& findings)
             walledIn.push_back(static_cast<int>(i));
     if (!walledIn.empty())
         findings.push_back({Severity::Error,
-                            std::to_string(walledIn.size()) + (walledIn.size() == 1 ? " dot" : " dots") +
-                                " the worm can never reach, walled in: " + positionList(walledIn, board.side),
+                            n(walledIn.size()) +
+                                say(walledIn.size() == 1 ? " dot the worm can never reach, walled in: "
+                                                         : " dots the worm can never reach, walled in: ",
+                                    walledIn.size() == 1 ? " Punkt, den der Wurm nie erreicht, eingemauert: "
+                                                         : " Punkte, die der Wurm nie erreicht, eingemauert: ") +
+                                positionList(walledIn, board.side, say),
                             walledIn});
 }
 
 // Whatever else the game's own level start refuses.
-void checkGameStart(const std::string& text, std::vector<Finding>& findings)
+void checkGameStart(const std::string& text, Words say, std::vector<Finding>& findings)
 {
     NullWindow window;
     Game game(window, "/nonexistent-zorvik-check-folder");
@@ -182,16 +203,18 @@ void checkGameStart(const std::string& text, std::vector<Finding>& findings)
     try {
         game.Beginn();
     } catch (const std::exception& failure) {
-        findings.push_back({Severity::Error, std::string("the game cannot start this level: ") + failure.what()});
+        findings.push_back({Severity::Error, say("the game cannot start this level: ", "Das Spiel kann dieses Level nicht starten: ") +
+                                                 failure.what()});
     }
 }
 
 } // namespace
 
-std::string cellPosition(int index, int side)
+std::string cellPosition(int index, int side, Language language)
 {
-    return "row " + std::to_string(index / side + 1) + ", column " + std::to_string(index % side + 1) +
-           " (character " + std::to_string(index + 1) + ")";
+    const Words say{language};
+    return say("row ", "Zeile ") + std::to_string(index / side + 1) + say(", column ", ", Spalte ") +
+           std::to_string(index % side + 1) + say(" (character ", " (Zeichen ") + std::to_string(index + 1) + ")";
 }
 
 bool hasErrors(const std::vector<Finding>& findings)
@@ -202,18 +225,19 @@ bool hasErrors(const std::vector<Finding>& findings)
     return false;
 }
 
-std::vector<Finding> checkLevelText(const std::string& text)
+std::vector<Finding> checkLevelText(const std::string& text, Language language)
 {
+    const Words say{language};
     std::vector<Finding> findings;
     if (text.empty()) {
-        findings.push_back({Severity::Error, "empty: the first line holds no level"});
+        findings.push_back({Severity::Error, say("empty: the first line holds no level", "Leer: die erste Zeile enthält kein Level")});
         return findings;
     }
 
     const auto side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(text.size()))));
     const bool square = static_cast<std::size_t>(side) * static_cast<std::size_t>(side) == text.size();
     if (!square)
-        findings.push_back({Severity::Error, "not a square: " + squareHint(text.size())});
+        findings.push_back({Severity::Error, say("not a square: ", "Kein Quadrat: ") + squareHint(text.size(), say)});
 
     int wormAndDots = 0, dots = 0;
     for (char c : text) {
@@ -221,27 +245,28 @@ std::vector<Finding> checkLevelText(const std::string& text)
         dots += c == kDot;
     }
     if (wormAndDots > kMostWormAndDotCells)
-        findings.push_back({Severity::Error, "too big: " + std::to_string(wormAndDots) +
-                                                 " worm and dot cells, but the worm can grow to at most " +
-                                                 std::to_string(kMostWormAndDotCells)});
+        findings.push_back({Severity::Error, say("too big: " + n(wormAndDots) + " worm and dot cells, but the worm can grow to at most ",
+                                                 "Zu groß: " + n(wormAndDots) + " Wurm- und Punktfelder, aber der Wurm wird höchstens ") +
+                                                 n(kMostWormAndDotCells) + say("", " Glieder lang")});
     if (dots == 0)
-        findings.push_back({Severity::Error, "no dots: only eating the last dot finishes a level"});
+        findings.push_back({Severity::Error, say("no dots: only eating the last dot finishes a level",
+                                                 "Keine Punkte: erst der letzte gefressene Punkt beendet ein Level")});
 
     if (square && side > kWidestSide)
-        findings.push_back({Severity::Error, "too big: " + std::to_string(side) + " × " + std::to_string(side) +
-                                                 " cells, but the game takes at most " +
-                                                 std::to_string(kWidestSide) + " × " + std::to_string(kWidestSide)});
+        findings.push_back({Severity::Error, say("too big: " + n(side) + " × " + n(side) + " cells, but the game takes at most ",
+                                                 "Zu groß: " + n(side) + " × " + n(side) + " Felder, aber das Spiel nimmt höchstens ") +
+                                                 n(kWidestSide) + " × " + n(kWidestSide)});
 
     if (square) {
         const Board board{text, side};
         int head = -1;
-        checkWorm(board, findings, head);
+        checkWorm(board, say, findings, head);
         if (head >= 0 && dots > 0)
-            checkReach(board, head, findings);
+            checkReach(board, head, say, findings);
     }
-    checkCharacters(text, square ? side : 0, findings);
+    checkCharacters(text, square ? side : 0, say, findings);
     if (!hasErrors(findings))
-        checkGameStart(text, findings);
+        checkGameStart(text, say, findings);
     return findings;
 }
 

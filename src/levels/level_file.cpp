@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading level files.
+// Reading and writing level files.
 #include "levels/level_file.h"
 
 #include "levels/file_access.h"
@@ -44,6 +44,13 @@ std::string readLevelText(const std::filesystem::path& file)
     return decodeLevelLine(std::string_view(start).substr(0, end));
 }
 
+void writeLevelFile(const std::filesystem::path& file, std::string_view text)
+{
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        throw FileError("die Levelzeile enthält einen Zeilenumbruch");
+    writeFileAtomically(file, std::string(text) + "\r\n");
+}
+
 std::optional<std::string> levelTextProblem(std::string_view text)
 {
     if (text.empty())
@@ -69,7 +76,7 @@ std::string saveDemoLevel(const std::filesystem::path& folder, const std::string
         // missing or unreadable: write it
     }
     try {
-        writeFileAtomically(file, demoLevelFile());
+        writeLevelFile(file, kDemoLevelText);
     } catch (const FileError& e) {
         return "Das Demo-Level ließ sich nicht als „" + shownName(name) + "“ speichern (" + e.what() + ").";
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Level files: the first line as a level text, the check that a text can be played, and the demo level.
+// Level files: the first line as a level text, writing one, the check that a text can be played, and the demo level.
 #pragma once
 
 #include <filesystem>
@@ -21,6 +21,10 @@ std::string decodeLevelLine(std::string_view line);
 
 // Reads the first line of a level file into a level text; throws FileError.
 std::string readLevelText(const std::filesystem::path& file);
+
+// Writes a level file as the game writes its own: the level text (Windows-1252) and CR LF, replacing the
+// old file in one step. Throws FileError, also for a text with a line break, which would cut the level.
+void writeLevelFile(const std::filesystem::path& file, std::string_view text);
 
 // Writes the demo level file into the folder unless a usable level already has that name.
 // Empty when it was written; otherwise a German sentence saying that it was kept or why it failed.

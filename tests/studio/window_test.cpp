@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The studio driven as a designer would, offscreen: undo, painting and saving a level the game then plays,
+// opening a grid with a problem marked, playing the level, and solving it in the background.
+#include "board_view.h"
+#include "level_document.h"
+#include "levels/file_access.h"
+#include "model/null_window.h"
+#include "play_dialog.h"
+#include "solution_panel.h"
+#include "studio/level_play.h"
+#include "studio_dialogs.h"
+#include "studio_window.h"
+#include "support/test_game.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace zorvik::testing {
+namespace {
+
+using studio::StudioDialogs;
+
+struct ScriptedDialogs : StudioDialogs {
+    QString file;  // what either file chooser answers
+    std::optional<int> side;
+    std::vector<QString> messages;
+    QString openFileName(QWidget*, const QString&) override { return file; }
+    QString saveFileName(QWidget*, const QString&) override { return file; }
+    Answer unsavedChanges(QWidget*, const QString&) override { return Answer::Cancel; }
+    void message(QWidget*, const QString& text) override { messages.push_back(text); }
+    std::optional<int> boardSide(QWidget*, int, int) override { return side; }
+};
+
+struct Studio : ::testing::Test {
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<studio::StudioWindow> window;
+
+    Studio()
+    {
+        static int argc = 1;
+        static char* argv[] = {const_cast<char*>("zorvik_studio_tests"), nullptr};
+        if (QApplication::instance() == nullptr)
+            new QApplication(argc, argv);
+        window = std::make_unique<studio::StudioWindow>(dialogs);
+        window->show();
+    }
+    std::string file(const char* name) const { return folder.filePath(name).toStdString(); }
+    // Shortcuts reach the active window only; offscreen, nothing activates it again after a dialog.
+    void keys(QKeySequence keys)
+    {
+        QApplication::setActiveWindow(window.get());
+        QTest::keySequence(window.get(), keys);
+    }
+    QPoint centre(int cell) const { return window->board()->cellRect(cell).center().toPoint(); }
+    std::string text() const { return window->document().text(); }
+};
+
+TEST(LevelDocument, AStrokeIsOneStepToUndoAndSavingMarksTheLevelUnchanged)
+{
+    studio::LevelDocument document;
+    document.resize(3);
+    document.startStroke();
+    for (int cell : {0, 1, 2})
+        document.paint(cell, '.');
+    document.endStroke();
+    EXPECT_EQ(toUtf8(document.text()), "... ö    ");
+    document.undoStack().undo();
+    EXPECT_EQ(toUtf8(document.text()), "    ö    ");
+    document.undoStack().undo();
+    EXPECT_EQ(document.side(), 9);
+    document.undoStack().redo();
+    document.undoStack().redo();
+    EXPECT_TRUE(document.text() == level({"...", " ö ", "   "}) && document.isModified());
+    QTemporaryDir folder;
+    document.save(folder.filePath("A.ZVK"));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_THROW(document.open(folder.filePath("none.ZVK")), FileError);
+    EXPECT_EQ(document.path(), folder.filePath("A.ZVK"));
+}
+
+TEST_F(Studio, APaintedLevelIsSavedAsTheGameReadsItAndTheGamePlaysIt)
+{
+    dialogs.side = 3;
+    keys(Qt::CTRL | Qt::Key_G);
+    keys(Qt::Key_2);  // dots: a drag along the top row, the cell between filled in
+    QTest::mousePress(window->board(), Qt::LeftButton, {}, centre(0));
+    QTest::mouseMove(window->board(), centre(2));
+    QTest::mouseRelease(window->board(), Qt::LeftButton, {}, centre(2));
+    keys(Qt::Key_5);  // the head moves
+    QTest::mouseClick(window->board(), Qt::LeftButton, {}, centre(3));
+    dialogs.file = folder.filePath("A");
+    keys(QKeySequence::Save);
+    EXPECT_EQ(readFileStart(file("A.ZVK"), 100), "...\xF6     \r\n");
+    EXPECT_FALSE(window->isWindowModified());
+
+    writeFile(file("B.ZVK"), "\xF6.\r\n");
+    NullWindow screen;
+    CountingGame game(screen, folder.path().toStdString());
+    game.Form_load();
+    play(game, "URR");
+    EXPECT_EQ(std::tuple(game.LevelNr, game.calls["Tot"]), std::tuple(1, 0));
+}
+
+TEST_F(Studio, OpensAGridAndMarksTheCellsOfTheProblemChosen)
+{
+    writeFile(file("bad.ZVK"), "......\r\n");
+    dialogs.file = folder.filePath("bad.ZVK");
+    keys(QKeySequence::Open);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    writeFile(file("grid.txt"), "\xC3\xB6o#.\n..#.\n###.\n...#\n");
+    dialogs.file = folder.filePath("grid.txt");
+    keys(QKeySequence::Open);
+    EXPECT_EQ(text(), level({"öo#.", "..#.", "###.", "...#"}));
+    ASSERT_EQ(window->problems()->count(), 1);
+    EXPECT_TRUE(window->problems()->item(0)->text().startsWith("6 Punkte, die der Wurm nie erreicht, eingemauert: Zeile 1, Spalte 4"));
+    window->problems()->setCurrentRow(0);
+    EXPECT_EQ(window->board()->markedCells(), (std::vector<int>{3, 7, 11, 12, 13, 14}));
+    const QImage shown = window->board()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(window->board()->cellRect(3).topLeft().toPoint() + QPoint(2, 2)), QColor(255, 40, 200));
+    // An unsaved change stays when the designer cancels the question about it.
+    window->document().resize(5);
+    keys(QKeySequence::Open);
+    EXPECT_TRUE(window->document().side() == 5 && !window->close());
+}
+
+TEST_F(Studio, PlaysTheLevelAsTheGameAndSolvesItInTheBackground)
+{
+    writeFile(file("A.ZVK"), "...\xF6     \r\n");
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    keys(Qt::Key_F5);
+    auto* play = window->findChild<studio::PlayDialog*>();
+    ASSERT_TRUE(play && play->isVisible());
+    for (auto key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(play, key);
+    EXPECT_TRUE(play->game().finished());
+    QTest::keyClick(play, Qt::Key_Escape);
+    EXPECT_FALSE(play->isVisible());
+    EXPECT_FALSE(window->isWindowModified());
+
+    keys(Qt::CTRL | Qt::Key_L);
+    studio::SolutionPanel& solution = *window->solution();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !solution.searching(); }, 30000));
+    ASSERT_TRUE(studio::finishes(text(), solution.moves()));
+    keys(Qt::CTRL | Qt::Key_Right);
+    ASSERT_NE(solution.playback(), nullptr);
+    EXPECT_EQ(solution.playback()->position(), 1u);
+    keys(Qt::CTRL | Qt::Key_End);
+    EXPECT_TRUE(solution.playback()->game().finished());
+    // A new size draws the same move afresh at the new cell size.
+    const double cell = solution.playback()->game().Zellgroesse;
+    window->resize(window->width() - 200, window->height() - 200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return solution.playback()->game().Zellgroesse != cell; }));
+    EXPECT_TRUE(solution.playback()->game().finished());
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    EXPECT_EQ(readFileStart(file("A.solution"), 100), solution.moves() + "\n");
+}
+
+} // namespace
+} // namespace zorvik::testing

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Playing the level as the game plays it: its rules, its drawing and its pacing, arrow keys as in the game.
+// It plays a copy: closing it leaves the level in the studio as it was.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+
+namespace zorvik::studio {
+
+class BoardView;
+class LevelPlay;
+class PlayPacing;
+
+class PlayDialog : public QDialog {
+    Q_OBJECT
+public:
+    PlayDialog(const std::string& levelText, int levelNr, const QString& name, QWidget* parent = nullptr);
+    ~PlayDialog() override;
+
+    LevelPlay& game() { return *game_; }
+    BoardView* view() const { return view_; }
+
+    // Back to the level's start.
+    void restart();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showState();
+
+    BoardView* view_;
+    QLabel* state_;
+    QCheckBox* smooth_;
+    std::unique_ptr<LevelPlay> game_;
+    std::unique_ptr<PlayPacing> pacing_;
+};
+
+} // namespace zorvik::studio
