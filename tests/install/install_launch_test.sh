@@ -20,19 +20,22 @@ prefix=$work/prefix
 
 # Everything where a desktop, a software centre and man look for it, and nothing else.
 id=io.github.zorvik.Zorvik
-expected=(bin/zorvik bin/zorvik-check libexec/zorvik/zorvik share/applications/$id.desktop
-  share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zorvik.6.gz
-  share/man/man1/zorvik-check.1.gz share/doc/zorvik/{COPYING,copyright,changelog.gz}
+expected=(bin/zorvik bin/zorvik-check bin/zorvik-studio libexec/zorvik/zorvik
+  share/applications/$id{,.Studio}.desktop share/metainfo/$id{,.Studio}.metainfo.xml
+  share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zorvik.6.gz share/man/man1/zorvik-{check,studio}.1.gz
+  share/doc/zorvik/{COPYING,copyright,changelog.gz}
   share/zorvik/levels/{release-1.0,former-names})
 for size in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f ! -name '*.ZVK' | cut -c3- | sort) ||
   fail "the installed files differ from the list (< missing, > not expected)"
-desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not validate"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/out" ||
-  { cat "$work/out" >&2; fail "the metainfo does not validate"; }
-grep -q "warning\|error" "$work/out" && { cat "$work/out" >&2; fail "the metainfo has warnings"; }
-grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "no release $version in the metainfo"
-for page in man6/zorvik.6.gz man1/zorvik-check.1.gz; do
+for app in $id $id.Studio; do
+  desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the desktop entry $app does not validate"
+  appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >"$work/out" ||
+    { cat "$work/out" >&2; fail "the metainfo of $app does not validate"; }
+  grep -q "warning\|error" "$work/out" && { cat "$work/out" >&2; fail "the metainfo of $app has warnings"; }
+  grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$app.metainfo.xml" || fail "no release $version in $app"
+done
+for page in man6/zorvik.6.gz man1/zorvik-check.1.gz man1/zorvik-studio.1.gz; do
   [[ -z $(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/$page" 2>&1 >/dev/null) ]] ||
     fail "man warns about $page"
 done
