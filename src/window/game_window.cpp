@@ -275,6 +275,7 @@ void GameWindow::scheduleResize() { resizeTimer_.start(); }
 
 void GameWindow::resizeNow()
 {
+    updateMinimumSize();
     if (running_ > 0) {
         resizeDeferred_ = true;  // never in the middle of another handler
         return;
@@ -323,7 +324,10 @@ void GameWindow::updateScale()
 
 void GameWindow::updateMinimumSize()
 {
-    // The game's minimum is an outer size; the toolkit's is the client area's.
+    // The game's minimum is an outer size; the toolkit's is the client area's. Until the window is on the
+    // screen a window manager may not have framed it yet, and a frame taken as none would make it open too big.
+    if (!windowHandle() || !windowHandle()->isExposed())
+        return;
     const QSize decoration = frameGeometry().size() - size();
     const QSize minimum(std::max(0, pixelsHolding(6015, twipsPerPixel_) - decoration.width()),
                         std::max(0, pixelsHolding(4020, twipsPerPixel_) - decoration.height()));
