@@ -2,6 +2,7 @@
 // zorvik: the game in its window, playing the levels of the working folder.
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/translations.h"
 #include "window/unix_signals.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("zorvik"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(zorvik::zorvikIcon())));
+    zorvik::installGermanTranslations(app);
 
     zorvik::UnixSignals endSignals;
     zorvik::QtDialogs dialogs;

@@ -4,10 +4,16 @@
 #include "support/test_game.h"
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/translations.h"
 #include "window/unix_signals.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -99,6 +105,28 @@ TEST(GameWindowStart, FirstStartInAnEmptyFolderWritesTheDemoLevelAndSaysSoBefore
     EXPECT_FALSE(shownBeforeMessage);
     EXPECT_EQ(g.window->windowTitle().toStdString(), std::string(GameWindow::kTitle) + " / 0 Levels");
     EXPECT_EQ(std::tuple(g.caption(Control::LevelName), g.game().Spielfeld), std::tuple("NeuesLevel", kDemoLevel));
+}
+
+TEST(GameWindowStart, ChoosersAndTheMessageBoxSpeakGerman)
+{
+    GuiGame g;
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + "/qtbase_de.qm"))
+        GTEST_SKIP() << "no qtbase_de.qm in " << translations.toStdString();
+    installGermanTranslations(*QCoreApplication::instance());
+    auto texts = [](QWidget&& dialog) {
+        QStringList all;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            all << label->text();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            all << button->text();
+        return all.join('|').remove('&');
+    };
+    QFileDialog open;
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    const QString colour = texts(QColorDialog()), file = texts(std::move(open));
+    EXPECT_TRUE(colour.contains("Grundfarben") && colour.contains("Abbrechen")) << colour.toStdString();
+    EXPECT_TRUE(file.contains("Öffnen")) << file.toStdString();
 }
 
 // The demo level in A.ZVK and a second level in B.ZVK.
