@@ -214,6 +214,16 @@ TEST_F(StartedGame, OptionsAndChoosersWorkThroughTheDialogs)
     EXPECT_EQ(g.dialogs.requests, (std::vector<QString>{"colour", "save: Level-Nummer speichern", "open: Level-Nummer öffnen"}));
 }
 
+// Guards against pack level names that wrapped onto a second line, out of sight, leaving only their numbers.
+TEST_F(StartedGame, EveryPackLevelNameShowsInFullOnOneLine)
+{
+    const CaptionedControl* label = g.window->control(Control::LevelName);
+    const QFontMetrics metrics(label->font());
+    for (const auto& file : std::filesystem::directory_iterator(ZORVIK_LEVELS_DIR))
+        if (file.path().extension() == ".ZVK")
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(file.path().stem().string())), label->width()) << file.path();
+}
+
 // Guards against Form_Unload running in the middle of the handler whose chooser was open.
 TEST_F(StartedGame, CloseRequestedWhileAChooserIsOpenWaitsForTheHandler)
 {
