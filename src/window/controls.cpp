@@ -22,7 +22,6 @@ QFont designFont(const ControlDesign& design)
 CaptionedControl::CaptionedControl(Kind kind, const ControlDesign& design, double twipsPerPixel, QWidget* parent)
     : QWidget(parent), kind_(kind), design_(design), caption_(QString::fromUtf8(design.caption))
 {
-    setFont(designFont(design));
     setToolTip(QString::fromUtf8(design.toolTip));
     setFocusPolicy(Qt::NoFocus);
     // The board below must not see moves or clicks made over a control.
@@ -47,6 +46,10 @@ void CaptionedControl::setTwipsPerPixel(double tpp)
     const int left = kind_ == Kind::Frame && isVisible() ? x() : nearestPixels(design_.left, tpp);
     setGeometry(left, nearestPixels(design_.top, tpp), nearestPixels(design_.width, tpp),
                 nearestPixels(design_.height, tpp));
+    // The designed size in twips like everything else, also where the window is laid out smaller or larger.
+    QFont font = designFont(design_);
+    font.setPointSizeF(design_.points * twipsPerPixel(logicalDpiX()) / tpp);
+    setFont(font);
 }
 
 void CaptionedControl::paintEvent(QPaintEvent*)

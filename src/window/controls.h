@@ -33,7 +33,7 @@ public:
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    // Lays the control out again in pixels for another screen scale.
+    // Lays the control out again in pixels, fonts included, for another scale.
     void setTwipsPerPixel(double twipsPerPixel);
 
 signals:

@@ -68,8 +68,8 @@ const NamedDesign kLaden{
 
 } // namespace
 
-GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs)
+GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, double scale, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), scale_(scale)
 {
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QPixmap::fromImage(zorvikIcon())));
@@ -81,7 +81,7 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* 
     colours.setColor(QPalette::Window, QColor::fromRgb(RasterCanvas::toRgb(kBackground)));
     setPalette(colours);
 
-    twipsPerPixel_ = twipsPerPixel(logicalDpiX());
+    twipsPerPixel_ = twipsPerPixel(logicalDpiX() * scale_);
     devicePixelRatio_ = devicePixelRatioF();
     resize(nearestPixels(5895, twipsPerPixel_), nearestPixels(3615, twipsPerPixel_));
     canvas_ = std::make_unique<RasterCanvas>(int(std::ceil(width() * devicePixelRatio_)),
@@ -295,7 +295,7 @@ void GameWindow::runPendingResize()
 
 void GameWindow::updateScale()
 {
-    const double tpl = twipsPerPixel(logicalDpiX());
+    const double tpl = twipsPerPixel(logicalDpiX() * scale_);
     const double ratio = devicePixelRatioF();
     const bool changed = tpl != twipsPerPixel_ || ratio != devicePixelRatio_;
     twipsPerPixel_ = tpl;

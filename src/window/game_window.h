@@ -31,7 +31,8 @@ class GameWindow : public QWidget {
 public:
     static const char* const kTitle;
 
-    GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* parent = nullptr);
+    // `scale` lays the window out smaller or larger than designed, on top of the screen's own scale.
+    GameWindow(std::filesystem::path folder, Dialogs& dialogs, double scale = 1, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // Form_load: call once, before the window is first shown.
@@ -96,6 +97,7 @@ private:
     void markDirty(const QRect& devicePixels);
 
     Dialogs& dialogs_;
+    double scale_;
     double twipsPerPixel_ = 15;  // per logical pixel
     double devicePixelRatio_ = 1;
     std::unique_ptr<RasterCanvas> canvas_;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik: the game in its window, playing the levels of the working folder.
+#include "window/desktop_scale.h"
 #include "window/game_window.h"
 #include "window/icon.h"
 #include "window/translations.h"
@@ -9,8 +10,14 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <iostream>
+
 int main(int argc, char** argv)
 {
+    // Before the toolkit reads it: a scale it cannot show would leave no window.
+    const zorvik::DesktopScale scale = zorvik::takeDesktopScale();
+    if (!scale.warning.empty())
+        std::cerr << scale.warning << std::endl;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("zorvik"));
@@ -19,7 +26,7 @@ int main(int argc, char** argv)
 
     zorvik::UnixSignals endSignals;
     zorvik::QtDialogs dialogs;
-    zorvik::GameWindow window(".", dialogs);
+    zorvik::GameWindow window(".", dialogs, scale.own);
     // A session ending or a terminal closing saves the level number like the close box does.
     QObject::connect(&endSignals, &zorvik::UnixSignals::received, &window, &zorvik::GameWindow::requestClose);
 

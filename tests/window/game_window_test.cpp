@@ -60,6 +60,7 @@ struct GuiGame {
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
     std::unique_ptr<GameWindow> window;
+    double scale = 1;
 
     GuiGame()
     {
@@ -74,7 +75,7 @@ struct GuiGame {
     // Form_load, the first showing and its resize.
     void start()
     {
-        window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs);
+        window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs, scale);
         window->load();
         window->show();
         window->runPendingResize();
@@ -105,6 +106,19 @@ TEST(GameWindowStart, FirstStartInAnEmptyFolderWritesTheDemoLevelAndSaysSoBefore
     EXPECT_FALSE(shownBeforeMessage);
     EXPECT_EQ(g.window->windowTitle().toStdString(), std::string(GameWindow::kTitle) + " / 0 Levels");
     EXPECT_EQ(std::tuple(g.caption(Control::LevelName), g.game().Spielfeld), std::tuple("NeuesLevel", kDemoLevel));
+}
+
+// Guards against a window drawn at full size in half the room when the desktop asks for half the scale.
+TEST(GameWindowStart, HalfTheScaleIsTheDesignedLayoutAtHalfItsSize)
+{
+    GuiGame g;
+    g.writeLevel("A.ZVK", kDemoLevel);
+    g.scale = 0.5;
+    g.start();
+    GameWindow& w = *g.window;
+    EXPECT_EQ(std::tuple(w.frameGeometry().size(), w.control(Control::WurmFrame)->geometry(), g.game().Zellgroesse),
+              std::tuple(QSize(201, 134), QRect(w.width() - 77, 0, 77, 49), 400));  // the designed cells
+    EXPECT_EQ(w.control(Control::LevelName)->font().pointSizeF(), 6);
 }
 
 TEST(GameWindowStart, ChoosersAndTheMessageBoxSpeakGerman)

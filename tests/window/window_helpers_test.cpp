@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's small helpers: the frames of a move shown at its pace, key codes and twips to pixels.
 #include "model/window_operations.h"
+#include "window/desktop_scale.h"
 #include "window/frame_show.h"
 #include "window/key_codes.h"
 #include "window/twips.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace zorvik {
@@ -67,6 +69,28 @@ TEST(FrameShow, FramesAreShownAtMostOncePerRefreshAtTheirAnimationsPace)
     // A key press waiting cuts a slide short, but not a death or the finished board.
     EXPECT_EQ(timesOf({{A::Slide, 4}}, 20), all({0, 17}, 20));
     EXPECT_EQ(timesOf({{A::Slide, 4}, {A::Death, 4}}, 20), all({0, 17, 33, 50, 67, 160, 260, 360}, 60 + 400 - 40));
+}
+
+// Guards against a scale the toolkit cannot show, which left no window, and scales below 1, which it paints
+// at full size in a window of half the size.
+TEST(DesktopScale, BelowOneTheGameScalesItselfAndNonsenseIsOne)
+{
+    struct Case {
+        const char* value;
+        double own;
+        const char* left;
+        bool warns;
+    };
+    for (const auto& [value, own, left, warns] : std::vector<Case>{{"0.5", 0.5, "1", false}, {" 2 ", 1, " 2 ", false},
+                                                                    {"abc", 1, "1", true}, {"nan", 1, "1", true},
+                                                                    {"0", 1, "1", true}, {"-1", 1, "1", true},
+                                                                    {"1e9", 1, "1", true}, {"1,5", 1, "1", true}}) {
+        ::setenv("QT_SCALE_FACTOR", value, 1);
+        const DesktopScale scale = takeDesktopScale();
+        EXPECT_EQ(std::tuple(scale.own, std::string(std::getenv("QT_SCALE_FACTOR")), scale.warning.empty()),
+                  std::tuple(own, std::string(left), !warns)) << value;
+    }
+    ::unsetenv("QT_SCALE_FACTOR");
 }
 
 // Guards against keys whose own numbers equal the arrows' codes ('%' is 37 in Qt and in X) moving the worm.
