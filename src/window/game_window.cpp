@@ -153,6 +153,7 @@ void GameWindow::run(const char* handler, Work&& work)
             frames_.hurry();
         showDueFrames();
     } else {
+        holdPanels(false);
         presentNow();
     }
     if (running_ > 0)
@@ -208,6 +209,7 @@ void GameWindow::showDueFrames()
     }
     FrameShow::Due due = frames_.due();
     if (due.ended) {
+        holdPanels(false);
         markDirty(due.rest);
         presentNow();
         runWaiting();
@@ -231,6 +233,9 @@ void GameWindow::keepFrame(Animation animation, int done, int total)
         const double hertz = shown ? shown->refreshRate() : 60;
         frames_.setRefreshInterval(FrameShow::Ms(1000.0 / std::clamp(hertz > 0 ? hertz : 60, 24.0, 360.0)));
     }
+    // The next level's number and name appear with its board, not on the finished one.
+    if (animation == Animation::LevelEnd)
+        holdPanels(true);
     const bool fast = control(Control::SchnellFlüssig)->caption() == QString::fromUtf8(kFastCaption);
     const FrameShow::Pace pace = FrameShow::paceOf(animation, total, fast);
     if (!frames_.frame(done, total, pace.length, pace.held))
@@ -244,8 +249,15 @@ void GameWindow::keepFrame(Animation animation, int done, int total)
     dirty_ = changed.isEmpty() ? QRect() : dirty_;
 }
 
+void GameWindow::holdPanels(bool held)
+{
+    for (auto& [which, widget] : controls_)
+        widget->holdCaption(held);
+}
+
 void GameWindow::showEverythingNow()
 {
+    holdPanels(false);
     markDirty(frames_.stop());
     presentNow();
 }
@@ -306,6 +318,7 @@ void GameWindow::updateScale()
         // Frames kept for the old size are no use: the picture as it is now, and on with what waits.
         if (frames_.active()) {
             frames_.stop();
+            holdPanels(false);
             markDirty(canvas_->rect());
             showTimer_.start(0);
         }

@@ -84,6 +84,7 @@ private:
     void runWaiting();
     // Frame `done` of `total` of an animation has been drawn.
     void keepFrame(Animation animation, int done, int total);
+    void holdPanels(bool held);
     // Everything drawn so far goes to the screen now, before a dialog opens over it.
     void showEverythingNow();
     void scheduleResize();
