@@ -32,19 +32,17 @@ bool FrameShow::frame(int done, int total, Ms length, bool held)
 {
     if (total < 1 || started_)
         return false;
-    done = std::clamp(done, 1, total);
     if (!recording_) {
         // The showing's clock runs from the first frame: a move that takes long to draw is shown no longer for it.
         recording_ = true;
         startedAt_ = now_();
     }
-    if (done == 1 || done <= lastDone_ || total != lastTotal_) {
+    // Every animation starts with its frame 1.
+    if (done <= 1) {
         animationStart_ = drawn_;
         if (held)
             holds_.push_back({drawn_, drawn_ + length});
     }
-    lastDone_ = done;
-    lastTotal_ = total;
     const Ms begin = animationStart_ + length * (double(done - 1) / total);
     const Ms end = animationStart_ + length * (double(done) / total);
     const Ms slot = lastKept_ + refresh_;
@@ -96,7 +94,6 @@ void FrameShow::reset()
     bytes_ = 0;
     drawn_ = animationStart_ = Ms(0);
     lastKept_ = Ms(-1e9);
-    lastDone_ = lastTotal_ = 0;
     recording_ = started_ = hurried_ = false;
     skipped_ = Ms(0);
 }

@@ -84,7 +84,6 @@ private:
     Ms animationStart_{0};
     Ms lastKept_{-1e9};
     Ms due_{0};  // when the frame that frame() accepted is to be shown
-    int lastDone_ = 0, lastTotal_ = 0;
     bool recording_ = false;
     // The showing.
     bool started_ = false;

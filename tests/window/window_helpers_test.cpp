@@ -69,6 +69,22 @@ TEST(FrameShow, FramesAreShownAtMostOncePerRefreshAtTheirAnimationsPace)
     // A key press waiting cuts a slide short, but not a death or the finished board.
     EXPECT_EQ(timesOf({{A::Slide, 4}}, 20), all({0, 17}, 20));
     EXPECT_EQ(timesOf({{A::Slide, 4}, {A::Death, 4}}, 20), all({0, 17, 33, 50, 67, 160, 260, 360}, 60 + 400 - 40));
+    EXPECT_EQ(timesOf({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}, 100), all({0, 60}, 460));
+}
+
+// Guards against one move's frames keeping the next from being kept: moves after the first were not animated.
+TEST(FrameShow, EveryMoveKeepsItsFramesAfresh)
+{
+    FrameShow frames;
+    const QImage screen(3000, 3000, QImage::Format_RGB32);  // more than half of what may be kept at once
+    for (int move = 1; move <= 2; ++move) {
+        QRect changed(0, 0, 3000, 2990);
+        ASSERT_TRUE(frames.frame(1, 4, FrameShow::Ms(60), false)) << move;
+        frames.keep(screen, changed);
+        EXPECT_TRUE(changed.isEmpty()) << move;
+        frames.start(QRect(0, 2990, 3000, 10));  // what the move drew after its last frame
+        EXPECT_EQ(frames.stop(), screen.rect()) << move;
+    }
 }
 
 // Guards against a scale the toolkit cannot show, which left no window, and scales below 1, which it paints
