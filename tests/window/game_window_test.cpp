@@ -121,7 +121,7 @@ TEST(GameWindowStart, HalfTheScaleIsTheDesignedLayoutAtHalfItsSize)
     EXPECT_EQ(w.control(Control::LevelName)->font().pointSizeF(), 6);
 }
 
-TEST(GameWindowStart, ChoosersAndTheMessageBoxSpeakGerman)
+TEST(GameWindowStart, ChoosersSpeakGerman)
 {
     GuiGame g;
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
