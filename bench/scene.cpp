@@ -8,21 +8,24 @@
 #include "bench/reference_raster.h"
 #include "bench/sample_boards.h"
 
+#include <algorithm>
+
 namespace zorvik::bench {
 
 namespace {
 
 constexpr Colour kBackground = 3 + 65536 * 67;  // the design's dark blue
 
-// Whether the game window shows frame `done` of `total`: its pacing gives a slide 60 ms (fast) or 160 ms
-// (smooth), a death 15 ms a segment and a removal 100 ms, and shows a frame at most once a refresh (60 Hz).
+// Whether the game window keeps frame `done` of `total` to show: its pacing gives a slide 60 ms (fast) or
+// 160 ms (smooth), a death 15 ms a segment (0.4 s to 1.5 s in all) and a removal 100 ms, and shows a frame at
+// most once a refresh (60 Hz).
 bool presented(Animation animation, int done, int total, bool smooth)
 {
     double length = 100;
     if (animation == Animation::Slide)
         length = smooth ? 160 : 60;
     if (animation == Animation::Death)
-        length = 15.0 * total;
+        length = std::clamp(15.0 * total, 400.0, 1500.0);
     const double refresh = 1000.0 / 60;
     auto tick = [&](int frame) { return static_cast<long>(length * frame / total / refresh); };
     return done >= total || tick(done) != tick(done - 1);

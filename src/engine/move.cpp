@@ -79,6 +79,7 @@ void Game::Los()
             if (RestPunkte == 0) {
                 // Past the highest level number the count starts again at the first level.
                 LevelNr = LevelNr < 32767 ? LevelNr + 1 : 0;
+                window_.AnimationFrame(Animation::LevelEnd, 1, 1);
                 LevelLaden();
                 return;
             }

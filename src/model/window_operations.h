@@ -15,8 +15,9 @@ enum class Control { WurmFrame, LevelFrame, LevelName, SchnellFlüssig };
 inline constexpr char kFastCaption[] = " schnell";
 inline constexpr char kSmoothCaption[] = " fl\xC3\xBCssig";
 
-// Which animation a drawn frame belongs to, so a window can pace what it presents.
-enum class Animation { Slide, Death, Removal };
+// Which animation a drawn frame belongs to, so a window can pace what it presents. LevelEnd is the one
+// frame of the finished board, just before the next level is drawn.
+enum class Animation { Slide, Death, Removal, LevelEnd };
 
 // Texts cross this interface as UTF-8; sizes and positions are twips.
 class WindowOperations : public Canvas {

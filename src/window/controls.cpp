@@ -20,9 +20,8 @@ QFont designFont(const ControlDesign& design)
 }
 
 CaptionedControl::CaptionedControl(Kind kind, const ControlDesign& design, double twipsPerPixel, QWidget* parent)
-    : QWidget(parent), kind_(kind), design_(design), caption_(QString::fromUtf8(design.caption))
+    : QWidget(parent), kind_(kind), design_(design), caption_(QString::fromUtf8(design.caption)), shown_(caption_)
 {
-    setFont(designFont(design));
     setToolTip(QString::fromUtf8(design.toolTip));
     setFocusPolicy(Qt::NoFocus);
     // The board below must not see moves or clicks made over a control.
@@ -35,9 +34,16 @@ CaptionedControl::CaptionedControl(Kind kind, const ControlDesign& design, doubl
 
 void CaptionedControl::setCaption(const QString& caption)
 {
-    if (caption == caption_)
-        return;
     caption_ = caption;
+    holdCaption(held_);
+}
+
+void CaptionedControl::holdCaption(bool held)
+{
+    held_ = held;
+    if (held_ || shown_ == caption_)
+        return;
+    shown_ = caption_;
     update();
 }
 
@@ -47,6 +53,10 @@ void CaptionedControl::setTwipsPerPixel(double tpp)
     const int left = kind_ == Kind::Frame && isVisible() ? x() : nearestPixels(design_.left, tpp);
     setGeometry(left, nearestPixels(design_.top, tpp), nearestPixels(design_.width, tpp),
                 nearestPixels(design_.height, tpp));
+    // The designed size in twips like everything else, also where the window is laid out smaller or larger.
+    QFont font = designFont(design_);
+    font.setPointSizeF(design_.points * twipsPerPixel(logicalDpiX()) / tpp);
+    setFont(font);
 }
 
 void CaptionedControl::paintEvent(QPaintEvent*)
@@ -57,7 +67,7 @@ void CaptionedControl::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font());
     if (kind_ == Kind::Label) {
         painter.setPen(design_.text);
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption_);
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown_);
         return;
     }
     // A frame: an etched border whose top line runs through the middle of the caption.
@@ -68,10 +78,10 @@ void CaptionedControl::paintEvent(QPaintEvent*)
     painter.setPen(design_.background.lighter(150));
     painter.drawRect(border.translated(1, 1));
     const int textLeft = metrics.averageCharWidth() / 2 + 2;
-    const QRect textRect(textLeft, 0, metrics.horizontalAdvance(caption_) + 2, metrics.height());
+    const QRect textRect(textLeft, 0, metrics.horizontalAdvance(shown_) + 2, metrics.height());
     painter.fillRect(textRect, design_.background);
     painter.setPen(design_.text);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, caption_);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, shown_);
 }
 
 void CaptionedControl::mousePressEvent(QMouseEvent* event)

@@ -33,7 +33,9 @@ public:
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    // Lays the control out again in pixels for another screen scale.
+    // While held, a new caption is not shown yet.
+    void holdCaption(bool held);
+    // Lays the control out again in pixels, fonts included, for another scale.
     void setTwipsPerPixel(double twipsPerPixel);
 
 signals:
@@ -50,6 +52,8 @@ private:
     Kind kind_;
     ControlDesign design_;
     QString caption_;
+    QString shown_;
+    bool held_ = false;
     bool pressed_ = false;
 };
 

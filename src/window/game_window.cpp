@@ -3,6 +3,7 @@
 #include "window/game_window.h"
 
 #include "model/game.h"
+#include "model/window_operations.h"
 #include "window/icon.h"
 #include "window/image_window.h"
 #include "window/key_codes.h"
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -66,8 +68,8 @@ const NamedDesign kLaden{
 
 } // namespace
 
-GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs)
+GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, double scale, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), scale_(scale)
 {
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(zorvikIconSet());
@@ -79,7 +81,7 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* 
     colours.setColor(QPalette::Window, QColor::fromRgb(RasterCanvas::toRgb(kBackground)));
     setPalette(colours);
 
-    twipsPerPixel_ = twipsPerPixel(logicalDpiX());
+    twipsPerPixel_ = twipsPerPixel(logicalDpiX() * scale_);
     devicePixelRatio_ = devicePixelRatioF();
     resize(nearestPixels(5895, twipsPerPixel_), nearestPixels(3615, twipsPerPixel_));
     canvas_ = std::make_unique<RasterCanvas>(int(std::ceil(width() * devicePixelRatio_)),
@@ -107,15 +109,20 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, QWidget* 
                  {Control::LevelName, levelName}};
     buttons_ = {{speichern->objectName(), speichern}, {laden->objectName(), laden}};
 
-    connect(wurmFrame, &CaptionedControl::clicked, this, [this] { run("WurmFrame_Click", [this] { game_->WurmFrame_Click(); }); });
+    connect(wurmFrame, &CaptionedControl::clicked, this,
+            [this] { runWhenShown("WurmFrame_Click", [this] { game_->WurmFrame_Click(); }); });
     connect(schnell, &CaptionedControl::clicked, this,
-            [this] { run("SchnellFl\xC3\xBCssig_Click", [this] { game_->SchnellFlüssig_Click(); }); });
-    connect(speichern, &CaptionedControl::clicked, this, [this] { run("Speichern_Click", [this] { game_->Speichern_Click(); }); });
-    connect(laden, &CaptionedControl::clicked, this, [this] { run("Laden_Click", [this] { game_->Laden_Click(); }); });
+            [this] { runWhenShown("SchnellFl\xC3\xBCssig_Click", [this] { game_->SchnellFlüssig_Click(); }); });
+    connect(speichern, &CaptionedControl::clicked, this,
+            [this] { runWhenShown("Speichern_Click", [this] { game_->Speichern_Click(); }); });
+    connect(laden, &CaptionedControl::clicked, this, [this] { runWhenShown("Laden_Click", [this] { game_->Laden_Click(); }); });
 
     resizeTimer_.setSingleShot(true);
     resizeTimer_.setInterval(kResizeSettleMs);
     connect(&resizeTimer_, &QTimer::timeout, this, &GameWindow::resizeNow);
+    showTimer_.setSingleShot(true);
+    showTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&showTimer_, &QTimer::timeout, this, &GameWindow::showDueFrames);
 }
 
 GameWindow::~GameWindow() = default;
@@ -140,7 +147,15 @@ void GameWindow::run(const char* handler, Work&& work)
         std::cerr << "zorvik: " << handler << ": unknown failure" << std::endl;
     }
     --running_;
-    present();
+    if (running_ == 0 && frames_.start(dirty_)) {
+        dirty_ = QRect();
+        if (!waiting_.empty())
+            frames_.hurry();
+        showDueFrames();
+    } else {
+        holdPanels(false);
+        presentNow();
+    }
     if (running_ > 0)
         return;
     if (closePending_) {
@@ -150,6 +165,101 @@ void GameWindow::run(const char* handler, Work&& work)
         resizeDeferred_ = false;
         scheduleResize();
     }
+}
+
+void GameWindow::runWhenShown(const char* handler, std::function<void()> work)
+{
+    if (!frames_.active() && waiting_.empty()) {
+        run(handler, work);
+        return;
+    }
+    waiting_.push_back([this, handler, work = std::move(work)] { run(handler, work); });
+    frames_.hurry();
+    showDueFrames();
+}
+
+void GameWindow::runWaiting()
+{
+    if (drainingWaiting_)
+        return;
+    drainingWaiting_ = true;
+    while (running_ == 0 && !frames_.active()) {
+        if (!waiting_.empty()) {
+            const std::function<void()> work = std::move(waiting_.front());
+            waiting_.pop_front();
+            work();
+        } else if (held_) {
+            // The key is still held: its next move follows the one just shown without a gap.
+            const HeldKey key = *held_;
+            held_.reset();
+            run("Form_KeyDown", [this, key] { game_->Form_KeyDown(key.code, key.shift); });
+        } else {
+            break;
+        }
+    }
+    drainingWaiting_ = false;
+}
+
+void GameWindow::showDueFrames()
+{
+    showTimer_.stop();
+    if (!frames_.active()) {
+        runWaiting();
+        return;
+    }
+    FrameShow::Due due = frames_.due();
+    if (due.ended) {
+        holdPanels(false);
+        markDirty(due.rest);
+        presentNow();
+        runWaiting();
+        return;
+    }
+    if (!due.frames.empty()) {
+        painting_ = std::move(due.frames);
+        QRegion area;
+        for (const FrameShow::Frame& frame : painting_)
+            area |= logicalRect(frame.area);
+        repaint(area);
+        painting_.clear();
+    }
+    showTimer_.start(int(std::ceil(frames_.untilNext().count())));
+}
+
+void GameWindow::keepFrame(Animation animation, int done, int total)
+{
+    if (done <= 1) {
+        const QScreen* shown = screen();
+        const double hertz = shown ? shown->refreshRate() : 60;
+        frames_.setRefreshInterval(FrameShow::Ms(1000.0 / std::clamp(hertz > 0 ? hertz : 60, 24.0, 360.0)));
+    }
+    // The next level's number and name appear with its board, not on the finished one.
+    if (animation == Animation::LevelEnd)
+        holdPanels(true);
+    const bool fast = control(Control::SchnellFlüssig)->caption() == QString::fromUtf8(kFastCaption);
+    const FrameShow::Pace pace = FrameShow::paceOf(animation, total, fast);
+    if (!frames_.frame(done, total, pace.length, pace.held))
+        return;
+    // Whole logical pixels, so that a kept frame paints every pixel of what it repaints.
+    const QRect logical = logicalRect(dirty_);
+    const double r = devicePixelRatio_;
+    QRect changed = QRect(QPoint(int(std::floor(logical.left() * r)), int(std::floor(logical.top() * r))),
+                          QPoint(int(std::ceil((logical.right() + 1) * r)) - 1, int(std::ceil((logical.bottom() + 1) * r)) - 1));
+    frames_.keep(canvas_->image(), changed);
+    dirty_ = changed.isEmpty() ? QRect() : dirty_;
+}
+
+void GameWindow::holdPanels(bool held)
+{
+    for (auto& [which, widget] : controls_)
+        widget->holdCaption(held);
+}
+
+void GameWindow::showEverythingNow()
+{
+    holdPanels(false);
+    markDirty(frames_.stop());
+    presentNow();
 }
 
 void GameWindow::load()
@@ -177,11 +287,12 @@ void GameWindow::scheduleResize() { resizeTimer_.start(); }
 
 void GameWindow::resizeNow()
 {
+    updateMinimumSize();
     if (running_ > 0) {
         resizeDeferred_ = true;  // never in the middle of another handler
         return;
     }
-    run("Form_Resize", [this] { game_->Form_Resize(); });
+    runWhenShown("Form_Resize", [this] { game_->Form_Resize(); });
 }
 
 void GameWindow::runPendingResize()
@@ -196,13 +307,22 @@ void GameWindow::runPendingResize()
 
 void GameWindow::updateScale()
 {
-    const double tpl = twipsPerPixel(logicalDpiX());
+    const double tpl = twipsPerPixel(logicalDpiX() * scale_);
     const double ratio = devicePixelRatioF();
     const bool changed = tpl != twipsPerPixel_ || ratio != devicePixelRatio_;
     twipsPerPixel_ = tpl;
     devicePixelRatio_ = ratio;
     canvas_->setTwipsPerPixel(tpl / ratio);
     const QSize device(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (canvas_->size() != device || changed) {
+        // Frames kept for the old size are no use: the picture as it is now, and on with what waits.
+        if (frames_.active()) {
+            frames_.stop();
+            holdPanels(false);
+            markDirty(canvas_->rect());
+            showTimer_.start(0);
+        }
+    }
     if (canvas_->size() != device)
         canvas_->resize(device.width(), device.height());
     if (changed) {
@@ -217,7 +337,10 @@ void GameWindow::updateScale()
 
 void GameWindow::updateMinimumSize()
 {
-    // The game's minimum is an outer size; the toolkit's is the client area's.
+    // The game's minimum is an outer size; the toolkit's is the client area's. Until the window is on the
+    // screen a window manager may not have framed it yet, and a frame taken as none would make it open too big.
+    if (!windowHandle() || !windowHandle()->isExposed())
+        return;
     const QSize decoration = frameGeometry().size() - size();
     const QSize minimum(std::max(0, pixelsHolding(6015, twipsPerPixel_) - decoration.width()),
                         std::max(0, pixelsHolding(4020, twipsPerPixel_) - decoration.height()));
@@ -230,25 +353,18 @@ void GameWindow::markDirty(const QRect& devicePixels)
     dirty_ |= devicePixels.intersected(canvas_->rect());
 }
 
-QRect GameWindow::dirtyLogicalRect() const
+QRect GameWindow::logicalRect(const QRect& devicePixels) const
 {
     const double r = devicePixelRatio_;
-    return QRectF(dirty_.x() / r, dirty_.y() / r, dirty_.width() / r, dirty_.height() / r).toAlignedRect();
-}
-
-void GameWindow::present()
-{
-    if (dirty_.isEmpty())
-        return;
-    update(dirtyLogicalRect());
-    dirty_ = QRect();
+    const QRect& d = devicePixels;
+    return QRectF(d.x() / r, d.y() / r, d.width() / r, d.height() / r).toAlignedRect();
 }
 
 void GameWindow::presentNow()
 {
     if (dirty_.isEmpty())
         return;
-    repaint(dirtyLogicalRect());
+    repaint(logicalRect(dirty_));
     dirty_ = QRect();
 }
 
@@ -265,12 +381,20 @@ bool GameWindow::event(QEvent* event)
 void GameWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& image = canvas_->image();
     const double r = devicePixelRatio_;
-    for (const QRect& area : event->region()) {
-        const QRectF source(area.x() * r, area.y() * r, area.width() * r, area.height() * r);
-        painter.drawImage(QRectF(area), image, source);
-    }
+    auto draw = [&](const QRegion& region, const QImage& image, QPoint origin) {
+        for (const QRect& area : region) {
+            const QRectF source(area.x() * r - origin.x(), area.y() * r - origin.y(), area.width() * r, area.height() * r);
+            painter.drawImage(QRectF(area), image, source);
+        }
+    };
+    // Frames on their way to the screen cover the picture, which is already as it is after them.
+    QRegion picture = event->region();
+    for (const FrameShow::Frame& frame : painting_)
+        picture -= logicalRect(frame.area);
+    draw(picture, canvas_->image(), QPoint());
+    for (const FrameShow::Frame& frame : painting_)
+        draw(event->region() & logicalRect(frame.area), frame.pixels, frame.area.topLeft());
 }
 
 void GameWindow::resizeEvent(QResizeEvent*)
@@ -314,6 +438,10 @@ void GameWindow::closeEvent(QCloseEvent* event)
     if (!unloaded_) {
         unloaded_ = true;
         resizeTimer_.stop();
+        showTimer_.stop();
+        frames_.stop();
+        waiting_.clear();
+        held_.reset();
         run("Form_Unload", [this] { game_->Form_Unload(); });
     }
     event->accept();
@@ -323,7 +451,23 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
 {
     const int code = virtualKeyCode(event->key());
     const int shift = shiftState(event->modifiers());
-    run("Form_KeyDown", [this, code, shift] { game_->Form_KeyDown(code, shift); });
+    // Qt does not always tell a repeat apart; a release and a press of one key at the same moment are one.
+    const bool repeated = event->isAutoRepeat() ||
+                          (event->timestamp() != 0 && event->timestamp() == lastRelease_.time && event->key() == lastRelease_.key);
+    if (repeated && (frames_.active() || !waiting_.empty())) {
+        // A held key's repeats pile up faster than moves are shown: one move follows while it is held.
+        held_ = HeldKey{event->key(), code, shift};
+        return;
+    }
+    held_.reset();
+    runWhenShown("Form_KeyDown", [this, code, shift] { game_->Form_KeyDown(code, shift); });
+}
+
+void GameWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    lastRelease_ = {event->key(), event->timestamp()};
+    if (!event->isAutoRepeat() && held_ && held_->qtKey == event->key())
+        held_.reset();
 }
 
 void GameWindow::pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
@@ -334,7 +478,12 @@ void GameWindow::pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::Ke
     const float y = float(position.y() * twipsPerPixel_);
     const int button = buttonState(buttons);
     const int shift = shiftState(modifiers);
-    run("Form_MouseMove", [this, button, shift, x, y] { game_->Form_MouseMove(button, shift, x, y); });
+    // It draws nothing, so it need not wait for a move to be shown, only keep its place behind what waits.
+    auto work = [this, button, shift, x, y] { game_->Form_MouseMove(button, shift, x, y); };
+    if (waiting_.empty())
+        run("Form_MouseMove", work);
+    else
+        waiting_.push_back([this, work] { run("Form_MouseMove", work); });
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* event)
@@ -358,7 +507,7 @@ void GameWindow::mouseReleaseEvent(QMouseEvent* event)
     const bool click = clickPressed_ && event->button() == Qt::LeftButton && rect().contains(at) && !childAt(at);
     clickPressed_ = false;
     if (click)
-        run("Form_Click", [this] { game_->Form_Click(); });
+        runWhenShown("Form_Click", [this] { game_->Form_Click(); });
 }
 
 void GameWindow::mouseDoubleClickEvent(QMouseEvent*)

@@ -2,8 +2,10 @@
 // zorvik: the game in its window, playing the levels of the working folder or of the folder given.
 #include "model/game.h"
 #include "window/command_line.h"
+#include "window/desktop_scale.h"
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/translations.h"
 #include "window/unix_signals.h"
 
 #include <QApplication>
@@ -16,6 +18,10 @@ int main(int argc, char** argv)
     if (command.exitStatus)
         return *command.exitStatus;
 
+    // Before the toolkit reads it: a scale it cannot show would leave no window.
+    const zorvik::DesktopScale scale = zorvik::takeDesktopScale();
+    if (!scale.warning.empty())
+        std::cerr << scale.warning << std::endl;
     int toolkitArgc = 1;  // the toolkit's own options are not the game's
     QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik"));
@@ -23,10 +29,11 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.Zorvik"));
     QApplication::setWindowIcon(zorvik::zorvikIconSet());
     zorvik::keepDialogSettingsInOwnFolder();
+    zorvik::installGermanTranslations(app);
 
     zorvik::UnixSignals endSignals;
     zorvik::QtDialogs dialogs;
-    zorvik::GameWindow window(".", dialogs);
+    zorvik::GameWindow window(".", dialogs, scale.own);
     // A session ending or a terminal closing saves the level number like the close box does.
     QObject::connect(&endSignals, &zorvik::UnixSignals::received, &window, &zorvik::GameWindow::requestClose);
 

@@ -6,13 +6,11 @@
 #include "window/twips.h"
 
 #include <QFile>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
-#include <thread>
 
 namespace zorvik {
 
@@ -31,9 +29,7 @@ Colour toColour(const QColor& colour) { return colour.red() + 256 * colour.green
 } // namespace
 
 QtWindowOperations::QtWindowOperations(GameWindow& window)
-    : window_(window),
-      pacer_([] { return Pacer::Clock::now(); }, [](Pacer::Clock::time_point until) { std::this_thread::sleep_until(until); }),
-      pacing_(pacingWanted())
+    : window_(window), pacing_(pacingWanted())
 {
 }
 
@@ -134,13 +130,13 @@ void QtWindowOperations::DialogTitle(const std::string& title) { dialogTitle_ = 
 
 void QtWindowOperations::ShowOpen()
 {
-    window_.present();
+    window_.showEverythingNow();
     fileName_ = QFile::encodeName(window_.dialogs_.openFileName(&window_, dialogTitle_)).toStdString();
 }
 
 void QtWindowOperations::ShowSave()
 {
-    window_.present();
+    window_.showEverythingNow();
     fileName_ = QFile::encodeName(window_.dialogs_.saveFileName(&window_, dialogTitle_)).toStdString();
 }
 
@@ -148,7 +144,7 @@ std::string QtWindowOperations::FileName() const { return fileName_; }
 
 bool QtWindowOperations::ShowColor()
 {
-    window_.present();
+    window_.showEverythingNow();
     const std::optional<QColor> chosen = window_.dialogs_.colour(&window_, toQColor(colour_));
     if (!chosen)
         return false;
@@ -160,7 +156,7 @@ Colour QtWindowOperations::Color() const { return colour_; }
 
 void QtWindowOperations::MsgBox(const std::string& text)
 {
-    window_.present();
+    window_.showEverythingNow();
     window_.dialogs_.message(&window_, QString::fromStdString(text));
 }
 
@@ -168,22 +164,8 @@ void QtWindowOperations::Warning(const std::string& text) { std::cerr << text <<
 
 void QtWindowOperations::AnimationFrame(Animation animation, int done, int total)
 {
-    if (!pacing_ || !window_.isVisible())
-        return;
-    Pacer::Duration length{0};
-    switch (animation) {
-    case Animation::Slide:
-        length = Pacer::Duration(ControlCaption(Control::SchnellFlüssig) == kFastCaption ? 60 : 160);
-        break;
-    case Animation::Death: length = Pacer::Duration(15.0 * total); break;
-    case Animation::Removal: length = Pacer::Duration(100); break;
-    }
-    if (done <= 1) {
-        const QScreen* screen = window_.screen();
-        const double hertz = screen ? screen->refreshRate() : 60;
-        pacer_.setRefreshInterval(Pacer::Duration(1000.0 / std::clamp(hertz > 0 ? hertz : 60, 24.0, 360.0)));
-    }
-    pacer_.frame(done, total, length, [this] { window_.presentNow(); });
+    if (pacing_ && window_.isVisible())
+        window_.keepFrame(animation, done, total);
 }
 
 } // namespace zorvik

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's window operations on the Qt window: drawing into the backing image while noting what changed,
-// sizes in twips, captions, the choosers behind the dialog interface, and the pacing of animations.
+// sizes in twips, captions, the choosers behind the dialog interface, and the frames of animations to be paced.
 #pragma once
 
 #include "model/window_operations.h"
-#include "window/pacer.h"
 
 #include <QRect>
 #include <QString>
@@ -55,7 +54,6 @@ private:
     bool allDirty() const;
 
     GameWindow& window_;
-    Pacer pacer_;
     bool pacing_;
     QString dialogTitle_;
     std::string fileName_;

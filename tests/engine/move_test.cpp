@@ -96,6 +96,7 @@ TEST(Move, LastDotLoadsTheNextLevelAndAfterLevel32767TheFirst)
     t.start(t.game.levelTexts[0]);
     t.play("L");
     EXPECT_EQ(std::tuple(t.game.LevelNr, t.game.Spielfeld), std::tuple(1, t.game.levelTexts[1]));
+    EXPECT_NE(describe(t.window.calls).find("frame 1/1;"), std::string::npos);  // the finished board, held a moment
     // Fault guarded: LevelNr + 1 past 32767 overflowed instead of going on with the first level.
     t.game.LevelNr = 32767;
     t.play("R");

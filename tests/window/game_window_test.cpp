@@ -4,13 +4,21 @@
 #include "support/test_game.h"
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/translations.h"
 #include "window/unix_signals.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QColorDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +62,7 @@ struct GuiGame {
     QTemporaryDir folder;
     ScriptedDialogs dialogs;
     std::unique_ptr<GameWindow> window;
+    double scale = 1;
 
     GuiGame()
     {
@@ -68,7 +77,7 @@ struct GuiGame {
     // Form_load, the first showing and its resize.
     void start()
     {
-        window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs);
+        window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs, scale);
         window->load();
         window->show();
         window->runPendingResize();
@@ -99,6 +108,41 @@ TEST(GameWindowStart, FirstStartInAnEmptyFolderWritesTheDemoLevelAndSaysSoBefore
     EXPECT_FALSE(shownBeforeMessage);
     EXPECT_EQ(g.window->windowTitle().toStdString(), std::string(GameWindow::kTitle) + " / 0 Levels");
     EXPECT_EQ(std::tuple(g.caption(Control::LevelName), g.game().Spielfeld), std::tuple("NeuesLevel", kDemoLevel));
+}
+
+// Guards against a window drawn at full size in half the room when the desktop asks for half the scale.
+TEST(GameWindowStart, HalfTheScaleIsTheDesignedLayoutAtHalfItsSize)
+{
+    GuiGame g;
+    g.writeLevel("A.ZVK", kDemoLevel);
+    g.scale = 0.5;
+    g.start();
+    GameWindow& w = *g.window;
+    EXPECT_EQ(std::tuple(w.frameGeometry().size(), w.control(Control::WurmFrame)->geometry(), g.game().Zellgroesse),
+              std::tuple(QSize(201, 134), QRect(w.width() - 77, 0, 77, 49), 400));  // the designed cells
+    EXPECT_EQ(w.control(Control::LevelName)->font().pointSizeF(), 6);
+}
+
+TEST(GameWindowStart, ChoosersSpeakGerman)
+{
+    GuiGame g;
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + "/qtbase_de.qm"))
+        GTEST_SKIP() << "no qtbase_de.qm in " << translations.toStdString();
+    installGermanTranslations(*QCoreApplication::instance());
+    auto texts = [](QWidget&& dialog) {
+        QStringList all;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            all << label->text();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            all << button->text();
+        return all.join('|').remove('&');
+    };
+    QFileDialog open;
+    open.setOption(QFileDialog::DontUseNativeDialog);
+    const QString colour = texts(QColorDialog()), file = texts(std::move(open));
+    EXPECT_TRUE(colour.contains("Grundfarben") && colour.contains("Abbrechen")) << colour.toStdString();
+    EXPECT_TRUE(file.contains("Öffnen")) << file.toStdString();
 }
 
 // The demo level in A.ZVK and a second level in B.ZVK.
@@ -186,6 +230,16 @@ TEST_F(StartedGame, OptionsAndChoosersWorkThroughTheDialogs)
     EXPECT_EQ(g.dialogs.requests, (std::vector<QString>{"colour", "save: Level-Nummer speichern", "open: Level-Nummer öffnen"}));
 }
 
+// Guards against pack level names that wrapped onto a second line, out of sight, leaving only their numbers.
+TEST_F(StartedGame, EveryPackLevelNameShowsInFullOnOneLine)
+{
+    const CaptionedControl* label = g.window->control(Control::LevelName);
+    const QFontMetrics metrics(label->font());
+    for (const auto& file : std::filesystem::directory_iterator(ZORVIK_LEVELS_DIR))
+        if (file.path().extension() == ".ZVK")
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(file.path().stem().string())), label->width()) << file.path();
+}
+
 // Guards against Form_Unload running in the middle of the handler whose chooser was open.
 TEST_F(StartedGame, CloseRequestedWhileAChooserIsOpenWaitsForTheHandler)
 {
@@ -227,24 +281,49 @@ TEST_F(StartedGame, FailureInAHandlerIsReportedOnceAndTheGameGoesOnWithoutTimers
     EXPECT_TRUE(QAbstractEventDispatcher::instance()->registeredTimers(g.window.get()).isEmpty());
 }
 
-TEST(GameWindowPacing, MovesLastTheirSetTimeWhenPacingIsOn)
+// Guards against key repeats piling up while moves are shown, so that a released key went on moving the worm.
+TEST(GameWindowPacing, HeldKeyStopsWhenReleasedAndEveryPressMovesOnceInOrder)
 {
     GuiGame g;
-    g.writeLevel("A.ZVK", kDemoLevel);
+    g.writeLevel("A.ZVK", level({".       ", "      \xF6o", "        ", "        ", "        ", "        ", "        ", "        "}));
     ::setenv("ZORVIK_NO_PACING", "0", 1);
     g.start();
     ::setenv("ZORVIK_NO_PACING", "1", 1);
-    QElapsedTimer clock;
-    clock.start();
-    QTest::keyClick(g.window.get(), Qt::Key_Left);
-    const qint64 fast = clock.restart();
-    click(g.window->control(Control::SchnellFlüssig));
-    clock.restart();
-    QTest::keyClick(g.window.get(), Qt::Key_Down);
-    const qint64 smooth = clock.elapsed();
-    EXPECT_EQ(g.game().WurmY[0], 4);
-    EXPECT_TRUE(fast >= 59 && fast < 1000) << fast;
-    EXPECT_TRUE(smooth >= 159 && smooth < 2000) << smooth;
+    FrameShow::Clock::time_point now{};
+    g.window->frameShow().setClock([&] { return now; });
+    auto left = [&](QEvent::Type type, bool repeated, quint64 timestamp = 0) {
+        QKeyEvent key(type, Qt::Key_Left, Qt::NoModifier, QString(), repeated);
+        key.setTimestamp(timestamp);
+        QCoreApplication::sendEvent(g.window.get(), &key);
+    };
+    auto later = [&](int ms) {
+        now += std::chrono::milliseconds(ms);
+        g.window->showDueFrames();
+        return g.game().WurmX[0];
+    };
+    // Held: the repeats that come while a move is shown make one move, right after it; the release ends that.
+    // A release and a press at the same moment are a repeat that Qt did not tell apart.
+    left(QEvent::KeyPress, false, 1);
+    left(QEvent::KeyPress, true, 40);
+    left(QEvent::KeyRelease, false, 80);
+    left(QEvent::KeyPress, false, 80);
+    EXPECT_EQ((std::vector{g.game().WurmX[0], later(59), later(1), later(59)}), (std::vector<Whole>{6, 6, 5, 5}));
+    left(QEvent::KeyRelease, false, 100);
+    EXPECT_EQ((std::vector{later(1), later(100)}), (std::vector<Whole>{5, 5}));
+    EXPECT_FALSE(g.window->frameShow().active());
+    // Presses faster than the moves each move once, cutting the moves before them short.
+    left(QEvent::KeyPress, false, 300);
+    left(QEvent::KeyPress, false, 301);
+    EXPECT_EQ(std::tuple(g.game().WurmX[0], g.window->frameShow().active()), std::tuple(3, true));
+    later(60);
+    // What reached the screen is the picture itself (the panels lie over its right edge).
+    const QRect board(0, 0, g.window->width() - 153, g.window->height());
+    const QImage screen = g.window->screen()->grabWindow(g.window->winId()).toImage().copy(board);
+    EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), g.window->backingImage().copy(board).convertToFormat(QImage::Format_RGB32));
+    // A close request in the middle of a move ends it and closes.
+    left(QEvent::KeyPress, false);
+    g.window->requestClose();
+    EXPECT_TRUE(g.window->unloaded() && !g.window->frameShow().active());
 }
 
 TEST(Icon, KeptPictureIsTheOneTheGameDraws)

@@ -1,56 +1,112 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's small helpers: pacing of animation frames, key codes and twips to pixels.
+// The window's small helpers: the frames of a move shown at its pace, key codes and twips to pixels.
+#include "model/window_operations.h"
+#include "window/desktop_scale.h"
+#include "window/frame_show.h"
 #include "window/key_codes.h"
-#include "window/pacer.h"
 #include "window/twips.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace zorvik {
 namespace {
 
-using namespace std::chrono_literals;
-using Ms = std::chrono::duration<double, std::milli>;
-
-// A clock that only moves when the pacer sleeps or a frame takes time to draw.
-struct FakeTime {
-    Pacer::Clock::time_point now{};
-    std::vector<double> presents;  // ms since the start
-    Pacer pacer{[this] { return now; }, [this](Pacer::Clock::time_point until) { now = std::max(now, until); }};
-
-    double ms() const { return Ms(now.time_since_epoch()).count(); }
-    void run(int total, Ms length, Ms drawing = 0ms)
-    {
+// A move's animations as the window keeps them, then shown on a clock that moves a millisecond at a time.
+struct Shown {
+    std::vector<long> frames;  // ms from the start
+    long end = 0;
+};
+struct Drawn {
+    Animation animation;
+    int total;
+};
+Shown show(const std::vector<Drawn>& animations, long hurryAt = -1, bool fast = true)
+{
+    FrameShow::Clock::time_point now{};
+    FrameShow frames([&] { return now; });
+    const QImage picture(8, 8, QImage::Format_RGB32);
+    for (const auto& [animation, total] : animations) {
+        const FrameShow::Pace pace = FrameShow::paceOf(animation, total, fast);
         for (int done = 1; done <= total; ++done) {
-            now += std::chrono::duration_cast<Pacer::Clock::duration>(drawing);
-            pacer.frame(done, total, length, [this] { presents.push_back(ms()); });
+            QRect changed(done % 8, 0, 1, 1);
+            if (frames.frame(done, total, pace.length, pace.held))
+                frames.keep(picture, changed);
         }
     }
-};
+    Shown shown;
+    for (long ms = 0; frames.start(QRect()) || frames.active(); now += std::chrono::milliseconds(1), ++ms) {
+        if (ms == hurryAt)
+            frames.hurry();
+        const FrameShow::Due due = frames.due();
+        for (const FrameShow::Frame& frame : due.frames)
+            shown.frames.push_back(std::lround(frame.at.count()));
+        shown.end = ms;
+    }
+    return shown;
+}
 
-constexpr double kRefresh = 1000.0 / 60;
-
-TEST(Pacer, FramesAreShownAtMostOncePerRefreshAndEachAnimationTakesItsTime)
+TEST(FrameShow, FramesAreShownAtMostOncePerRefreshAtTheirAnimationsPace)
 {
-    FakeTime t;
-    t.run(4, 60ms);  // few frames: each is shown; frame 2 is due at 15 ms, the screen refreshes at 16.7
-    EXPECT_EQ(std::tuple(t.presents.size(), std::lround(t.presents[1]), std::lround(t.ms())), std::tuple(4u, 17, 60));
-    t.run(1, 100ms);  // the next animation starts its own clock
-    EXPECT_EQ(std::tuple(t.presents.size(), std::lround(t.ms())), std::tuple(5u, 160));
+    using A = Animation;
+    const auto all = [](std::vector<long> frames, long end) { return std::tuple(frames, end); };
+    auto timesOf = [](const std::vector<Drawn>& animations, long hurryAt = -1, bool fast = true) {
+        const Shown s = show(animations, hurryAt, fast);
+        return std::tuple(s.frames, s.end);
+    };
+    // Few frames: each is shown; frame 2 is due at 15 ms, the screen refreshes at 16.7.
+    EXPECT_EQ(timesOf({{A::Slide, 4}}), all({0, 17, 33, 50}, 60));
+    // Smooth mode on a 240-twip cell: one frame a refresh, the last a little sooner.
+    EXPECT_EQ(timesOf({{A::Slide, 240}}, -1, false), all({0, 17, 33, 50, 67, 83, 100, 117, 133, 150}, 160));
+    // A death lasts 15 ms a segment, but no less than 0.4 s and no more than 1.5 s; the finished board 0.4 s.
+    EXPECT_EQ(timesOf({{A::Death, 4}}), all({0, 100, 200, 300}, 400));
+    EXPECT_EQ(show({{A::Death, 50}}).end, 750);
+    EXPECT_EQ(show({{A::Death, 1226}}).end, 1500);
+    EXPECT_EQ(timesOf({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}), all({0, 60, 460}, 560));
+    // A key press waiting cuts a slide short, but not a death or the finished board.
+    EXPECT_EQ(timesOf({{A::Slide, 4}}, 20), all({0, 17}, 20));
+    EXPECT_EQ(timesOf({{A::Slide, 4}, {A::Death, 4}}, 20), all({0, 17, 33, 50, 67, 160, 260, 360}, 60 + 400 - 40));
+    EXPECT_EQ(timesOf({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}, 100), all({0, 60}, 460));
+}
 
-    FakeTime many;
-    many.run(240, 160ms);  // smooth mode on a 240-twip cell: only the last frame may come sooner than a refresh
-    EXPECT_TRUE(many.presents.size() >= 9 && many.presents.size() <= 11) << many.presents.size();
-    for (std::size_t i = 1; i + 1 < many.presents.size(); ++i)
-        EXPECT_GE(many.presents[i] - many.presents[i - 1], kRefresh - 0.01) << i;
-    EXPECT_NEAR(many.ms(), 160, 0.01);
+// Guards against one move's frames keeping the next from being kept: moves after the first were not animated.
+TEST(FrameShow, EveryMoveKeepsItsFramesAfresh)
+{
+    FrameShow frames;
+    const QImage screen(3000, 3000, QImage::Format_RGB32);  // more than half of what may be kept at once
+    for (int move = 1; move <= 2; ++move) {
+        QRect changed(0, 0, 3000, 2990);
+        ASSERT_TRUE(frames.frame(1, 4, FrameShow::Ms(60), false)) << move;
+        frames.keep(screen, changed);
+        EXPECT_TRUE(changed.isEmpty()) << move;
+        frames.start(QRect(0, 2990, 3000, 10));  // what the move drew after its last frame
+        EXPECT_EQ(frames.stop(), screen.rect()) << move;
+    }
+}
 
-    FakeTime slow;
-    slow.run(5, 60ms, 40ms);  // every frame takes longer than the whole slide should: never slowed further
-    EXPECT_EQ(std::tuple(slow.presents.size(), std::lround(slow.ms())), std::tuple(5u, 5 * 40 + 60 / 5));  // and the first frame's share
+// Guards against a scale the toolkit cannot show, which left no window, and scales below 1, which it paints
+// at full size in a window of half the size.
+TEST(DesktopScale, BelowOneTheGameScalesItselfAndNonsenseIsOne)
+{
+    struct Case {
+        const char* value;
+        double own;
+        const char* left;
+        bool warns;
+    };
+    for (const auto& [value, own, left, warns] : std::vector<Case>{{"0.5", 0.5, "1", false}, {" 2 ", 1, " 2 ", false},
+                                                                    {"abc", 1, "1", true}, {"nan", 1, "1", true},
+                                                                    {"0", 1, "1", true}, {"-1", 1, "1", true},
+                                                                    {"1e9", 1, "1", true}, {"1,5", 1, "1", true}}) {
+        ::setenv("QT_SCALE_FACTOR", value, 1);
+        const DesktopScale scale = takeDesktopScale();
+        EXPECT_EQ(std::tuple(scale.own, std::string(std::getenv("QT_SCALE_FACTOR")), scale.warning.empty()),
+                  std::tuple(own, std::string(left), !warns)) << value;
+    }
+    ::unsetenv("QT_SCALE_FACTOR");
 }
 
 // Guards against keys whose own numbers equal the arrows' codes ('%' is 37 in Qt and in X) moving the worm.
