@@ -23,7 +23,7 @@ void Game::Form_Unload()
 {
     const auto file = folder() / kLastGameFile;
     try {
-        writeFileAtomically(file, levelNumberLine(LevelNr));
+        saveFile(file, levelNumberLine(LevelNr));
     } catch (const FileError& e) {
         // The window closes all the same; the terminal learns why the next start will not resume here.
         window().Warning("Zorvik: Der letzte Spielstand ließ sich nicht in „" + shownName(file.string()) +

@@ -69,7 +69,7 @@ std::string saveDemoLevel(const std::filesystem::path& folder, const std::string
         // missing or unreadable: write it
     }
     try {
-        writeFileAtomically(file, demoLevelFile());
+        saveFile(file, demoLevelFile());
     } catch (const FileError& e) {
         return "Das Demo-Level ließ sich nicht als „" + shownName(name) + "“ speichern (" + e.what() + ").";
     }

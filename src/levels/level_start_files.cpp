@@ -6,8 +6,6 @@
 #include "levels/text_encoding.h"
 #include "model/game.h"
 
-#include <unistd.h>
-
 namespace zorvik {
 
 namespace {
@@ -19,26 +17,6 @@ std::filesystem::path chosenFile(const Game& game)
     return file.is_relative() ? game.folder() / file : file;
 }
 
-// A regular file is replaced whole, so a save that fails (a full disk) leaves the earlier level start as it
-// was. A device or a pipe is written in place, and so is a file that is write-protected (the write then
-// fails as the player meant it to) or in a folder that takes no new file.
-void saveNumber(const std::filesystem::path& file, const std::string& line)
-{
-    std::error_code error;
-    std::filesystem::path target = file;
-    if (std::filesystem::is_symlink(file, error))
-        if (auto resolved = std::filesystem::canonical(file, error); !error)
-            target = resolved;
-    const auto type = std::filesystem::status(target, error).type();
-    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-    const bool replaceable = type == std::filesystem::file_type::not_found ||
-                             (type == std::filesystem::file_type::regular && ::access(target.c_str(), W_OK) == 0);
-    if (replaceable && ::access(folder.c_str(), W_OK) == 0)
-        writeFileAtomically(target, line);
-    else
-        writeFile(target, line);
-}
-
 } // namespace
 
 void Game::Speichern_Click()
@@ -47,11 +25,11 @@ void Game::Speichern_Click()
     window().ShowSave();
     Spielfeld = window().FileName();
     if (!Spielfeld.empty()) {
+        const std::string refused = "Die Level-Nummer wurde nicht gespeichert: „" + shownName(Spielfeld) + "“ ";
         try {
-            saveNumber(chosenFile(*this), levelNumberLine(LevelNr));
+            saveFile(chosenFile(*this), levelNumberLine(LevelNr));
         } catch (const FileError& e) {
-            window().MsgBox("Die Level-Nummer wurde nicht gespeichert: „" + shownName(Spielfeld) +
-                            "“ lässt sich nicht schreiben (" + e.what() + ").");
+            window().MsgBox(refused + "lässt sich nicht schreiben (" + e.what() + ").");
         }
         Spielfeld = "";
     }
