@@ -45,9 +45,10 @@ void Game::Laden_Click()
         const std::string shown = "„" + shownName(Spielfeld) + "“";
         std::string problem;
         try {
-            if (const auto number = readLevelNumber(readFileStart(chosenFile(*this), kNumberFileStart)))
+            if (const auto number = readLevelNumber(readFileStart(chosenFile(*this), kNumberFileStart))) {
                 LevelNr = *number;
-            else
+                keepLastGame();
+            } else
                 problem = "In " + shown + " steht keine Level-Nummer von 0 bis 32767.";
         } catch (const FileError& e) {
             problem = shown + " lässt sich nicht lesen (" + e.what() + ").";

@@ -40,7 +40,7 @@ TEST(LevelStartFiles, SavingWritesTheNumberAndLoadingFourOfThreeLevelsColoursWit
     EXPECT_EQ(std::tuple(s.window.dialogTitle, s.window.dialogsShown.back()), std::tuple("Level-Nummer öffnen", "open"));
     // Still the second level, and its caption, in pair 4: red at the tail to cyan at the head.
     EXPECT_EQ(std::pair(s.game->SegmentFarbe[s.game->Endlaenge], s.game->SegmentFarbe[0]), std::pair(255, 255 * 256 + 255 * 65536));
-    EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions()), std::tuple(kLevelB, "Level 2 B"));
+    EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions(), s.read(kLastGame)), std::tuple(kLevelB, "Level 2 B", " 4 \r\n"));
     s.finishLevel();
     EXPECT_EQ(std::tuple(s.captions(), s.game->LevelText), std::tuple("Level 1 A", kLevelA));
     EXPECT_TRUE(s.messages().empty());
