@@ -2,6 +2,7 @@
 // Saving and loading a level start: the level number in a file the player picks.
 #include "levels/file_access.h"
 #include "levels/last_game.h"
+#include "levels/level_file.h"
 #include "levels/level_number.h"
 #include "levels/text_encoding.h"
 #include "model/game.h"
@@ -17,6 +18,18 @@ std::filesystem::path chosenFile(const Game& game)
     return file.is_relative() ? game.folder() / file : file;
 }
 
+// A file the game would play as a level: its first line passes the level reader and the level start. A file
+// that reads as a level number is a level-start file, though a lone digit would also make a 1 × 1 level.
+bool holdsPlayableLevel(const std::filesystem::path& file)
+{
+    try {
+        const std::string text = readLevelText(file);
+        return !levelTextProblem(text) && !readLevelNumber(text);
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 } // namespace
 
 void Game::Speichern_Click()
@@ -26,8 +39,13 @@ void Game::Speichern_Click()
     Spielfeld = window().FileName();
     if (!Spielfeld.empty()) {
         const std::string refused = "Die Level-Nummer wurde nicht gespeichert: „" + shownName(Spielfeld) + "“ ";
+        const auto file = chosenFile(*this);
         try {
-            saveFile(chosenFile(*this), levelNumberLine(LevelNr));
+            // A slip of the mouse in the chooser must not turn a level into a number.
+            if (holdsPlayableLevel(file))
+                window().MsgBox(refused + "ist ein spielbares Level und bleibt, wie es ist.");
+            else
+                saveFile(file, levelNumberLine(LevelNr));
         } catch (const FileError& e) {
             window().MsgBox(refused + "lässt sich nicht schreiben (" + e.what() + ").");
         }
