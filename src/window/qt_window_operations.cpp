@@ -4,6 +4,7 @@
 
 #include "window/game_window.h"
 #include "window/twips.h"
+#include "window/unix_signals.h"
 
 #include <QFile>
 #include <QScreen>
@@ -168,7 +169,8 @@ void QtWindowOperations::Warning(const std::string& text) { std::cerr << text <<
 
 void QtWindowOperations::AnimationFrame(Animation animation, int done, int total)
 {
-    if (!pacing_ || !window_.isVisible())
+    // Once the game is asked to end, the move in progress is finished at once.
+    if (!pacing_ || !window_.isVisible() || UnixSignals::endRequested())
         return;
     Pacer::Duration length{0};
     switch (animation) {
