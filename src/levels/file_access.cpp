@@ -293,10 +293,10 @@ void removeStaleTemporaryFiles(const std::filesystem::path& folder)
     }
 }
 
-void keepSpareDescriptor()
+void keepSpareDescriptor(int unneeded)
 {
     if (spareDescriptor < 0)
-        spareDescriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        spareDescriptor = unneeded >= 0 && ::fcntl(unneeded, F_GETFD) != -1 ? unneeded : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
 }
 
 } // namespace zorvik

@@ -36,7 +36,9 @@ void saveFile(const std::filesystem::path& file, std::string_view bytes);
 void removeStaleTemporaryFiles(const std::filesystem::path& folder);
 
 // Keeps one descriptor back for the file operations above, so that a save at closing still finds one when
-// the toolkit has taken all the others. Call once, early.
-void keepSpareDescriptor();
+// the toolkit has taken all the others. Call once, early. `unneeded` is an open descriptor that the program
+// has no use for and that becomes the spare one (standard input of a program with a window), so that the
+// spare costs nothing; without it, one is opened.
+void keepSpareDescriptor(int unneeded = -1);
 
 } // namespace zorvik

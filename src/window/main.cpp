@@ -2,6 +2,7 @@
 // zorvik: the game in its window, playing the levels of the working folder.
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/start_conditions.h"
 #include "window/unix_signals.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 
 int main(int argc, char** argv)
 {
+    if (!zorvik::canStart())
+        return 1;  // before anything is written
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("zorvik"));
