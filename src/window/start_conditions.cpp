@@ -5,6 +5,7 @@
 #include "levels/file_access.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -63,6 +64,9 @@ bool canStart()
         return false;
     }
     prepareForFewDescriptors();
+    // A pipe whose reader has gone (standard error piped into a closed pager) answers EPIPE instead of
+    // ending the game unsaved; the toolkit writes there from its first moment.
+    std::signal(SIGPIPE, SIG_IGN);
     return true;
 }
 

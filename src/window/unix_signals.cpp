@@ -57,9 +57,6 @@ UnixSignals::UnixSignals(QObject* parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (int number : kSignals)
         ::sigaction(number, &action, nullptr);
-    // A pipe whose reader has gone (the terminal's output piped into a closed pager, the X connection)
-    // answers EPIPE instead of ending the game unsaved.
-    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -67,7 +64,6 @@ UnixSignals::~UnixSignals()
 {
     for (int number : kSignals)
         std::signal(number, SIG_DFL);
-    std::signal(SIGPIPE, SIG_DFL);
     arrived = 0;
     if (pipeEnds[0] >= 0) {
         ::close(pipeEnds[0]);

@@ -52,10 +52,10 @@ pids+=($!)
 wait_for '[[ -s $work/display ]]' || { echo "Xvfb did not start: skipped" >&2; exit 77; }
 export DISPLAY=:$(head -1 "$work/display")
 
-# Starts the game in the folder with a clean environment, descriptors 0 to 2 only, and the given limit of
-# open files; sets $pid and $window.
+# Starts the game in the folder with a clean environment, descriptors 0 to 2 only, the given limit of open
+# files and standard error into the given file; sets $pid and $window.
 start() {
-  local dir=$1 limit=$2
+  local dir=$1 limit=$2 errors=${3:-$1.out}
   (
     cd "$dir"
     for fd in /proc/self/fd/*; do
@@ -64,7 +64,7 @@ start() {
     done
     ulimit -n "$limit"
     exec env -i PATH="$PATH" HOME="$work" DISPLAY="$DISPLAY" ZORVIK_NO_PACING=1 "$game"
-  ) </dev/null >"$dir.out" 2>&1 &
+  ) </dev/null >"$dir.out" 2>"$errors" &
   pid=$!
   pids+=("$pid")
   window=""
@@ -98,3 +98,13 @@ for limit in 7 9; do
     grep -q "ohne Pipe" "$dir.out" || { cat "$dir.out" >&2; fail "limit 7: the signal set-up failure was not reported"; }
   fi
 done
+
+# Standard error into a pipe whose reader has gone: the toolkit's first warning killed the game with SIGPIPE.
+dir=$(folder broken-pipe)
+mkfifo "$work/errors"
+(exec 3<"$work/errors") &
+start "$dir" 1024 "$work/errors"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+((status == 0)) || fail "standard error into a broken pipe: status $status after SIGTERM"
