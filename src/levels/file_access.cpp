@@ -22,6 +22,14 @@ namespace {
 int spareDescriptor = -1;
 bool spareLent = false;
 
+void takeSpareBack()
+{
+    if (spareLent) {
+        spareDescriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        spareLent = spareDescriptor < 0;
+    }
+}
+
 // open(2), falling back on the spare descriptor when the process has no other left.
 int openFile(const char* path, int flags, mode_t mode = 0)
 {
@@ -31,16 +39,13 @@ int openFile(const char* path, int flags, mode_t mode = 0)
         spareDescriptor = -1;
         spareLent = true;
         fd = ::open(path, flags | O_CLOEXEC, mode);
+        if (fd < 0) {
+            const int error = errno;
+            takeSpareBack();
+            errno = error;
+        }
     }
     return fd;
-}
-
-void takeSpareBack()
-{
-    if (spareLent) {
-        spareDescriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        spareLent = spareDescriptor < 0;
-    }
 }
 
 // Closes the descriptor on every path out.

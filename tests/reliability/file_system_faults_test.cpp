@@ -443,29 +443,6 @@ TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile
     EXPECT_EQ(read(folder.path / "Stand"), " 0 \r\n");
 }
 
-// A toolkit that took every descriptor under a low limit left none for the save at closing.
-TEST(FileSystemFaults, SpareDescriptorReadsAndSavesWhenEveryOtherIsTaken)
-{
-    Folder folder;
-    write(folder.path / "A.ZVK", kOneDot + "\r\n");
-    write(folder.path / "B.ZVK", kOneDot + "\r\n");
-    const Seen seen = inChild([&](Notes& note) {
-        const rlimit few{64, 64};
-        ::setrlimit(RLIMIT_NOFILE, &few);
-        keepSpareDescriptor();
-        Session session(folder.path);
-        session.start();
-        while (::dup(0) >= 0) {
-        }
-        session.key(kKeyRight, 0);  // on to B: read it, write the number
-        session.close();
-        note("told", std::to_string(session.window().messageCount + session.window().warningCount));
-    });
-    expectNoFailure(seen);
-    EXPECT_EQ(seen.at("told"), "0");
-    EXPECT_EQ(read(folder.path / kLastGame), " 1 \r\n");
-}
-
 // A pipe where a number file belongs blocked the game for good: at start-up, and in the load and save labels.
 // A pipe stays a pipe, and one whose reader goes at once killed the game with SIGPIPE in a save.
 TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangOrKillTheGame)

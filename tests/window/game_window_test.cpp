@@ -200,7 +200,7 @@ TEST_F(StartedGame, CloseRequestedWhileAChooserIsOpenWaitsForTheHandler)
     EXPECT_TRUE(g.window->unloaded() && !g.window->isVisible());
 }
 
-// Keys waiting when SIGTERM came were each played as a paced move first: 59 s for 1000 keys.
+// Keys waiting when SIGTERM came were each played as a paced move first: over a minute for 1000 keys.
 TEST_F(StartedGame, TerminationSignalDropsWaitingKeysClosesTheWindowAndSavesTheLevelNumber)
 {
     UnixSignals endSignals;
