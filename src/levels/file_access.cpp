@@ -79,7 +79,7 @@ private:
 };
 
 // While it lives, a write to a pipe without a reader fails with EPIPE instead of raising SIGPIPE, which
-// would end the program; a SIGPIPE that such a write leaves pending is taken away again.
+// would end the program; the SIGPIPE that such a write leaves pending is taken away again.
 class BrokenPipeAsError {
 public:
     BrokenPipeAsError()
@@ -87,16 +87,12 @@ public:
         sigemptyset(&pipe_);
         sigaddset(&pipe_, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipe_, &before_);
-        sigset_t pending;
-        sigpending(&pending);
-        pendingBefore_ = sigismember(&pending, SIGPIPE) == 1;
     }
     ~BrokenPipeAsError()
     {
         const timespec now{0, 0};
-        if (!pendingBefore_)
-            while (sigtimedwait(&pipe_, nullptr, &now) == SIGPIPE) {
-            }
+        while (sigtimedwait(&pipe_, nullptr, &now) == SIGPIPE) {
+        }
         pthread_sigmask(SIG_SETMASK, &before_, nullptr);
     }
     BrokenPipeAsError(const BrokenPipeAsError&) = delete;
@@ -105,7 +101,6 @@ public:
 private:
     sigset_t pipe_;
     sigset_t before_;
-    bool pendingBefore_ = false;
 };
 
 // Writes the bytes from the descriptor's offset on; a regular file is then cut to where they end.
