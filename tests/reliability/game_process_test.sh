@@ -56,7 +56,7 @@ for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
 done
 [[ -n ${ASAN_OPTIONS:-} ]] && sanitizer_options+=("ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0")
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 pids+=($!)
 wait_for '[[ -s $work/display ]]' || { echo "Xvfb did not start: skipped" >&2; exit 77; }
 export DISPLAY=:$(head -1 "$work/display")
@@ -78,7 +78,7 @@ start() {
   pids+=("$pid")
   window=""
   wait_for 'window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1); [[ -n $window ]]' ||
-    { cat "$dir.out" >&2; fail "no window in $dir"; }
+    { cat "$dir.out" >&2; kill -0 "$pid" 2>/dev/null || wait "$pid" || echo "ended with status $?" >&2; fail "no window in $dir"; }
 }
 
 # The X connection breaks after a level change (as when the server dies or the window is force-quit):
