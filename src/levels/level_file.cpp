@@ -48,7 +48,7 @@ void writeLevelFile(const std::filesystem::path& file, std::string_view text)
 {
     if (text.find_first_of("\r\n") != std::string_view::npos)
         throw FileError("die Levelzeile enthält einen Zeilenumbruch");
-    writeFileAtomically(file, std::string(text) + "\r\n");
+    saveFile(file, std::string(text) + "\r\n");
 }
 
 std::optional<std::string> levelTextProblem(std::string_view text)

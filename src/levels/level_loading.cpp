@@ -37,6 +37,7 @@ void Game::LevelLaden()
     for (;;) {
         if (LevelNr > AlleLevel.ListCount() - 1)
             LevelNr = 0;
+        keepLastGame();
         window().SetControlCaption(Control::LevelFrame, "Level " + std::to_string(LevelNr + 1));
 
         // The message's second line, naming the file that failed; none when there is no file at all.

@@ -2,11 +2,10 @@
 // Saving and loading a level start: the level number in a file the player picks.
 #include "levels/file_access.h"
 #include "levels/last_game.h"
+#include "levels/level_file.h"
 #include "levels/level_number.h"
 #include "levels/text_encoding.h"
 #include "model/game.h"
-
-#include <unistd.h>
 
 namespace zorvik {
 
@@ -19,24 +18,16 @@ std::filesystem::path chosenFile(const Game& game)
     return file.is_relative() ? game.folder() / file : file;
 }
 
-// A regular file is replaced whole, so a save that fails (a full disk) leaves the earlier level start as it
-// was. A device or a pipe is written in place, and so is a file that is write-protected (the write then
-// fails as the player meant it to) or in a folder that takes no new file.
-void saveNumber(const std::filesystem::path& file, const std::string& line)
+// A file the game would play as a level: its first line passes the level reader and the level start. A file
+// that reads as a level number is a level-start file, though a lone digit would also make a 1 × 1 level.
+bool holdsPlayableLevel(const std::filesystem::path& file)
 {
-    std::error_code error;
-    std::filesystem::path target = file;
-    if (std::filesystem::is_symlink(file, error))
-        if (auto resolved = std::filesystem::canonical(file, error); !error)
-            target = resolved;
-    const auto type = std::filesystem::status(target, error).type();
-    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-    const bool replaceable = type == std::filesystem::file_type::not_found ||
-                             (type == std::filesystem::file_type::regular && ::access(target.c_str(), W_OK) == 0);
-    if (replaceable && ::access(folder.c_str(), W_OK) == 0)
-        writeFileAtomically(target, line);
-    else
-        writeFile(target, line);
+    try {
+        const std::string text = readLevelText(file);
+        return !levelTextProblem(text) && !readLevelNumber(text);
+    } catch (const FileError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -47,11 +38,16 @@ void Game::Speichern_Click()
     window().ShowSave();
     Spielfeld = window().FileName();
     if (!Spielfeld.empty()) {
+        const std::string refused = "Die Level-Nummer wurde nicht gespeichert: „" + shownName(Spielfeld) + "“ ";
+        const auto file = chosenFile(*this);
         try {
-            saveNumber(chosenFile(*this), levelNumberLine(LevelNr));
+            // A slip of the mouse in the chooser must not turn a level into a number.
+            if (holdsPlayableLevel(file))
+                window().MsgBox(refused + "ist ein spielbares Level und bleibt, wie es ist.");
+            else
+                saveFile(file, levelNumberLine(LevelNr));
         } catch (const FileError& e) {
-            window().MsgBox("Die Level-Nummer wurde nicht gespeichert: „" + shownName(Spielfeld) +
-                            "“ lässt sich nicht schreiben (" + e.what() + ").");
+            window().MsgBox(refused + "lässt sich nicht schreiben (" + e.what() + ").");
         }
         Spielfeld = "";
     }
@@ -67,9 +63,10 @@ void Game::Laden_Click()
         const std::string shown = "„" + shownName(Spielfeld) + "“";
         std::string problem;
         try {
-            if (const auto number = readLevelNumber(readFileStart(chosenFile(*this), kNumberFileStart)))
+            if (const auto number = readLevelNumber(readFileStart(chosenFile(*this), kNumberFileStart))) {
                 LevelNr = *number;
-            else
+                keepLastGame();
+            } else
                 problem = "In " + shown + " steht keine Level-Nummer von 0 bis 32767.";
         } catch (const FileError& e) {
             problem = shown + " lässt sich nicht lesen (" + e.what() + ").";

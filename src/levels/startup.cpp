@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up: the caption, the defaults, the colour tables, the last game and the first level.
+// Start-up: what killed saves left behind, the caption, the defaults, the colour tables, the last game and the first level.
+#include "levels/file_access.h"
 #include "model/game.h"
 
 #include <string>
@@ -8,6 +9,7 @@ namespace zorvik {
 
 void Game::Form_load()
 {
+    removeStaleTemporaryFiles(folder());
     // The count is taken once: a demo level written later does not change it.
     window().SetCaption(window().Caption() + " / " + std::to_string(AlleLevel.ListCount()) + " Levels");
     setStartDefaults();

@@ -36,6 +36,9 @@ public:
     void setStartDefaults();
     void Form_Unload();
     void LetztesLevelLaden();
+    // Writes the last-game file when LevelNr is not the number it holds, so that it always names the level in
+    // play, even when the program is ended without Form_Unload.
+    void keepLastGame();
     virtual void LevelLaden();
     void Speichern_Click();
     void Laden_Click();
@@ -93,8 +96,11 @@ private:
     void cuttingRing(double k);
     Colour randomColour();
 
+    void saveLastGame();
+
     WindowOperations& window_;
     std::filesystem::path folder_;
+    int lastGameNumber_ = 0;  // what the last-game file holds, as far as the game knows
     std::minstd_rand random_;
     // The pointer's level cell from the last mouse move, kept apart from the shared ZelleX/ZelleY.
     int pointerX_ = 0;

@@ -91,7 +91,7 @@ void writeLevelOrGrid(const std::filesystem::path& file, std::string_view text)
     if (isLevelFileName(file))
         writeLevelFile(file, text);
     else
-        writeFileAtomically(file, gridFromLevel(text));
+        saveFile(file, gridFromLevel(text));
 }
 
 std::filesystem::path solutionFile(const std::filesystem::path& levelFile)
@@ -115,7 +115,7 @@ std::optional<std::string> readSolution(const std::filesystem::path& file)
 
 void writeSolution(const std::filesystem::path& file, std::string_view moves)
 {
-    writeFileAtomically(file, std::string(moves) + "\n");
+    saveFile(file, std::string(moves) + "\n");
 }
 
 } // namespace zorvik::studio

@@ -273,13 +273,16 @@ void GameWindow::requestClose()
         close();
         return;
     }
-    // A handler is waiting in a chooser or the message box: end that, and close when the handler is done.
+    // A handler is waiting in a chooser or the message box: end every dialog, the one on top first (a question
+    // over a chooser), and close when the handler is done.
     closePending_ = true;
-    if (QWidget* modal = QApplication::activeModalWidget()) {
+    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
             modal->close();
+        QWidget* next = QApplication::activeModalWidget();
+        modal = next == modal ? nullptr : next;  // one that will not go must not hold the loop
     }
 }
 

@@ -38,7 +38,7 @@ public:
     // Form_load: call once, before the window is first shown.
     void load();
     // Closes the window as its close box does, once any handler in progress has ended;
-    // closes an open chooser or message box first.
+    // closes every open chooser and message box first.
     void requestClose();
     // Form_Unload has run.
     bool unloaded() const { return unloaded_; }

@@ -5,6 +5,7 @@
 #include "window/desktop_scale.h"
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/start_conditions.h"
 #include "window/translations.h"
 #include "window/unix_signals.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     const zorvik::CommandLine command = zorvik::readCommandLine(argc, argv, std::cout, std::cerr);
     if (command.exitStatus)
         return *command.exitStatus;
+    if (!zorvik::canStart())
+        return 1;  // before anything is written
 
     // Before the toolkit reads it: a scale it cannot show would leave no window.
     const zorvik::DesktopScale scale = zorvik::takeDesktopScale();

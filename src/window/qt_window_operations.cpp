@@ -4,6 +4,7 @@
 
 #include "window/game_window.h"
 #include "window/twips.h"
+#include "window/unix_signals.h"
 
 #include <QFile>
 
@@ -164,7 +165,8 @@ void QtWindowOperations::Warning(const std::string& text) { std::cerr << text <<
 
 void QtWindowOperations::AnimationFrame(Animation animation, int done, int total)
 {
-    if (pacing_ && window_.isVisible())
+    // Once the game is asked to end, the move in progress is finished at once.
+    if (pacing_ && window_.isVisible() && !UnixSignals::endRequested())
         window_.keepFrame(animation, done, total);
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SIGTERM, SIGINT and SIGHUP as a Qt signal: the handler only writes a byte to a pipe, the event loop reads it.
+// SIGTERM, SIGINT and SIGHUP as a Qt signal: the handler only notes the signal and writes a byte to a pipe that
+// the event loop reads. From the moment a signal has arrived, input still waiting is dropped.
 #pragma once
 
 #include <QObject>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace zorvik {
 
@@ -14,13 +16,21 @@ public:
     explicit UnixSignals(QObject* parent = nullptr);
     ~UnixSignals() override;
 
+    // A signal to end has arrived and the game is to close as soon as it can.
+    static bool endRequested();
+
 signals:
     void received(int signalNumber);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void readPipe();
+    void poll();
 
     QSocketNotifier* notifier_ = nullptr;
+    QTimer* poller_ = nullptr;
 };
 
 } // namespace zorvik

@@ -31,6 +31,7 @@ TEST(LevelStartFiles, SavingWritesTheNumberAndLoadingFourOfThreeLevelsColoursWit
     EXPECT_EQ(s.read("saved start"), std::string({32, 49, 32, 13, 10}));
     EXPECT_EQ(std::tuple(s.game->Spielfeld, s.game->calls["Beginn"]), std::tuple(kLevelB, 1));
     s.window.chosenFile = "relative";  // lands in the game's folder, wherever the process runs
+    s.write("relative", "7");          // a level-start file, though it would make a 1 x 1 level too
     s.game->Speichern_Click();
     EXPECT_EQ(s.read("relative"), " 1 \r\n");
 
@@ -40,7 +41,7 @@ TEST(LevelStartFiles, SavingWritesTheNumberAndLoadingFourOfThreeLevelsColoursWit
     EXPECT_EQ(std::tuple(s.window.dialogTitle, s.window.dialogsShown.back()), std::tuple("Level-Nummer öffnen", "open"));
     // Still the second level, and its caption, in pair 4: red at the tail to cyan at the head.
     EXPECT_EQ(std::pair(s.game->SegmentFarbe[s.game->Endlaenge], s.game->SegmentFarbe[0]), std::pair(255, 255 * 256 + 255 * 65536));
-    EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions()), std::tuple(kLevelB, "Level 2 B"));
+    EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions(), s.read(kLastGame)), std::tuple(kLevelB, "Level 2 B", " 4 \r\n"));
     s.finishLevel();
     EXPECT_EQ(std::tuple(s.captions(), s.game->LevelText), std::tuple("Level 1 A", kLevelA));
     EXPECT_TRUE(s.messages().empty());
@@ -54,7 +55,8 @@ TEST(LevelStartFiles, NoChoiceIsSilentFailuresAreToldAndTheLevelAlwaysRestarts)
     const std::string folder = s.path.string();
     const std::pair<const char*, void (Game::*)()> clicks[] = {{"", &Game::Speichern_Click}, {"", &Game::Laden_Click},
                                                                 {"A.ZVK", &Game::Laden_Click}, {"nothing here", &Game::Laden_Click},
-                                                                {"no folder/start", &Game::Speichern_Click}};
+                                                                {"no folder/start", &Game::Speichern_Click},
+                                                                {"A.ZVK", &Game::Speichern_Click}};
     for (const auto& [name, click] : clicks) {
         s.choose(name);
         (s.game.get()->*click)();
@@ -66,8 +68,12 @@ TEST(LevelStartFiles, NoChoiceIsSilentFailuresAreToldAndTheLevelAlwaysRestarts)
                                     "/nothing here“ lässt sich nicht lesen (Datei oder Ordner nicht gefunden).",
                                 "Die Level-Nummer wurde nicht gespeichert: „" + folder +
                                     "/no folder/start“ lässt sich nicht schreiben (Datei oder Ordner nicht gefunden).",
+                                // A double click in the chooser turned a level into " 1 \r\n".
+                                "Die Level-Nummer wurde nicht gespeichert: „" + folder + "/A.ZVK“ ist ein spielbares Level und "
+                                                                                         "bleibt, wie es ist.",
                             }));
-    EXPECT_EQ(std::tuple(int(s.game->LevelNr), s.game->calls["Beginn"], s.game->Spielfeld), std::tuple(1, 5, kLevelB));
+    EXPECT_EQ(s.read("A.ZVK"), kLevelA + "\r\n");
+    EXPECT_EQ(std::tuple(int(s.game->LevelNr), s.game->calls["Beginn"], s.game->Spielfeld), std::tuple(1, 6, kLevelB));
 }
 
 } // namespace

@@ -17,6 +17,10 @@ TEST(LevelLoading, LastGameChoosesTheLevelAndAfterTheLastComesTheFirst)
     past.write(kLastGame, " 7 \r\n");
     EXPECT_EQ(past.start().LevelText, kLevelA);
     EXPECT_EQ(past.captions(), "Level 1 A");
+    // The file names the level in play at every change, so an end without closing loses nothing.
+    EXPECT_EQ(past.read(kLastGame), " 0 \r\n");
+    past.finishLevel();
+    EXPECT_EQ(past.read(kLastGame), " 1 \r\n");
 
     f.writeThreeLevels();
     f.write(kLastGame, " 2 \r\n");
@@ -24,7 +28,7 @@ TEST(LevelLoading, LastGameChoosesTheLevelAndAfterTheLastComesTheFirst)
     EXPECT_EQ(f.window.caption, "Zorvik programmiert von Testern / 3 Levels");
     EXPECT_EQ(std::tuple(rows(game)[0], f.captions()), std::tuple("öoä.", "Level 3 C"));
     f.finishLevel();
-    EXPECT_EQ(std::tuple(int(game.LevelNr), f.captions(), game.LevelText), std::tuple(0, "Level 1 A", kLevelA));
+    EXPECT_EQ(std::tuple(int(game.LevelNr), f.captions(), game.LevelText, f.read(kLastGame)), std::tuple(0, "Level 1 A", kLevelA, " 0 \r\n"));
     EXPECT_TRUE(f.messages().empty() && past.messages().empty());
 }
 

@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -21,6 +23,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zorvik::reliability {
@@ -138,6 +141,15 @@ void fill(const std::filesystem::path& folder)
     while (::write(fd, block.data(), 1) > 0) {
     }
     ::close(fd);
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Permissions bind only a player who is not root: a child process gives root's rights away first.
+void becomeNobody()
+{
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+        throw std::runtime_error("cannot give root's rights away");
 }
 
 void expectNoFailure(const Seen& seen)
@@ -291,10 +303,8 @@ TEST(FileSystemFaults, FileSizeLimitAndAFullDeviceFailWritesButLoseNothing)
     EXPECT_EQ(read(folder.path / longName), " 1 \r\n");
 }
 
-// Permissions bind only a player who is not root: a child process gives root's rights away first.
 TEST(FileSystemFaults, ReadOnlyFolderAndWriteProtectedFileOfAPlayerWithoutRootRights)
 {
-    constexpr uid_t kNobody = 65534;
     Folder folder;
     const auto levels = folder.path / "Levels";
     std::filesystem::create_directory(levels);
@@ -310,11 +320,11 @@ TEST(FileSystemFaults, ReadOnlyFolderAndWriteProtectedFileOfAPlayerWithoutRootRi
     std::filesystem::permissions(folder.path / "Stand", std::filesystem::perms(0444));
 
     const Seen seen = inChild([&](Notes& note) {
-        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
-            throw std::runtime_error("cannot give root's rights away");
+        becomeNobody();
         Session session(levels);
         session.start();
         note("level", std::to_string(session.game().LevelNr));
+        session.key(kKeyRight, 0);  // finishes B: on to A
         session.save((folder.path / "Stand").string());
         note("write-protected save", session.window().lastMessage);
         session.save("Neu");
@@ -330,19 +340,119 @@ TEST(FileSystemFaults, ReadOnlyFolderAndWriteProtectedFileOfAPlayerWithoutRootRi
     EXPECT_EQ(read(folder.path / "Stand"), " 0 \r\n");
     EXPECT_EQ(seen.at("save in the folder"),
               "Die Level-Nummer wurde nicht gespeichert: „Neu“ lässt sich nicht schreiben (Zugriff verweigert).");
-    EXPECT_EQ(seen.at("warned"), "1");
-    EXPECT_EQ(read(levels / kLastGame), " 1 \r\n");
+    // The number was not saved at all: a folder that takes no temporary file gets the file written in place.
+    EXPECT_EQ(seen.at("warned"), "0");
+    EXPECT_EQ(read(levels / kLastGame), " 0 \r\n");
     EXPECT_EQ(names(levels), "A.ZVK | B.ZVK | " + kLastGame);
 }
 
+// Saves renamed a temporary file over the target: a link became a plain file and its target kept the old number,
+// a 0600 file became 0644, another group's file root's, a second hard link kept the old number, and in a folder
+// the player may not write the number was not saved at all.
+TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
+{
+    struct Kind {
+        std::string name, bytes;
+        void (*write)(Session&);
+    };
+    const Kind kinds[] = {
+        {kLastGame, " 0 \r\n", [](Session& s) { s.start(), s.close(); }},
+        {"NeuesLevel.ZVK", demoLevelFile(), [](Session& s) { s.start(); }},  // the only level, and no level
+        {"Stand", " 0 \r\n", [](Session& s) { s.start(), s.save("Stand"); }},
+    };
+    struct Setup {
+        const char* what;
+        bool asNobody;
+        void (*make)(const std::filesystem::path& folder, const std::filesystem::path& file);
+    };
+    const Setup setups[] = {
+        {"a link into another folder", false, [](auto& folder, auto& file) {
+             std::filesystem::create_directory(folder / "Ziel");
+             std::filesystem::rename(file, folder / "Ziel/Datei");
+             std::filesystem::create_symlink("Ziel/Datei", file);
+         }},
+        {"0600, another owner and group", false, [](auto&, auto& file) {
+             ::chmod(file.c_str(), 0600), ::chown(file.c_str(), kNobody, 100);
+         }},
+        {"a second hard link", false, [](auto& folder, auto& file) { std::filesystem::create_hard_link(file, folder / "Zweitname"); }},
+        {"a folder the player may not write", true, [](auto& folder, auto& file) {
+             ::chown(file.c_str(), kNobody, kNobody), ::chown(folder.c_str(), kNobody, kNobody), ::chmod(folder.c_str(), 0555);
+         }},
+        {"a group the player is not in", true, [](auto& folder, auto& file) {
+             ::chown(file.c_str(), kNobody, 0), ::chown(folder.c_str(), kNobody, kNobody), ::chmod(folder.c_str(), 0755);
+         }},
+    };
+    auto shape = [](const std::filesystem::path& file) {
+        struct stat link {}, target {};
+        ::lstat(file.c_str(), &link), ::stat(file.c_str(), &target);
+        return std::to_string(S_ISLNK(link.st_mode)) + " mode " + std::to_string(target.st_mode) + " owner " +
+               std::to_string(target.st_uid) + ":" + std::to_string(target.st_gid) + " links " + std::to_string(target.st_nlink);
+    };
+    for (const Kind& kind : kinds)
+        for (const Setup& setup : setups) {
+            Folder folder;
+            const auto file = folder.path / kind.name;
+            if (kind.name != "NeuesLevel.ZVK")
+                write(folder.path / "A.ZVK", kOneDot + "\r\n");
+            write(file, "alt");
+            setup.make(folder.path, file);
+            const std::string before = shape(file);
+            Seen seen = inChild([&](Notes& note) {
+                if (setup.asNobody)
+                    becomeNobody();
+                Session session(folder.path);
+                kind.write(session);
+                note("warnings", std::to_string(session.window().warningCount));
+            });
+            const std::string where = kind.name + ", " + setup.what;
+            expectNoFailure(seen);
+            EXPECT_EQ(seen["warnings"], "0") << where;
+            EXPECT_EQ(std::pair(shape(file), read(file)), std::pair(before, kind.bytes)) << where;
+            EXPECT_EQ(names(folder.path).find(" | ."), std::string::npos) << where;  // no temporary file left
+        }
+}
+
+// Killed between making its temporary file and renaming it, a save left a hidden file that nothing removed.
+TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile)
+{
+    Folder folder;
+    write(folder.path / "A.ZVK", kOneDot + "\r\n");
+    for (int round = 0; round < 30; ++round) {
+        const pid_t saver = ::fork();
+        if (saver == 0) {
+            Session session(folder.path);
+            session.start();
+            for (;;)
+                session.save("Stand");
+        }
+        ::usleep(2000 + 100 * round);
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+    }
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        _exit(0);
+    ::waitpid(gone, nullptr, 0);
+    write(folder.path / (".Stand.tmp" + std::to_string(gone) + "-1"), " 3 ");
+    const std::string inProgress = ".Stand.tmp" + std::to_string(::getpid()) + "-1";
+    write(folder.path / inProgress, " 4 ");
+    write(folder.path / ".Stand.tmp", "the player's own");
+    Session session(folder.path);
+    session.start();
+    EXPECT_EQ(names(folder.path), ".Stand.tmp | " + inProgress + " | A.ZVK | Stand");
+    EXPECT_EQ(read(folder.path / "Stand"), " 0 \r\n");
+}
+
 // A pipe where a number file belongs blocked the game for good: at start-up, and in the load and save labels.
-TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangTheGame)
+// A pipe stays a pipe, and one whose reader goes at once killed the game with SIGPIPE in a save.
+TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangOrKillTheGame)
 {
     Folder folder;
     write(folder.path / "A.ZVK", kOneDot + "\r\n");
     write(folder.path / "B.ZVK", kOneDot + "\r\n");
+    const auto rohr = folder.path / "Rohr";
     ASSERT_EQ(::mkfifo((folder.path / kLastGame).c_str(), 0666), 0);
-    ASSERT_EQ(::mkfifo((folder.path / "Rohr").c_str(), 0666), 0);
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0666), 0);
     const Seen seen = inChild(
         [&](Notes& note) {
             Session session(folder.path);
@@ -352,13 +462,30 @@ TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangTheGame)
             note("load message", session.window().lastMessage);
             session.save("Rohr");
             note("save message", session.window().lastMessage);
+            std::atomic<bool> saving = true, readerDone = false;
+            std::thread reader([&] {
+                while (saving)
+                    ::close(::open(rohr.c_str(), O_RDONLY));  // waits for a writer, then goes
+                readerDone = true;
+            });
+            int brokenPipes = 0;
+            for (int i = 0; i < 2000 && brokenPipes == 0; ++i) {
+                ::usleep(200);  // the reader waits in open again
+                session.save("Rohr");
+                brokenPipes += session.window().lastMessage.ends_with("(am anderen Ende liest niemand mehr).");
+            }
+            saving = false;
+            while (!readerDone)
+                ::close(::open(rohr.c_str(), O_WRONLY | O_NONBLOCK));  // lets a waiting reader go
+            reader.join();
+            note("broken pipes", brokenPipes > 0 ? "some" : "none");
             // The next level's file turns into a pipe while the game runs.
             std::filesystem::remove(folder.path / "B.ZVK");
             ::mkfifo((folder.path / "B.ZVK").c_str(), 0666);
             session.key(kKeyRight, 0);
             note("next level message", session.window().lastMessage);
             session.close();
-            note("last-game file", read(folder.path / kLastGame));
+            note("warnings", std::to_string(session.window().warningCount));
         },
         10);
     expectNoFailure(seen);
@@ -366,8 +493,10 @@ TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangTheGame)
     EXPECT_EQ(seen.at("load message"), "Die Level-Nummer wurde nicht geladen: In „Rohr“ steht keine Level-Nummer von 0 bis 32767.");
     EXPECT_EQ(seen.at("save message"),
               "Die Level-Nummer wurde nicht gespeichert: „Rohr“ lässt sich nicht schreiben (am anderen Ende ist niemand).");
+    EXPECT_EQ(seen.at("broken pipes"), "some");
     EXPECT_EQ(seen.at("next level message"), kNoLevels + "\nFehler in „B.ZVK“: Die Levelzeile ist leer.");
-    EXPECT_EQ(seen.at("last-game file"), " 1 \r\n");
+    EXPECT_EQ(seen.at("warnings"), "2");  // the level change and the close: no reader
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.path / kLastGame));
 }
 
 TEST(FileSystemFaults, LevelFilesThatGoOrTurnIntoFoldersWhileTheGameRuns)

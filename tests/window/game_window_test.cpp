@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QSettings>
 #include <QMouseEvent>
 #include <QScreen>
@@ -253,15 +254,39 @@ TEST_F(StartedGame, CloseRequestedWhileAChooserIsOpenWaitsForTheHandler)
     EXPECT_TRUE(g.window->unloaded() && !g.window->isVisible());
 }
 
-TEST_F(StartedGame, TerminationSignalClosesTheWindowAndSavesTheLevelNumber)
+// Keys waiting when SIGTERM came were each played as a paced move first: over a minute for 1000 keys.
+TEST_F(StartedGame, TerminationSignalDropsWaitingKeysClosesTheWindowAndSavesTheLevelNumber)
 {
     UnixSignals endSignals;
     QObject::connect(&endSignals, &UnixSignals::received, g.window.get(), &GameWindow::requestClose);
     g.game().LevelNr = 1;
+    for (int i = 0; i < 1000; ++i)
+        QCoreApplication::postEvent(g.window.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier));
     std::raise(SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([&] { return g.window->unloaded(); }, 3000));
-    EXPECT_FALSE(g.window->isVisible());
+    EXPECT_EQ(std::pair(int(g.game().WurmX[0]), g.window->isVisible()), std::pair(2, false));
     EXPECT_EQ(g.read("Zorvik letzter Spielstand"), " 1 \r\n");
+}
+
+// With a question open over a file chooser, SIGTERM closed only the question and the game ran on.
+TEST_F(StartedGame, TerminationSignalClosesNestedDialogs)
+{
+    UnixSignals endSignals;
+    QObject::connect(&endSignals, &UnixSignals::received, g.window.get(), &GameWindow::requestClose);
+    bool stillOpen = false;
+    g.dialogs.whileOpen = [&] {
+        QFileDialog chooser(g.window.get());
+        QTimer::singleShot(0, &chooser, [&] {
+            QMessageBox question(QMessageBox::Question, "Zorvik", "Ersetzen?", QMessageBox::Yes | QMessageBox::No, &chooser);
+            QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+            question.exec();
+        });
+        QTimer::singleShot(3000, &chooser, [&] { stillOpen = true, chooser.reject(); });
+        chooser.exec();
+    };
+    click(g.window->button("Speichern"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return g.window->unloaded(); }, 5000));
+    EXPECT_FALSE(stillOpen);
 }
 
 TEST_F(StartedGame, FailureInAHandlerIsReportedOnceAndTheGameGoesOnWithoutTimers)

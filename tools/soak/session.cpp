@@ -186,7 +186,7 @@ void Session::close()
         }
         if (bytes != levelNumberLine(number))
             fail("after a close on level number " + std::to_string(number) + " the last-game file holds \"" + bytes + "\"");
-    } else if (std::error_code error; std::filesystem::exists(file, error) && !stored) {
+    } else if (isRegularFile(file) && !stored) {
         fail("a failed close left a last-game file without a number");
     }
 }
