@@ -13,6 +13,7 @@
 #include "support/test_game.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -159,6 +160,28 @@ TEST_F(Studio, PlaysTheLevelAsTheGameAndSolvesItInTheBackground)
     EXPECT_TRUE(solution.playback()->game().finished());
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
     EXPECT_EQ(readFileStart(file("A.solution"), 100), solution.moves() + "\n");
+}
+
+// Guards against a held key moving the worm on after its release, and presses lost while a move is shown.
+TEST_F(Studio, PlayTakesKeysAsTheGameDoesWhileAMoveIsShown)
+{
+    writeFile(file("A.ZVK"), level({".    ", "     ", "   \xF6o", "     ", "     "}) + "\r\n");
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    ::setenv("ZORVIK_NO_PACING", "0", 1);
+    keys(Qt::Key_F5);
+    ::setenv("ZORVIK_NO_PACING", "1", 1);
+    auto* play = window->findChild<studio::PlayDialog*>();
+    ASSERT_TRUE(play);
+    auto left = [&](QEvent::Type type, bool repeated) {
+        QKeyEvent key(type, Qt::Key_Left, Qt::NoModifier, QString(), repeated);
+        QCoreApplication::sendEvent(play, &key);
+        return play->game().WurmX[0];
+    };
+    std::vector<Whole> x{left(QEvent::KeyPress, false), left(QEvent::KeyPress, true), left(QEvent::KeyRelease, false)};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !play->view()->screen().frameShow().active(); }));
+    x.push_back(left(QEvent::KeyPress, false));
+    x.push_back(left(QEvent::KeyPress, false));
+    EXPECT_EQ(x, (std::vector<Whole>{3, 3, 3, 2, 1}));
 }
 
 } // namespace
