@@ -315,7 +315,9 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
 {
     const int code = virtualKeyCode(event->key());
     const int shift = shiftState(event->modifiers());
-    screen_->keyPressed(*event, [this, code, shift] { run("Form_KeyDown", [this, code, shift] { game_->Form_KeyDown(code, shift); }); });
+    screen_->keyPressed(*event, [this, code, shift] {
+        run("Form_KeyDown", [this, code, shift] { game_->Form_KeyDown(code, shift); });
+    });
 }
 
 void GameWindow::keyReleaseEvent(QKeyEvent* event) { screen_->keyReleased(*event); }
@@ -328,8 +330,9 @@ void GameWindow::pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::Ke
     const float y = float(position.y() * twipsPerPixel_);
     const int button = buttonState(buttons);
     const int shift = shiftState(modifiers);
-    // It draws nothing, so it need not wait for a move to be shown, only keep its place behind what waits.
-    screen_->inTurn([this, button, shift, x, y] { run("Form_MouseMove", [&] { game_->Form_MouseMove(button, shift, x, y); }); });
+    screen_->inTurn([this, button, shift, x, y] {
+        run("Form_MouseMove", [&] { game_->Form_MouseMove(button, shift, x, y); });
+    });
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* event)
