@@ -16,7 +16,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -87,6 +86,9 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, double sc
     canvas_ = std::make_unique<RasterCanvas>(int(std::ceil(width() * devicePixelRatio_)),
                                              int(std::ceil(height() * devicePixelRatio_)),
                                              twipsPerPixel_ / devicePixelRatio_, kBackground);
+    screen_ = std::make_unique<PacedScreen>(*this, *canvas_);
+    screen_->place(QPoint(), devicePixelRatio_);
+    screen_->onHold = [this](bool held) { holdPanels(held); };
     operations_ = std::make_unique<QtWindowOperations>(*this);
     game_ = std::make_unique<Game>(*operations_, std::move(folder));
 
@@ -120,9 +122,6 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, double sc
     resizeTimer_.setSingleShot(true);
     resizeTimer_.setInterval(kResizeSettleMs);
     connect(&resizeTimer_, &QTimer::timeout, this, &GameWindow::resizeNow);
-    showTimer_.setSingleShot(true);
-    showTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&showTimer_, &QTimer::timeout, this, &GameWindow::showDueFrames);
 }
 
 GameWindow::~GameWindow() = default;
@@ -138,25 +137,16 @@ CaptionedControl* GameWindow::button(const QString& name) const
 template <class Work>
 void GameWindow::run(const char* handler, Work&& work)
 {
-    ++running_;
-    try {
-        work();
-    } catch (const std::exception& failure) {
-        std::cerr << "zorvik: " << handler << ": " << failure.what() << std::endl;
-    } catch (...) {
-        std::cerr << "zorvik: " << handler << ": unknown failure" << std::endl;
-    }
-    --running_;
-    if (running_ == 0 && frames_.start(dirty_)) {
-        dirty_ = QRect();
-        if (!waiting_.empty())
-            frames_.hurry();
-        showDueFrames();
-    } else {
-        holdPanels(false);
-        presentNow();
-    }
-    if (running_ > 0)
+    screen_->run([&] {
+        try {
+            work();
+        } catch (const std::exception& failure) {
+            std::cerr << "zorvik: " << handler << ": " << failure.what() << std::endl;
+        } catch (...) {
+            std::cerr << "zorvik: " << handler << ": unknown failure" << std::endl;
+        }
+    });
+    if (screen_->running())
         return;
     if (closePending_) {
         closePending_ = false;
@@ -169,97 +159,13 @@ void GameWindow::run(const char* handler, Work&& work)
 
 void GameWindow::runWhenShown(const char* handler, std::function<void()> work)
 {
-    if (!frames_.active() && waiting_.empty()) {
-        run(handler, work);
-        return;
-    }
-    waiting_.push_back([this, handler, work = std::move(work)] { run(handler, work); });
-    frames_.hurry();
-    showDueFrames();
-}
-
-void GameWindow::runWaiting()
-{
-    if (drainingWaiting_)
-        return;
-    drainingWaiting_ = true;
-    while (running_ == 0 && !frames_.active()) {
-        if (!waiting_.empty()) {
-            const std::function<void()> work = std::move(waiting_.front());
-            waiting_.pop_front();
-            work();
-        } else if (held_) {
-            // The key is still held: its next move follows the one just shown without a gap.
-            const HeldKey key = *held_;
-            held_.reset();
-            run("Form_KeyDown", [this, key] { game_->Form_KeyDown(key.code, key.shift); });
-        } else {
-            break;
-        }
-    }
-    drainingWaiting_ = false;
-}
-
-void GameWindow::showDueFrames()
-{
-    showTimer_.stop();
-    if (!frames_.active()) {
-        runWaiting();
-        return;
-    }
-    FrameShow::Due due = frames_.due();
-    if (due.ended) {
-        holdPanels(false);
-        markDirty(due.rest);
-        presentNow();
-        runWaiting();
-        return;
-    }
-    if (!due.frames.empty()) {
-        painting_ = std::move(due.frames);
-        QRegion area;
-        for (const FrameShow::Frame& frame : painting_)
-            area |= logicalRect(frame.area);
-        repaint(area);
-        painting_.clear();
-    }
-    showTimer_.start(int(std::ceil(frames_.untilNext().count())));
-}
-
-void GameWindow::keepFrame(Animation animation, int done, int total)
-{
-    if (done <= 1) {
-        const QScreen* shown = screen();
-        const double hertz = shown ? shown->refreshRate() : 60;
-        frames_.setRefreshInterval(FrameShow::Ms(1000.0 / std::clamp(hertz > 0 ? hertz : 60, 24.0, 360.0)));
-    }
-    // The next level's number and name appear with its board, not on the finished one.
-    if (animation == Animation::LevelEnd)
-        holdPanels(true);
-    const bool fast = control(Control::SchnellFlüssig)->caption() == QString::fromUtf8(kFastCaption);
-    const FrameShow::Pace pace = FrameShow::paceOf(animation, total, fast);
-    if (!frames_.frame(done, total, pace.length, pace.held))
-        return;
-    // Whole logical pixels, so that a kept frame paints every pixel of what it repaints.
-    const QRect logical = logicalRect(dirty_);
-    const double r = devicePixelRatio_;
-    QRect changed = QRect(QPoint(int(std::floor(logical.left() * r)), int(std::floor(logical.top() * r))),
-                          QPoint(int(std::ceil((logical.right() + 1) * r)) - 1, int(std::ceil((logical.bottom() + 1) * r)) - 1));
-    frames_.keep(canvas_->image(), changed);
-    dirty_ = changed.isEmpty() ? QRect() : dirty_;
+    screen_->whenShown([this, handler, work = std::move(work)] { run(handler, work); });
 }
 
 void GameWindow::holdPanels(bool held)
 {
     for (auto& [which, widget] : controls_)
         widget->holdCaption(held);
-}
-
-void GameWindow::showEverythingNow()
-{
-    holdPanels(false);
-    markDirty(frames_.stop());
-    presentNow();
 }
 
 void GameWindow::load()
@@ -269,7 +175,7 @@ void GameWindow::load()
 
 void GameWindow::requestClose()
 {
-    if (running_ == 0) {
+    if (!screen_->running()) {
         close();
         return;
     }
@@ -291,7 +197,7 @@ void GameWindow::scheduleResize() { resizeTimer_.start(); }
 void GameWindow::resizeNow()
 {
     updateMinimumSize();
-    if (running_ > 0) {
+    if (screen_->running()) {
         resizeDeferred_ = true;  // never in the middle of another handler
         return;
     }
@@ -317,15 +223,9 @@ void GameWindow::updateScale()
     devicePixelRatio_ = ratio;
     canvas_->setTwipsPerPixel(tpl / ratio);
     const QSize device(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    if (canvas_->size() != device || changed) {
-        // Frames kept for the old size are no use: the picture as it is now, and on with what waits.
-        if (frames_.active()) {
-            frames_.stop();
-            holdPanels(false);
-            markDirty(canvas_->rect());
-            showTimer_.start(0);
-        }
-    }
+    screen_->place(QPoint(), ratio);
+    if (canvas_->size() != device || changed)
+        screen_->dropFrames();
     if (canvas_->size() != device)
         canvas_->resize(device.width(), device.height());
     if (changed) {
@@ -333,7 +233,7 @@ void GameWindow::updateScale()
             widget->setTwipsPerPixel(tpl);
         for (auto& [name, widget] : buttons_)
             widget->setTwipsPerPixel(tpl);
-        markDirty(canvas_->rect());
+        screen_->markDirty(canvas_->rect());
         scheduleResize();
     }
 }
@@ -351,26 +251,6 @@ void GameWindow::updateMinimumSize()
         setMinimumSize(minimum);
 }
 
-void GameWindow::markDirty(const QRect& devicePixels)
-{
-    dirty_ |= devicePixels.intersected(canvas_->rect());
-}
-
-QRect GameWindow::logicalRect(const QRect& devicePixels) const
-{
-    const double r = devicePixelRatio_;
-    const QRect& d = devicePixels;
-    return QRectF(d.x() / r, d.y() / r, d.width() / r, d.height() / r).toAlignedRect();
-}
-
-void GameWindow::presentNow()
-{
-    if (dirty_.isEmpty())
-        return;
-    repaint(logicalRect(dirty_));
-    dirty_ = QRect();
-}
-
 bool GameWindow::event(QEvent* event)
 {
     // Every key is the game's, Tab included: nothing here takes the focus.
@@ -384,20 +264,7 @@ bool GameWindow::event(QEvent* event)
 void GameWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const double r = devicePixelRatio_;
-    auto draw = [&](const QRegion& region, const QImage& image, QPoint origin) {
-        for (const QRect& area : region) {
-            const QRectF source(area.x() * r - origin.x(), area.y() * r - origin.y(), area.width() * r, area.height() * r);
-            painter.drawImage(QRectF(area), image, source);
-        }
-    };
-    // Frames on their way to the screen cover the picture, which is already as it is after them.
-    QRegion picture = event->region();
-    for (const FrameShow::Frame& frame : painting_)
-        picture -= logicalRect(frame.area);
-    draw(picture, canvas_->image(), QPoint());
-    for (const FrameShow::Frame& frame : painting_)
-        draw(event->region() & logicalRect(frame.area), frame.pixels, frame.area.topLeft());
+    screen_->paint(painter, event->region());
 }
 
 void GameWindow::resizeEvent(QResizeEvent*)
@@ -433,7 +300,7 @@ void GameWindow::changeEvent(QEvent* event)
 
 void GameWindow::closeEvent(QCloseEvent* event)
 {
-    if (running_ > 0) {
+    if (screen_->running()) {
         closePending_ = true;
         event->ignore();
         return;
@@ -441,10 +308,7 @@ void GameWindow::closeEvent(QCloseEvent* event)
     if (!unloaded_) {
         unloaded_ = true;
         resizeTimer_.stop();
-        showTimer_.stop();
-        frames_.stop();
-        waiting_.clear();
-        held_.reset();
+        screen_->abandon();
         run("Form_Unload", [this] { game_->Form_Unload(); });
     }
     event->accept();
@@ -454,24 +318,12 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
 {
     const int code = virtualKeyCode(event->key());
     const int shift = shiftState(event->modifiers());
-    // Qt does not always tell a repeat apart; a release and a press of one key at the same moment are one.
-    const bool repeated = event->isAutoRepeat() ||
-                          (event->timestamp() != 0 && event->timestamp() == lastRelease_.time && event->key() == lastRelease_.key);
-    if (repeated && (frames_.active() || !waiting_.empty())) {
-        // A held key's repeats pile up faster than moves are shown: one move follows while it is held.
-        held_ = HeldKey{event->key(), code, shift};
-        return;
-    }
-    held_.reset();
-    runWhenShown("Form_KeyDown", [this, code, shift] { game_->Form_KeyDown(code, shift); });
+    screen_->keyPressed(*event, [this, code, shift] {
+        run("Form_KeyDown", [this, code, shift] { game_->Form_KeyDown(code, shift); });
+    });
 }
 
-void GameWindow::keyReleaseEvent(QKeyEvent* event)
-{
-    lastRelease_ = {event->key(), event->timestamp()};
-    if (!event->isAutoRepeat() && held_ && held_->qtKey == event->key())
-        held_.reset();
-}
+void GameWindow::keyReleaseEvent(QKeyEvent* event) { screen_->keyReleased(*event); }
 
 void GameWindow::pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
@@ -481,12 +333,9 @@ void GameWindow::pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::Ke
     const float y = float(position.y() * twipsPerPixel_);
     const int button = buttonState(buttons);
     const int shift = shiftState(modifiers);
-    // It draws nothing, so it need not wait for a move to be shown, only keep its place behind what waits.
-    auto work = [this, button, shift, x, y] { game_->Form_MouseMove(button, shift, x, y); };
-    if (waiting_.empty())
-        run("Form_MouseMove", work);
-    else
-        waiting_.push_back([this, work] { run("Form_MouseMove", work); });
+    screen_->inTurn([this, button, shift, x, y] {
+        run("Form_MouseMove", [&] { game_->Form_MouseMove(button, shift, x, y); });
+    });
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* event)

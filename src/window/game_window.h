@@ -5,18 +5,16 @@
 
 #include "window/controls.h"
 #include "window/dialogs.h"
-#include "window/frame_show.h"
+#include "window/paced_screen.h"
 #include "window/raster_canvas.h"
 
 #include <QTimer>
 #include <QWidget>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 
 namespace zorvik {
 
@@ -24,7 +22,6 @@ class Game;
 class QtWindowOperations;
 // The controls the game names (model/window_operations.h); its header is kept from moc, which reads no ü.
 enum class Control;
-enum class Animation;
 
 class GameWindow : public QWidget {
     Q_OBJECT
@@ -53,10 +50,10 @@ public:
     // A coalesced resize that is still waiting runs now.
     void runPendingResize();
     // The frames of the last move that are still to be shown; tests set its clock.
-    FrameShow& frameShow() { return frames_; }
+    FrameShow& frameShow() { return screen_->frameShow(); }
     // Shows what is due of a move, and when the move is shown in full, what waited for it; the show's timer
     // does this, tests call it after moving their clock.
-    void showDueFrames();
+    void showDueFrames() { screen_->showDueFrames(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -81,47 +78,24 @@ private:
     void run(const char* handler, Work&& work);
     // A handler that may draw waits until the move being shown is on the screen in full, and hurries it.
     void runWhenShown(const char* handler, std::function<void()> work);
-    void runWaiting();
-    // Frame `done` of `total` of an animation has been drawn.
-    void keepFrame(Animation animation, int done, int total);
     void holdPanels(bool held);
-    // Everything drawn so far goes to the screen now, before a dialog opens over it.
-    void showEverythingNow();
     void scheduleResize();
     void resizeNow();
     void updateScale();
     void updateMinimumSize();
     void pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-    // The changed part of the backing image goes to the screen at once.
-    void presentNow();
-    QRect logicalRect(const QRect& devicePixels) const;
-    void markDirty(const QRect& devicePixels);
 
     Dialogs& dialogs_;
     double scale_;
     double twipsPerPixel_ = 15;  // per logical pixel
     double devicePixelRatio_ = 1;
     std::unique_ptr<RasterCanvas> canvas_;
-    QRect dirty_;  // device pixels
+    std::unique_ptr<PacedScreen> screen_;  // what the game draws goes through it to the screen
     std::unique_ptr<QtWindowOperations> operations_;
     std::unique_ptr<Game> game_;
     std::map<Control, CaptionedControl*> controls_;
     std::map<QString, CaptionedControl*> buttons_;
     QTimer resizeTimer_;
-    FrameShow frames_;
-    QTimer showTimer_;
-    std::vector<FrameShow::Frame> painting_;  // frames on their way to the screen, oldest first
-    std::deque<std::function<void()>> waiting_;  // handlers that came while a move was shown
-    struct HeldKey {
-        int qtKey, code, shift;
-    };
-    std::optional<HeldKey> held_;  // a held key whose repeat came while a move was shown
-    struct {
-        int key = 0;
-        quint64 time = 0;
-    } lastRelease_;
-    bool drainingWaiting_ = false;
-    int running_ = 0;  // handlers in progress: more than one only around a modal dialog
     bool closePending_ = false;
     bool resizeDeferred_ = false;
     bool screenWatched_ = false;

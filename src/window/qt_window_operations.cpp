@@ -4,24 +4,15 @@
 
 #include "window/game_window.h"
 #include "window/twips.h"
-#include "window/unix_signals.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <iostream>
 
 namespace zorvik {
 
 namespace {
-
-bool pacingWanted()
-{
-    const char* off = std::getenv("ZORVIK_NO_PACING");
-    return off == nullptr || *off == '\0' || std::string(off) == "0";
-}
 
 QColor toQColor(Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
@@ -29,51 +20,18 @@ Colour toColour(const QColor& colour) { return colour.red() + 256 * colour.green
 
 } // namespace
 
-QtWindowOperations::QtWindowOperations(GameWindow& window)
-    : window_(window), pacing_(pacingWanted())
-{
-}
+QtWindowOperations::QtWindowOperations(GameWindow& window) : window_(window), screen_(*window.screen_) {}
 
-QRect QtWindowOperations::devicePixels(double x1, double y1, double x2, double y2) const
-{
-    // Floor without a library call: a redraw asks this for every ring it paints.
-    auto pixel = [tpp = window_.canvas_->twipsPerPixel()](double twips) {
-        const double value = std::clamp(twips / tpp, -1e9, 1e9);
-        const int whole = static_cast<int>(value);
-        return whole - (value < whole);
-    };
-    const int left = pixel(std::min(x1, x2));
-    const int top = pixel(std::min(y1, y2));
-    const int right = pixel(std::max(x1, x2));
-    const int bottom = pixel(std::max(y1, y2));
-    // One pixel more on every side: the rasteriser rounds centres and spans on its own.
-    return QRect(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1));
-}
-
-bool QtWindowOperations::allDirty() const { return window_.dirty_ == window_.canvas_->rect(); }
-
-void QtWindowOperations::Cls()
-{
-    window_.canvas_->Cls();
-    window_.markDirty(window_.canvas_->rect());
-}
+void QtWindowOperations::Cls() { screen_.Cls(); }
 
 void QtWindowOperations::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
-    window_.canvas_->Line(x1, y1, x2, y2, colour, kind);
-    if (!allDirty())
-        window_.markDirty(devicePixels(x1, y1, x2, y2));
+    screen_.Line(x1, y1, x2, y2, colour, kind);
 }
 
-void QtWindowOperations::FillColor(Colour colour) { window_.canvas_->FillColor(colour); }
+void QtWindowOperations::FillColor(Colour colour) { screen_.FillColor(colour); }
 
-void QtWindowOperations::Circle(float x, float y, float radius, Colour colour)
-{
-    window_.canvas_->Circle(x, y, radius, colour);
-    const double r = std::max(0.0f, radius);
-    if (!allDirty())
-        window_.markDirty(devicePixels(x - r, y - r, x + r, y + r));
-}
+void QtWindowOperations::Circle(float x, float y, float radius, Colour colour) { screen_.Circle(x, y, radius, colour); }
 
 std::string QtWindowOperations::Caption() const { return window_.windowTitle().toStdString(); }
 
@@ -131,13 +89,13 @@ void QtWindowOperations::DialogTitle(const std::string& title) { dialogTitle_ = 
 
 void QtWindowOperations::ShowOpen()
 {
-    window_.showEverythingNow();
+    screen_.showEverythingNow();
     fileName_ = QFile::encodeName(window_.dialogs_.openFileName(&window_, dialogTitle_)).toStdString();
 }
 
 void QtWindowOperations::ShowSave()
 {
-    window_.showEverythingNow();
+    screen_.showEverythingNow();
     fileName_ = QFile::encodeName(window_.dialogs_.saveFileName(&window_, dialogTitle_)).toStdString();
 }
 
@@ -145,7 +103,7 @@ std::string QtWindowOperations::FileName() const { return fileName_; }
 
 bool QtWindowOperations::ShowColor()
 {
-    window_.showEverythingNow();
+    screen_.showEverythingNow();
     const std::optional<QColor> chosen = window_.dialogs_.colour(&window_, toQColor(colour_));
     if (!chosen)
         return false;
@@ -157,7 +115,7 @@ Colour QtWindowOperations::Color() const { return colour_; }
 
 void QtWindowOperations::MsgBox(const std::string& text)
 {
-    window_.showEverythingNow();
+    screen_.showEverythingNow();
     window_.dialogs_.message(&window_, QString::fromStdString(text));
 }
 
@@ -165,9 +123,7 @@ void QtWindowOperations::Warning(const std::string& text) { std::cerr << text <<
 
 void QtWindowOperations::AnimationFrame(Animation animation, int done, int total)
 {
-    // Once the game is asked to end, the move in progress is finished at once.
-    if (pacing_ && window_.isVisible() && !UnixSignals::endRequested())
-        window_.keepFrame(animation, done, total);
+    screen_.animationFrame(*this, animation, done, total);
 }
 
 } // namespace zorvik

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's window operations on the Qt window: drawing into the backing image while noting what changed,
-// sizes in twips, captions, the choosers behind the dialog interface, and the frames of animations to be paced.
+// The game's window operations on the Qt window: drawing through its screen, sizes in twips, captions, and the
+// choosers behind the dialog interface.
 #pragma once
 
 #include "model/window_operations.h"
 
-#include <QRect>
 #include <QString>
 
 namespace zorvik {
 
 class GameWindow;
+class PacedScreen;
 
 class QtWindowOperations : public WindowOperations {
 public:
@@ -48,13 +48,8 @@ public:
     void AnimationFrame(Animation animation, int done, int total) override;
 
 private:
-    // Device pixels that a box from (x1, y1) to (x2, y2) in twips touches.
-    QRect devicePixels(double x1, double y1, double x2, double y2) const;
-    // The whole picture waits to be shown already, as after a clearing: nothing to add.
-    bool allDirty() const;
-
     GameWindow& window_;
-    bool pacing_;
+    PacedScreen& screen_;
     QString dialogTitle_;
     std::string fileName_;
     Colour colour_ = 0;

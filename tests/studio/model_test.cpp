@@ -56,14 +56,14 @@ TEST(StudioFiles, LevelFilesAsTheGameWritesThemGridsFromATextEditorAndTheSolutio
     for (const auto& [grid, expected] : grids)
         EXPECT_EQ(studio::levelFromGrid(grid), expected) << grid;
     EXPECT_THROW(studio::levelFromGrid("\n\n"), FileError);
-    writeFile(folder / "b.ZVK", std::string(50, '.') + "\r\n");
+    saveFile(folder / "b.ZVK", std::string(50, '.') + "\r\n");
     EXPECT_THROW(studio::readLevelOrGrid(folder / "b.ZVK"), FileError);
 
     const auto solution = studio::solutionFile(folder / "a.ZVK");
     studio::writeSolution(solution, "LURD");
     EXPECT_EQ(std::tuple(solution.filename().string(), bytes("a.solution")), std::tuple("a.solution", "LURD\n"));
     EXPECT_EQ(studio::readSolution(solution), "LURD");
-    writeFile(solution, "LUX\r\n");
+    saveFile(solution, "LUX\r\n");
     EXPECT_EQ(studio::readSolution(solution), std::nullopt);
     std::filesystem::remove_all(folder);
 }

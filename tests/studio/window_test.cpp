@@ -13,6 +13,7 @@
 #include "support/test_game.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -99,7 +100,7 @@ TEST_F(Studio, APaintedLevelIsSavedAsTheGameReadsItAndTheGamePlaysIt)
     EXPECT_EQ(readFileStart(file("A.ZVK"), 100), "...\xF6     \r\n");
     EXPECT_FALSE(window->isWindowModified());
 
-    writeFile(file("B.ZVK"), "\xF6.\r\n");
+    saveFile(file("B.ZVK"), "\xF6.\r\n");
     NullWindow screen;
     CountingGame game(screen, folder.path().toStdString());
     game.Form_load();
@@ -109,11 +110,11 @@ TEST_F(Studio, APaintedLevelIsSavedAsTheGameReadsItAndTheGamePlaysIt)
 
 TEST_F(Studio, OpensAGridAndMarksTheCellsOfTheProblemChosen)
 {
-    writeFile(file("bad.ZVK"), "......\r\n");
+    saveFile(file("bad.ZVK"), "......\r\n");
     dialogs.file = folder.filePath("bad.ZVK");
     keys(QKeySequence::Open);
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    writeFile(file("grid.txt"), "\xC3\xB6o#.\n..#.\n###.\n...#\n");
+    saveFile(file("grid.txt"), "\xC3\xB6o#.\n..#.\n###.\n...#\n");
     dialogs.file = folder.filePath("grid.txt");
     keys(QKeySequence::Open);
     EXPECT_EQ(text(), level({"öo#.", "..#.", "###.", "...#"}));
@@ -131,7 +132,7 @@ TEST_F(Studio, OpensAGridAndMarksTheCellsOfTheProblemChosen)
 
 TEST_F(Studio, PlaysTheLevelAsTheGameAndSolvesItInTheBackground)
 {
-    writeFile(file("A.ZVK"), "...\xF6     \r\n");
+    saveFile(file("A.ZVK"), "...\xF6     \r\n");
     ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
     keys(Qt::Key_F5);
     auto* play = window->findChild<studio::PlayDialog*>();
@@ -159,6 +160,28 @@ TEST_F(Studio, PlaysTheLevelAsTheGameAndSolvesItInTheBackground)
     EXPECT_TRUE(solution.playback()->game().finished());
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
     EXPECT_EQ(readFileStart(file("A.solution"), 100), solution.moves() + "\n");
+}
+
+// Guards against a held key moving the worm on after its release, and presses lost while a move is shown.
+TEST_F(Studio, PlayTakesKeysAsTheGameDoesWhileAMoveIsShown)
+{
+    saveFile(file("A.ZVK"), level({".    ", "     ", "   \xF6o", "     ", "     "}) + "\r\n");
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    ::setenv("ZORVIK_NO_PACING", "0", 1);
+    keys(Qt::Key_F5);
+    ::setenv("ZORVIK_NO_PACING", "1", 1);
+    auto* play = window->findChild<studio::PlayDialog*>();
+    ASSERT_TRUE(play);
+    auto left = [&](QEvent::Type type, bool repeated) {
+        QKeyEvent key(type, Qt::Key_Left, Qt::NoModifier, QString(), repeated);
+        QCoreApplication::sendEvent(play, &key);
+        return play->game().WurmX[0];
+    };
+    std::vector<Whole> x{left(QEvent::KeyPress, false), left(QEvent::KeyPress, true), left(QEvent::KeyRelease, false)};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !play->view()->screen().frameShow().active(); }));
+    x.push_back(left(QEvent::KeyPress, false));
+    x.push_back(left(QEvent::KeyPress, false));
+    EXPECT_EQ(x, (std::vector<Whole>{3, 3, 3, 2, 1}));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "window/twips.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -22,7 +23,8 @@ const QColor kHover(255, 255, 255, 160);
 
 } // namespace
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent), window_(std::make_unique<BoardWindow>(1, 1))
+BoardView::BoardView(QWidget* parent)
+    : QWidget(parent), window_(std::make_unique<BoardWindow>(1, 1)), screen_(*this, window_->canvas())
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -37,6 +39,7 @@ void BoardView::present(const Game& game)
 {
     side_ = std::max(0, int(game.Seitenzellen) - 2);
     cellTwips_ = game.Zellgroesse;
+    screen_.place(boardOrigin(), devicePixelRatioF());
     update();
 }
 
@@ -46,10 +49,12 @@ void BoardView::setMarkedCells(std::vector<int> cells)
     update();
 }
 
-QPointF BoardView::boardOrigin() const
+int BoardView::boardPixels() const { return int(std::ceil((side_ + 2) * cellTwips_ / twipsPerLogicalPixel())); }
+
+QPoint BoardView::boardOrigin() const
 {
-    const double board = (side_ + 2) * cellTwips_ / twipsPerLogicalPixel();
-    return QPointF(std::max(0.0, (width() - board) / 2), std::max(0.0, (height() - board) / 2));
+    const int board = boardPixels();
+    return QPoint(std::max(0, (width() - board) / 2), std::max(0, (height() - board) / 2));
 }
 
 int BoardView::cellAt(QPointF at) const
@@ -71,14 +76,11 @@ QRectF BoardView::cellRect(int index) const
     return QRectF(boardOrigin() + QPointF((index % side_ + 1) * cell, (index / side_ + 1) * cell), QSizeF(cell, cell));
 }
 
-void BoardView::paintEvent(QPaintEvent*)
+void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(RasterCanvas::toRgb(kBackground)));
-    const double ratio = devicePixelRatioF();
-    const double board = (side_ + 2) * cellTwips_ / twipsPerLogicalPixel();
-    const QRectF source(0, 0, board * ratio, board * ratio);
-    painter.drawImage(QRectF(boardOrigin(), QSizeF(board, board)), window_->image(), source);
+    screen_.paint(painter, event->region() & QRect(boardOrigin(), QSize(boardPixels(), boardPixels())));
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
@@ -96,6 +98,8 @@ void BoardView::resizeEvent(QResizeEvent*)
     const double ratio = devicePixelRatioF();
     window_->canvas().setTwipsPerPixel(twipsPerLogicalPixel() / ratio);
     window_->canvas().resize(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    screen_.dropFrames();
+    screen_.place(boardOrigin(), ratio);
     emit resized();
 }
 

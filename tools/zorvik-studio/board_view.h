@@ -3,6 +3,8 @@
 // presses and drags over its cells become strokes of the brush.
 #pragma once
 
+#include "window/paced_screen.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -25,6 +27,8 @@ public:
 
     // What the games draw on; its size follows the widget's.
     BoardWindow& window() { return *window_; }
+    // How a played level's moves reach the view.
+    PacedScreen& screen() { return screen_; }
     // Shows what `game` has drawn; its geometry maps the pointer to cells from now on.
     void present(const Game& game);
     void setMarkedCells(std::vector<int> cells);
@@ -52,12 +56,15 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QPointF boardOrigin() const;
+    // Whole logical pixels, so that a part of the board repaints as the whole does.
+    QPoint boardOrigin() const;
+    int boardPixels() const;
     double twipsPerLogicalPixel() const;
     // Strokes every cell on the straight way from the last one, so a quick drag leaves no gaps.
     void strokeTo(int index);
 
     std::unique_ptr<BoardWindow> window_;
+    PacedScreen screen_;
     int side_ = 0;            // inner cells a side of what is shown
     double cellTwips_ = 0;
     std::vector<int> marked_;

@@ -5,7 +5,6 @@
 
 #include "board_view.h"
 #include "board_window.h"
-#include "play_pacing.h"
 #include "studio/level_play.h"
 #include "window/key_codes.h"
 
@@ -48,11 +47,7 @@ PlayDialog::PlayDialog(const std::string& levelText, int levelNr, const QString&
     layout->addLayout(row);
 
     game_ = std::make_unique<LevelPlay>(view_->window(), levelText, levelNr);
-    pacing_ = std::make_unique<PlayPacing>([this] { view_->repaint(); });
-    view_->window().onAnimationFrame = [this](Animation animation, int done, int total) {
-        if (isVisible())
-            pacing_->frame(view_->window(), animation, done, total);
-    };
+    view_->window().screen = &view_->screen();
     connect(smooth_, &QCheckBox::toggled, this, [this](bool on) {
         view_->window().SetControlCaption(Control::SchnellFlüssig, on ? kSmoothCaption : kFastCaption);
     });
@@ -62,21 +57,28 @@ PlayDialog::PlayDialog(const std::string& levelText, int levelNr, const QString&
     view_->setFocus();
 }
 
-PlayDialog::~PlayDialog()
+PlayDialog::~PlayDialog() = default;
+
+void PlayDialog::run(const QString& failed, const std::function<void()>& work)
 {
-    view_->window().onAnimationFrame = nullptr;
+    view_->screen().run([&] {
+        try {
+            work();
+            showState();
+        } catch (const std::exception& failure) {
+            state_->setText(failed.arg(QString::fromUtf8(failure.what())));
+        }
+    });
 }
 
 void PlayDialog::restart()
 {
-    try {
-        game_->restart();
-    } catch (const std::exception& failure) {
-        state_->setText(QStringLiteral("Das Level lässt sich nicht starten: %1").arg(QString::fromUtf8(failure.what())));
-        return;
-    }
-    view_->present(*game_);
-    showState();
+    view_->screen().whenShown([this] {
+        run(QStringLiteral("Das Level lässt sich nicht starten: %1"), [this] {
+            game_->restart();
+            view_->present(*game_);
+        });
+    });
 }
 
 void PlayDialog::showState()
@@ -88,19 +90,19 @@ void PlayDialog::showState()
 void PlayDialog::keyPressEvent(QKeyEvent* event)
 {
     const int code = virtualKeyCode(event->key());
-    if (code >= kKeyLeft && code <= kKeyDown) {
-        if (!game_->finished()) {
-            try {
-                game_->Form_KeyDown(code, shiftState(event->modifiers()));
-                showState();
-            } catch (const std::exception& failure) {
-                state_->setText(QStringLiteral("Der Zug ging schief: %1").arg(QString::fromUtf8(failure.what())));
-            }
-            view_->present(*game_);
-        }
+    if (code < kKeyLeft || code > kKeyDown) {
+        QDialog::keyPressEvent(event);
         return;
     }
-    QDialog::keyPressEvent(event);
+    const int shift = shiftState(event->modifiers());
+    view_->screen().keyPressed(*event, [this, code, shift] {
+        run(QStringLiteral("Der Zug ging schief: %1"), [this, code, shift] {
+            if (!game_->finished())
+                game_->Form_KeyDown(code, shift);
+        });
+    });
 }
+
+void PlayDialog::keyReleaseEvent(QKeyEvent* event) { view_->screen().keyReleased(*event); }
 
 } // namespace zorvik::studio

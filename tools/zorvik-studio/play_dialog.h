@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,7 +16,6 @@ namespace zorvik::studio {
 
 class BoardView;
 class LevelPlay;
-class PlayPacing;
 
 class PlayDialog : public QDialog {
     Q_OBJECT
@@ -31,15 +31,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // Runs one of the game's handlers, shown as the game shows it; a failure is said in `failed` (its %1 the cause).
+    void run(const QString& failed, const std::function<void()>& work);
     void showState();
 
     BoardView* view_;
     QLabel* state_;
     QCheckBox* smooth_;
     std::unique_ptr<LevelPlay> game_;
-    std::unique_ptr<PlayPacing> pacing_;
 };
 
 } // namespace zorvik::studio
