@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solver: its own move rules against the game's, the shortest solutions it proves, and its limits.
+#include "model/null_window.h"
+#include "solver/solver.h"
+#include "solver/worm_model.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace zorvik::testing {
+namespace {
+
+using solver::Word;
+
+std::string describe(const Game& game, const solver::Board& board)
+{
+    const int n = board.side() - 2;
+    if (game.WurmX[0] < 1 || game.WurmY[0] < 1 || game.WurmX[0] > n || game.WurmY[0] > n)
+        return "stuck";
+    std::string out;
+    for (int id = 0; id < board.eatableCount(); ++id) {
+        const int cell = board.eatableCell(id);
+        out += game.Spielfeld[std::size_t((cell / board.side() - 1) * n + cell % board.side() - 1)] == ' ' ? '0' : '1';
+    }
+    for (int k = 0; k <= game.Laenge; ++k) {
+        out += " " + std::to_string(game.WurmX[k]) + "," + std::to_string(game.WurmY[k]);
+        for (int s = 0; s < 4 && k > 0; ++s)
+            if (solver::kStepX[s] == game.RichtungX[k] && solver::kStepY[s] == game.RichtungY[k])
+                out += solver::kStepLetters[s];
+    }
+    return out;
+}
+
+std::string describe(const solver::Board& board, const Word* position)
+{
+    const auto segments = board.segments(position);
+    if (segments.empty())
+        return "stuck";
+    std::string out;
+    for (int id = 0; id < board.eatableCount(); ++id)
+        out += board.left(position, id) ? '1' : '0';
+    for (std::size_t k = 0; k < segments.size(); ++k)
+        out += " " + std::to_string(segments[k].first) + "," + std::to_string(segments[k].second) +
+               (k > 0 ? std::string(1, solver::kStepLetters[board.step(position, int(k))]) : "");
+    return out;
+}
+
+TEST(SolverModel, MovesAsTheGameDoesOnRandomBoardsAndWorms)
+{
+    std::mt19937 random(14);
+    NullWindow window;
+    for (int round = 0; round < 3000; ++round) {
+        const int n = 2 + int(random() % 6);
+        std::string text(std::size_t(n * n), ' ');
+        for (char& c : text)
+            c = " ....,,xx#"[random() % 10];
+        // Mostly a head with its body in a row behind it, as levels have it; else worm cells anywhere, or none.
+        const std::size_t head = random() % text.size(), body = random() % 5, layout = random() % 4;
+        for (std::size_t k = 1; k <= body; ++k)
+            text[layout == 0 ? random() % text.size() : std::min(head + k, text.size() - 1)] = "o\xE4"[k % 2];
+        if (layout != 1)
+            text[head] = '\xF6';
+        CountingGame game(window, "/nonexistent-zorvik-test-folder");  // fresh, as the solver's own
+        game.setStartDefaults();
+        game.levelTexts = {text};
+        game.LevelNr = 0;
+        game.LevelLaden();
+        const solver::Board board(game);
+        solver::Mover mover(board);
+        std::vector<Word> position = board.start(), next(std::size_t(board.words()));
+        std::string keys;
+        for (int key = 0; key < 40; ++key) {
+            const int step = int(random() % 4);
+            keys += solver::kStepLetters[step];
+            const int deaths = game.calls["Tot"], ends = game.calls["LevelLaden"], x = game.WurmX[0], y = game.WurmY[0];
+            play(game, keys.substr(keys.size() - 1));
+            const auto played = game.calls["Tot"] > deaths  ? solver::MoveOutcome::Dies
+                                : game.calls["LevelLaden"] > ends ? solver::MoveOutcome::Finished
+                                : x == game.WurmX[0] && y == game.WurmY[0] ? solver::MoveOutcome::Blocked
+                                                                            : solver::MoveOutcome::Moved;
+            mover.load(position.data());
+            const auto made = mover.move(step, next.data());
+            ASSERT_EQ(made, played) << toUtf8(text) << " after " << keys;
+            if (made == solver::MoveOutcome::Dies || made == solver::MoveOutcome::Finished)
+                break;
+            if (made == solver::MoveOutcome::Moved)
+                position = next;
+            ASSERT_EQ(describe(board, position.data()), describe(game, board)) << toUtf8(text) << " after " << keys;
+        }
+    }
+}
+
+} // namespace
+} // namespace zorvik::testing
