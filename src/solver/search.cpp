@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The best-first search: nodes in chunks that never move, a flat index of the positions seen, buckets by rank.
+#include "solver/search.h"
+
+#include <algorithm>
+
+namespace zorvik::solver {
+
+namespace {
+
+constexpr int kChunkBits = 16;
+constexpr std::uint32_t kChunk = std::uint32_t(1) << kChunkBits;
+// Moves are counted in 16 bits; kNever stands for none.
+constexpr int kMostMoves = kNever - 1;
+constexpr int kAStar = 4;
+
+} // namespace
+
+Search::Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, bool endOnImprovement)
+    : level_(level), board_(level.board()), shared_(shared), slot_(slot), weight_(weight),
+      endOnImprovement_(endOnImprovement), words_(board_.words()), estimator_(level), mover_(board_), index_(words_)
+{
+}
+
+Word* Search::key(std::uint32_t node) const
+{
+    return chunks_[node >> kChunkBits].get() + std::size_t(node & (kChunk - 1)) * std::size_t(words_ + 1);
+}
+
+std::size_t Search::memoryBytes() const
+{
+    return chunks_.size() * std::size_t(kChunk) * std::size_t(words_ + 1) * sizeof(Word) + index_.memoryBytes() +
+           openBytes_ + open_.capacity() * sizeof(open_[0]) + estimator_.memoryBytes();
+}
+
+bool Search::roomForOneMore()
+{
+    std::size_t more = 0;
+    if (nodes_ % kChunk == 0)
+        more += std::size_t(kChunk) * std::size_t(words_ + 1) * sizeof(Word);
+    if (index_.full())
+        more += index_.growthBytes();
+    if (more == 0)
+        return true;
+    const std::size_t bytes = memoryBytes();
+    if (bytes + more > shared_.allowance(slot_))
+        return false;
+    if (nodes_ % kChunk == 0)
+        chunks_.emplace_back(new Word[std::size_t(kChunk) * std::size_t(words_ + 1)]);
+    shared_.publish(slot_, bytes + more);
+    return true;
+}
+
+std::size_t Search::push(std::uint32_t node)
+{
+    const auto rank = std::size_t(kAStar * moves(node) + weight_ * estimate(node));
+    if (rank >= open_.size())
+        open_.resize(rank + 1);
+    auto& bucket = open_[rank];
+    const std::size_t before = bucket.capacity();
+    bucket.push_back(node);
+    openBytes_ += (bucket.capacity() - before) * sizeof(std::uint32_t);
+    return rank;
+}
+
+std::string Search::movesTo(std::uint32_t node, int lastStep) const
+{
+    // Parents always have fewer moves than their children, the start none.
+    std::string moves(1, kStepLetters[lastStep]);
+    for (std::uint32_t child = node; child != 0; child = parent(child)) {
+        const int difference = board_.head(key(child)) - board_.head(key(parent(child)));
+        for (int s = 0; s < 4; ++s)
+            if (board_.offset(s) == difference)
+                moves += kStepLetters[s];
+    }
+    std::reverse(moves.begin(), moves.end());
+    return moves;
+}
+
+SearchEnd Search::run()
+{
+    auto keyAt = [this](std::uint32_t node) { return key(node); };
+    std::vector<Word> next(std::size_t(words_), 0);
+    if (!roomForOneMore())
+        return SearchEnd::OutOfMemory;
+    index_.findOrAdd(board_.start().data(), keyAt, nodes_);
+    std::copy(board_.start().begin(), board_.start().end(), key(nodes_));
+    setRecord(nodes_, nodes_, 0, estimator_.estimate(key(nodes_)));
+    if (estimate(nodes_) == kNever)
+        return SearchEnd::Exhausted;
+    push(nodes_++);
+    ++shared_.positions;
+
+    std::size_t expanded = 0;
+    for (std::size_t rank = 0; rank < open_.size();) {
+        auto& bucket = open_[rank];
+        if (bucket.empty()) {
+            ++rank;
+            continue;
+        }
+        const std::uint32_t node = bucket.back();
+        bucket.pop_back();
+        if (++expanded % 256 == 0) {
+            shared_.publish(slot_, memoryBytes());
+            if (shared_.stop)
+                return SearchEnd::Stopped;
+        }
+        const int moves = this->moves(node), estimate = this->estimate(node);
+        if (std::size_t(kAStar * moves + weight_ * estimate) != rank)
+            continue;  // reached by fewer moves since, and ranked anew
+        if (moves + estimate >= shared_.best) {
+            if (weight_ == kAStar)
+                return SearchEnd::Exhausted;  // every position left is ranked as high
+            continue;
+        }
+        mover_.load(key(node));
+        for (int step = 0; step < 4; ++step) {
+            const MoveOutcome outcome = mover_.move(step, next.data());
+            if (outcome == MoveOutcome::Blocked || outcome == MoveOutcome::Dies)
+                continue;
+            if (outcome == MoveOutcome::Finished) {
+                if (moves + 1 < shared_.best && shared_.offer(movesTo(node, step)) && endOnImprovement_)
+                    return SearchEnd::Improved;
+                continue;
+            }
+            // The position after this move is not the end: the level needs one move more at least.
+            const int reached = moves + 1;
+            if (reached + 1 >= shared_.best)
+                continue;
+            if (reached >= kMostMoves || !roomForOneMore())
+                return SearchEnd::OutOfMemory;
+            const auto [found, added] = index_.findOrAdd(next.data(), keyAt, nodes_);
+            if (added) {
+                std::copy(next.begin(), next.end(), key(found));
+                setRecord(found, node, reached, estimator_.estimate(next.data()));
+                ++nodes_;
+                ++shared_.positions;
+            } else if (reached < this->moves(found)) {
+                setRecord(found, node, reached, this->estimate(found));
+            } else {
+                continue;
+            }
+            // A weighted rank may well fall below the one being expanded.
+            if (this->estimate(found) != kNever && reached + this->estimate(found) < shared_.best)
+                rank = std::min(rank, push(found));
+        }
+    }
+    return SearchEnd::Exhausted;
+}
+
+} // namespace zorvik::solver

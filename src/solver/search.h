@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One best-first search over packed positions, A* or weighted, and what the searches running side by side share.
+#pragma once
+
+#include "solver/bounds.h"
+#include "solver/key_index.h"
+#include "solver/worm_model.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorvik::solver {
+
+struct SearchShared {
+    std::atomic<int> best{kNever};  // moves of the best solution so far
+    std::atomic<bool> stop{false};
+    std::atomic<std::size_t> positions{0};
+    // Checks a solution in the game and keeps it when it is the shortest yet; true when kept.
+    std::function<bool(const std::string& moves)> offer;
+    // How many bytes the search in `slot` may hold now.
+    std::function<std::size_t(int slot)> allowance;
+    std::atomic<std::size_t> memory[2] = {0, 0};
+    std::atomic<std::size_t> peakMemory{0};
+
+    void publish(int slot, std::size_t bytes)
+    {
+        memory[slot] = bytes;
+        const std::size_t both = memory[0] + memory[1];
+        for (std::size_t peak = peakMemory; both > peak && !peakMemory.compare_exchange_weak(peak, both);) {
+        }
+    }
+};
+
+enum class SearchEnd {
+    Exhausted,   // no position left that could lead to a solution shorter than the best: the best is the shortest
+    Improved,    // found a shorter solution and was asked to stop there
+    Stopped,     // told to stop
+    OutOfMemory,
+};
+
+// Positions are ranked by moves made plus `weight` quarters of the estimate; weight 4 is A*, which
+// expands nothing an estimate shows to be longer than the shortest solution. A position reached again
+// by fewer moves is searched again, so a weighted search that runs out of positions proves its best
+// solution as well.
+class Search {
+public:
+    Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, bool endOnImprovement);
+
+    SearchEnd run();
+
+private:
+    // Each node's key words are followed by one word: its parent, the moves to it and its estimate.
+    Word* key(std::uint32_t node) const;
+    std::uint32_t parent(std::uint32_t node) const { return static_cast<std::uint32_t>(key(node)[words_]); }
+    int moves(std::uint32_t node) const { return static_cast<int>(key(node)[words_] >> 32 & 0xFFFF); }
+    int estimate(std::uint32_t node) const { return static_cast<int>(key(node)[words_] >> 48); }
+    void setRecord(std::uint32_t node, std::uint32_t parent, int moves, int estimate) const
+    {
+        key(node)[words_] = Word(parent) | Word(moves) << 32 | Word(estimate) << 48;
+    }
+    bool roomForOneMore();
+    std::size_t push(std::uint32_t node);  // returns its rank
+    std::string movesTo(std::uint32_t node, int lastStep) const;
+    std::size_t memoryBytes() const;
+
+    const LevelDistances& level_;
+    const Board& board_;
+    SearchShared& shared_;
+    int slot_;
+    int weight_;
+    bool endOnImprovement_;
+    int words_;
+    Estimator estimator_;
+    Mover mover_;
+    KeyIndex index_;
+    std::vector<std::unique_ptr<Word[]>> chunks_;  // nodes: key words, then the record
+    std::uint32_t nodes_ = 0;
+    std::vector<std::vector<std::uint32_t>> open_;  // by rank, last in first out
+    std::size_t openBytes_ = 0;
+};
+
+} // namespace zorvik::solver
