@@ -3,93 +3,35 @@
 #include "solver/bounds.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace zorvik::solver {
 
-namespace {
-
-// Exact rounds over up to this many dots: 2^18 × 18 entries of two bytes, worked out in a tenth of a second.
-constexpr int kExactTourDots = 18;
-// The spanning trees kept before the store starts afresh.
-constexpr std::size_t kMostTrees = std::size_t(1) << 20;
-
-int saturated(int moves) { return std::min(moves, kNever); }
-
-} // namespace
-
-LevelDistances::LevelDistances(const Board& board) : board_(board)
-{
-    const auto cells = std::size_t(board.cellCount());
-    distances_.assign(std::size_t(board.eatableCount()) * cells, kNever);
-    std::deque<int> queue;
-    for (int id = 0; id < board.eatableCount(); ++id) {
-        std::uint16_t* from = &distances_[std::size_t(id) * cells];
-        from[board.eatableCell(id)] = 0;
-        queue.push_back(board.eatableCell(id));
-        while (!queue.empty()) {
-            const int cell = queue.front();
-            queue.pop_front();
-            for (int s = 0; s < 4; ++s) {
-                const int next = cell + board.offset(s);
-                if (board.kind(next) != CellKind::Wall && from[next] == kNever) {
-                    from[next] = static_cast<std::uint16_t>(from[cell] + 1);
-                    queue.push_back(next);
-                }
-            }
-        }
-        if (board.kind(board.eatableCell(id)) == CellKind::Dot)
-            dotIds_.push_back(id);
-    }
-    const int k = dots();
-    dotDistances_.resize(std::size_t(k * k));
-    for (int a = 0; a < k; ++a)
-        for (int b = 0; b < k; ++b)
-            dotDistances_[std::size_t(a * k + b)] = static_cast<std::uint16_t>(distance(dotIds_[std::size_t(a)], board.eatableCell(dotIds_[std::size_t(b)])));
-    if (k == 0 || k > kExactTourDots)
-        return;
-    // tour(mask, d): d first, then the best order of the rest of mask.
-    tours_.assign((std::size_t(1) << k) * std::size_t(k), kNever);
-    for (std::uint32_t mask = 1; mask < (std::uint32_t(1) << k); ++mask)
-        for (int d = 0; d < k; ++d) {
-            if (!(mask >> d & 1))
-                continue;
-            const std::uint32_t rest = mask & ~(std::uint32_t(1) << d);
-            int best = rest == 0 ? 0 : kNever;
-            for (int e = 0; e < k; ++e)
-                if (rest >> e & 1)
-                    best = std::min(best, dotDistance(d, e) + tour(rest, e));
-            tours_[std::size_t(mask) * std::size_t(k) + std::size_t(d)] = static_cast<std::uint16_t>(saturated(best));
-        }
-}
-
 Estimator::Estimator(const LevelDistances& level)
-    : level_(level), board_(level.board()), trees_((level.dots() + 63) / 64)
+    : level_(level), board_(level.board()), leftovers_(level)
 {
     const auto cells = std::size_t(board_.cellCount());
-    seen_.assign(cells * 4, 0);
-    time_.assign(cells * 4, 0);
+    time_.assign(cells * 4, kNever);
     releaseStamp_.assign(cells, 0);
     release_.assign(cells, 0);
-    bucketHead_.assign(cells * 4 + std::size_t(kLastSegment) + 4, -1);
-    arrival_.assign(std::size_t(board_.eatableCount()), kNever);
-    scratchKey_.assign(std::size_t((level.dots() + 63) / 64), 0);
+    onwardArrival_.assign(std::size_t(level.dots()), kNever);
+    lastArrival_.assign(std::size_t(level.dots()), kNever);
 }
 
 std::size_t Estimator::memoryBytes() const
 {
-    return seen_.size() * 6 + releaseStamp_.size() * 6 + bucketHead_.size() * 4 + bucketNext_.capacity() * 4 +
-           treeKeys_.capacity() * 8 + treeLengths_.capacity() * 2 + trees_.memoryBytes();
+    return time_.size() * 2 + releaseStamp_.size() * 6 + (current_.capacity() + next_.capacity()) * 4 + later_.size() * 24 +
+           leftovers_.memoryBytes();
 }
 
 void Estimator::reach(const Word* p)
 {
     if (++stamp_ == 0) {
-        std::fill(seen_.begin(), seen_.end(), 0);
         std::fill(releaseStamp_.begin(), releaseStamp_.end(), 0);
         stamp_ = 1;
     }
-    std::fill(arrival_.begin(), arrival_.end(), kNever);
+    std::fill(onwardArrival_.begin(), onwardArrival_.end(), kNever);
+    std::fill(lastArrival_.begin(), lastArrival_.end(), kNever);
+    std::fill(time_.begin(), time_.end(), kNever);
     const int head = board_.head(p), length = board_.length(p);
     // The body's cells, each free from the move on that the tail has left it. A body off its head's
     // path is left out altogether.
@@ -104,144 +46,144 @@ void Estimator::reach(const Word* p)
     }
     // Turning back kills a worm of three segments or more: its second segment steps onto the head.
     const bool straightOn = standard && length >= 2;
-    int dotsToReach = level_.dots();
+    int dotsToReach = 0;
     for (int dot = 0; dot < level_.dots(); ++dot)
-        dotsToReach -= !board_.left(p, level_.dotId(dot));
+        dotsToReach += board_.left(p, level_.dotId(dot));
+    const bool lastDot = dotsToReach == 1;
 
-    // Buckets by time, each a list threaded through bucketNext_ (pairs of state and next).
-    bucketNext_.clear();
-    int latest = 0;
-    auto push = [&](int state, int time) {
-        bucketNext_.push_back(state);
-        bucketNext_.push_back(bucketHead_[std::size_t(time)]);
-        bucketHead_[std::size_t(time)] = static_cast<int>(bucketNext_.size()) - 2;
-        latest = std::max(latest, time);
+    // States are cell × the step that entered it, walked breadth first; a step onto the body waits in
+    // `later_` until the body has left that cell. The first time a state is reached is its soonest.
+    // A halving or cutting cell gives each dot an arrival through it at once; the walk ends when every
+    // dot has an arrival that no later one can beat.
+    int settledBy = 0;
+    auto arrive = [&](int dot, int time) {
+        if (time >= kNever)
+            return;
+        int& onward = onwardArrival_[std::size_t(dot)];
+        if (onward == kNever)
+            --dotsToReach;
+        onward = std::min(onward, time);
+        settledBy = std::max(settledBy, time);
     };
+    auto freed = [&](int id, int time, int step) {
+        const int halving = level_.halvingIndex(id);
+        for (int dot = 0; dot < level_.dots(); ++dot) {
+            if (!board_.left(p, level_.dotId(dot)))
+                continue;
+            if (halving < 0 || !straightOn || length < 4) {
+                arrive(dot, saturated(time + level_.distance(id, board_.eatableCell(level_.dotId(dot)))));
+                continue;
+            }
+            arrive(dot, saturated(time + level_.afterHalving(halving, step, dot, lastDot)));
+            int& last = lastArrival_[std::size_t(dot)];
+            last = std::min(last, saturated(time + level_.afterHalving(halving, step, dot, true)));
+        }
+    };
+    current_.clear();
     const int startState = head * 4 + (length >= 1 ? board_.step(p, 1) : 0);
-    seen_[std::size_t(startState)] = stamp_;
     time_[std::size_t(startState)] = 0;
-    push(startState, 0);
-    for (int t = 0; t <= latest && dotsToReach > 0; ++t) {
-        for (int entry = bucketHead_[std::size_t(t)]; entry >= 0 && dotsToReach > 0; entry = bucketNext_[std::size_t(entry) + 1]) {
-            const int state = bucketNext_[std::size_t(entry)];
-            if (time_[std::size_t(state)] != t)
-                continue;  // reached sooner since
+    current_.push_back(startState);
+    std::size_t waiting = 0;
+    for (int t = 0; (dotsToReach > 0 || settledBy > t) && (!current_.empty() || waiting > 0); ++t) {
+        next_.clear();
+        if (std::size_t(t + 1) < later_.size() && !later_[std::size_t(t + 1)].empty()) {
+            waiting -= later_[std::size_t(t + 1)].size();
+            next_.swap(later_[std::size_t(t + 1)]);
+        }
+        for (const int state : current_) {
             const int cell = state / 4, heading = state % 4;
             const int id = board_.eatableId(cell);
-            if (id >= 0 && board_.left(p, id) && cell != head) {
-                if (arrival_[std::size_t(id)] == kNever) {
-                    arrival_[std::size_t(id)] = t;
-                    if (board_.kind(cell) == CellKind::Dot)
-                        --dotsToReach;
+            if (id >= 0 && board_.left(p, id)) {
+                if (board_.kind(cell) != CellKind::Dot) {
+                    freed(id, t, heading);
+                    continue;  // from here the tables take over
                 }
-                if (board_.kind(cell) != CellKind::Dot)
-                    continue;  // beyond a halving or cutting cell the distances take over
+                const int dot = level_.dotIndex(id);
+                if (straightOn && !lastDot && !level_.leadsOn(board_.header(p), dot, heading)) {
+                    lastArrival_[std::size_t(dot)] = std::min(lastArrival_[std::size_t(dot)], t);
+                    continue;
+                }
+                arrive(dot, t);
             }
             for (int s = 0; s < 4; ++s) {
-                if (straightOn && s == (heading ^ 1))
-                    continue;
                 const int next = cell + board_.offset(s);
-                if (board_.kind(next) == CellKind::Wall)
+                const int nextState = next * 4 + s;
+                if ((straightOn && s == (heading ^ 1)) || board_.kind(next) == CellKind::Wall ||
+                    time_[std::size_t(nextState)] != kNever)
                     continue;
                 const int free = releaseStamp_[std::size_t(next)] == stamp_ ? release_[std::size_t(next)] : 0;
-                const int when = std::max(t + 1, free);
-                const int nextState = next * 4 + s;
-                if (seen_[std::size_t(nextState)] != stamp_ || when < time_[std::size_t(nextState)]) {
-                    seen_[std::size_t(nextState)] = stamp_;
-                    time_[std::size_t(nextState)] = static_cast<std::uint16_t>(when);
-                    push(nextState, when);
+                if (free <= t + 1) {
+                    time_[std::size_t(nextState)] = static_cast<std::uint16_t>(t + 1);
+                    next_.push_back(nextState);
+                } else {
+                    time_[std::size_t(nextState)] = static_cast<std::uint16_t>(free);
+                    if (later_.size() <= std::size_t(free))
+                        later_.resize(std::size_t(free) + 1);
+                    later_[std::size_t(free)].push_back(nextState);
+                    ++waiting;
                 }
             }
         }
+        current_.swap(next_);
     }
-    for (int t = 0; t <= latest; ++t)
-        bucketHead_[std::size_t(t)] = -1;
-
-    for (int id = 0; id < board_.eatableCount(); ++id) {
-        if (arrival_[std::size_t(id)] == kNever || board_.kind(board_.eatableCell(id)) == CellKind::Dot)
-            continue;
-        for (int dot = 0; dot < level_.dots(); ++dot) {
-            int& arrival = arrival_[std::size_t(level_.dotId(dot))];
-            arrival = std::min(arrival, saturated(arrival_[std::size_t(id)] + level_.distance(id, board_.eatableCell(level_.dotId(dot)))));
-        }
-    }
-}
-
-int Estimator::spanningTree(const Word* p)
-{
-    const int k = level_.dots();
-    std::fill(scratchKey_.begin(), scratchKey_.end(), 0);
-    for (int dot = 0; dot < k; ++dot)
-        if (board_.left(p, level_.dotId(dot)))
-            scratchKey_[std::size_t(dot / 64)] |= Word(1) << (dot % 64);
-    const auto fresh = static_cast<std::uint32_t>(treeLengths_.size());
-    if (fresh >= kMostTrees) {
-        trees_.clear();
-        treeKeys_.clear();
-        treeLengths_.clear();
-        return spanningTree(p);
-    }
-    treeKeys_.insert(treeKeys_.end(), scratchKey_.begin(), scratchKey_.end());
-    const std::size_t words = scratchKey_.size();
-    const auto [index, added] =
-        trees_.findOrAdd(scratchKey_.data(), [&](std::uint32_t i) { return treeKeys_.data() + i * words; }, fresh);
-    if (!added) {
-        treeKeys_.resize(treeKeys_.size() - scratchKey_.size());
-        return treeLengths_[index];
-    }
-    // Prim's tree over the dots left.
-    std::vector<int> members, nearest;
-    for (int dot = 0; dot < k; ++dot)
-        if (scratchKey_[std::size_t(dot / 64)] >> (dot % 64) & 1)
-            members.push_back(dot);
-    int total = 0;
-    nearest.assign(members.size(), kNever);
-    std::vector<bool> inTree(members.size(), false);
-    std::size_t current = 0;
-    for (std::size_t added = 1; added < members.size(); ++added) {
-        inTree[current] = true;
-        std::size_t closest = 0;
-        int closestDistance = kNever + 1;
-        for (std::size_t j = 0; j < members.size(); ++j) {
-            if (inTree[j])
-                continue;
-            nearest[j] = std::min(nearest[j], level_.dotDistance(members[current], members[j]));
-            if (nearest[j] < closestDistance) {
-                closestDistance = nearest[j];
-                closest = j;
-            }
-        }
-        total = saturated(total + closestDistance);
-        current = closest;
-    }
-    treeLengths_.push_back(static_cast<std::uint16_t>(total));
-    return total;
+    for (auto& states : later_)
+        states.clear();
 }
 
 int Estimator::estimate(const Word* p)
 {
     reach(p);
-    int latest = 0, soonest = kNever;
-    std::uint32_t mask = 0;
-    int best = kNever;
+    const int length = board_.length(p);
+    // At most one dot can be the last; every other one must be eaten where the head gets on.
+    int dotsLeft = 0, lastOnly = -1, latestOnward = 0, latestDot = -1, secondLatest = 0;
     for (int dot = 0; dot < level_.dots(); ++dot) {
         if (!board_.left(p, level_.dotId(dot)))
             continue;
-        const int arrival = arrival_[std::size_t(level_.dotId(dot))];
-        if (arrival == kNever)
-            return kNever;
-        latest = std::max(latest, arrival);
-        soonest = std::min(soonest, arrival);
+        ++dotsLeft;
+        const int onward = onwardArrival_[std::size_t(dot)];
+        if (onward == kNever) {
+            if (lastOnly >= 0 || lastArrival_[std::size_t(dot)] == kNever)
+                return kNever;
+            lastOnly = dot;
+            continue;
+        }
+        if (onward >= latestOnward) {
+            secondLatest = latestOnward;
+            latestOnward = onward;
+            latestDot = dot;
+        } else {
+            secondLatest = std::max(secondLatest, onward);
+        }
+    }
+    int latest = 0;
+    if (lastOnly >= 0)
+        latest = std::max(lastArrival_[std::size_t(lastOnly)], latestOnward);
+    else if (latestDot >= 0)
+        latest = std::max(secondLatest, std::min(latestOnward, lastArrival_[std::size_t(latestDot)]));
+    if (dotsLeft == 1)
+        return latest;
+    const Leftover leftover = leftovers_.of(p);
+    if (leftover.pockets - 1 - (length == 0 ? 1 : 0) > leftover.shrinkers)
+        return kNever;
+
+    int best = kNever, soonest = kNever, entered = kNever;
+    std::uint32_t mask = 0;
+    for (int dot = 0; dot < level_.dots(); ++dot) {
+        const int onward = onwardArrival_[std::size_t(dot)];
+        if (!board_.left(p, level_.dotId(dot)) || onward == kNever)
+            continue;
+        soonest = std::min(soonest, onward);
+        entered = std::min(entered, onward - leftover.entry[dot]);
         mask |= std::uint32_t(1) << (dot % 32);
     }
     if (level_.exactTours()) {
         for (int dot = 0; dot < level_.dots(); ++dot)
             if (mask >> dot & 1)
-                best = std::min(best, arrival_[std::size_t(level_.dotId(dot))] + level_.tour(mask, dot));
+                best = std::min(best, onwardArrival_[std::size_t(dot)] + level_.tour(mask | (lastOnly >= 0 ? 1u << lastOnly : 0u), dot));
     } else {
-        best = soonest + spanningTree(p);
+        best = soonest + leftover.tree;
     }
-    return saturated(std::max(latest, best));
+    return saturated(std::max({latest, best, entered + leftover.entries}));
 }
 
 } // namespace zorvik::solver

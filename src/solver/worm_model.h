@@ -65,6 +65,9 @@ public:
         return (p[stepWords_ + bit / 64] >> (bit % 64)) & 1;
     }
     int dotsLeft(const Word* p) const;
+    // The header words: eatable cell `id` is left when bit 48 + id of them is set.
+    int headerWords() const { return headerWords_; }
+    const Word* header(const Word* p) const { return p + stepWords_; }
     // Each segment's board cell (x, y), head first; offset segments may stand off the board.
     std::vector<std::pair<int, int>> segments(const Word* p) const;
     // The offset of segment k from the head's path, with profile q.

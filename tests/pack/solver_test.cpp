@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <unordered_set>
 
 namespace zorvik::testing {
 namespace {
 
 using solver::Word;
+using Outcome = solver::Result::Outcome;
 
 std::string describe(const Game& game, const solver::Board& board)
 {
@@ -89,6 +91,58 @@ TEST(SolverModel, MovesAsTheGameDoesOnRandomBoardsAndWorms)
                 position = next;
             ASSERT_EQ(describe(board, position.data()), describe(game, board)) << toUtf8(text) << " after " << keys;
         }
+    }
+}
+
+// The moves of the shortest solution by plain breadth-first search on the solver's own rules, -1 for
+// none, 0 when there are too many positions to try them all quickly.
+int shortestByBreadthFirst(const std::string& text)
+{
+    NullWindow window;
+    Game game(window, "/nonexistent-zorvik-test-folder");
+    game.setStartDefaults();
+    game.LevelText = text;
+    game.Beginn();
+    const solver::Board board(game);
+    solver::Mover mover(board);
+    auto bytes = [](const std::vector<Word>& position) { return std::string(reinterpret_cast<const char*>(position.data()), position.size() * 8); };
+    std::unordered_set<std::string> seen{bytes(board.start())};
+    std::vector<std::vector<Word>> layer{board.start()}, nextLayer;
+    std::vector<Word> next(std::size_t(board.words()));
+    for (int moves = 1; !layer.empty() && seen.size() < 50'000; ++moves, layer.swap(nextLayer), nextLayer.clear())
+        for (const auto& position : layer) {
+            mover.load(position.data());
+            for (int step = 0; step < 4; ++step) {
+                const auto outcome = mover.move(step, next.data());
+                if (outcome == solver::MoveOutcome::Finished)
+                    return moves;
+                if (outcome == solver::MoveOutcome::Moved && seen.insert(bytes(next)).second)
+                    nextLayer.push_back(next);
+            }
+        }
+    return layer.empty() ? -1 : 0;
+}
+
+// Every lower bound the search leans on must hold, or it proves a long way shortest.
+TEST(Solver, ProvesTheSameShortestSolutionsAsABreadthFirstSearch)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 400; ++round) {
+        const int n = 4 + int(random() % 2);
+        std::string text(std::size_t(n * n), ' ');
+        for (char& c : text)
+            c = "    ...,x##"[random() % 11];
+        const std::string worm = std::string("\xF6oooo").substr(0, 2 + random() % 4);
+        text.replace(random() % (text.size() - worm.size()), worm.size(), worm);
+        const int shortest = shortestByBreadthFirst(text);
+        const auto solution = solver::solve(text);
+        if (shortest == 0)
+            continue;
+        if (shortest < 0)
+            EXPECT_EQ(solution.outcome, Outcome::NoSolution) << toUtf8(text);
+        else
+            EXPECT_TRUE(solution.outcome == Outcome::Found && solution.provenShortest && int(solution.moves.size()) == shortest)
+                << toUtf8(text) << " " << shortest << " " << solution.moves;
     }
 }
 
