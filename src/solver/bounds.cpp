@@ -3,6 +3,7 @@
 #include "solver/bounds.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace zorvik::solver {
 
@@ -11,24 +12,21 @@ Estimator::Estimator(const LevelDistances& level)
 {
     const auto cells = std::size_t(board_.cellCount());
     time_.assign(cells * 4, kNever);
-    releaseStamp_.assign(cells, 0);
     release_.assign(cells, 0);
+    leftHere_.assign(cells, 0);
+    tooSmall_.assign(std::size_t(board_.headerWords()), 0);
     onwardArrival_.assign(std::size_t(level.dots()), kNever);
     lastArrival_.assign(std::size_t(level.dots()), kNever);
 }
 
 std::size_t Estimator::memoryBytes() const
 {
-    return time_.size() * 2 + releaseStamp_.size() * 6 + (current_.capacity() + next_.capacity()) * 4 + later_.size() * 24 +
+    return time_.size() * 2 + release_.size() * 3 + (current_.capacity() + next_.capacity()) * 4 + later_.size() * 24 +
            leftovers_.memoryBytes();
 }
 
 void Estimator::reach(const Word* p)
 {
-    if (++stamp_ == 0) {
-        std::fill(releaseStamp_.begin(), releaseStamp_.end(), 0);
-        stamp_ = 1;
-    }
     std::fill(onwardArrival_.begin(), onwardArrival_.end(), kNever);
     std::fill(lastArrival_.begin(), lastArrival_.end(), kNever);
     std::fill(time_.begin(), time_.end(), kNever);
@@ -40,10 +38,12 @@ void Estimator::reach(const Word* p)
         int cell = head;
         for (int k = 1; k <= length; ++k) {
             cell -= board_.offset(board_.step(p, k));
-            releaseStamp_[std::size_t(cell)] = stamp_;
             release_[std::size_t(cell)] = static_cast<std::uint16_t>(length - k + 1);
         }
     }
+    for (int id = 0; id < board_.eatableCount(); ++id)
+        if (board_.left(p, id))
+            leftHere_[std::size_t(board_.eatableCell(id))] = 1;
     // Turning back kills a worm of three segments or more: its second segment steps onto the head.
     const bool straightOn = standard && length >= 2;
     int dotsToReach = 0;
@@ -53,8 +53,8 @@ void Estimator::reach(const Word* p)
 
     // States are cell × the step that entered it, walked breadth first; a step onto the body waits in
     // `later_` until the body has left that cell. The first time a state is reached is its soonest.
-    // A halving or cutting cell gives each dot an arrival through it at once; the walk ends when every
-    // dot has an arrival that no later one can beat.
+    // A halving or cutting cell gives each dot an arrival through it at once. The walk ends when every
+    // dot has an arrival: one that lies beyond the walk is then only known not to come sooner.
     int settledBy = 0;
     auto arrive = [&](int dot, int time) {
         if (time >= kNever)
@@ -84,7 +84,8 @@ void Estimator::reach(const Word* p)
     time_[std::size_t(startState)] = 0;
     current_.push_back(startState);
     std::size_t waiting = 0;
-    for (int t = 0; (dotsToReach > 0 || settledBy > t) && (!current_.empty() || waiting > 0); ++t) {
+    int t = 0;
+    for (; dotsToReach > 0 && (!current_.empty() || waiting > 0); ++t) {
         next_.clear();
         if (std::size_t(t + 1) < later_.size() && !later_[std::size_t(t + 1)].empty()) {
             waiting -= later_[std::size_t(t + 1)].size();
@@ -92,8 +93,8 @@ void Estimator::reach(const Word* p)
         }
         for (const int state : current_) {
             const int cell = state / 4, heading = state % 4;
-            const int id = board_.eatableId(cell);
-            if (id >= 0 && board_.left(p, id)) {
+            if (leftHere_[std::size_t(cell)]) {
+                const int id = board_.eatableId(cell);
                 if (board_.kind(cell) != CellKind::Dot) {
                     freed(id, t, heading);
                     continue;  // from here the tables take over
@@ -105,13 +106,14 @@ void Estimator::reach(const Word* p)
                 }
                 arrive(dot, t);
             }
-            for (int s = 0; s < 4; ++s) {
+            unsigned exits = level_.openSteps(cell) & ~(straightOn ? 1u << (heading ^ 1) : 0u);
+            for (; exits != 0; exits &= exits - 1) {
+                const int s = std::countr_zero(exits);
                 const int next = cell + board_.offset(s);
                 const int nextState = next * 4 + s;
-                if ((straightOn && s == (heading ^ 1)) || board_.kind(next) == CellKind::Wall ||
-                    time_[std::size_t(nextState)] != kNever)
+                if (time_[std::size_t(nextState)] != kNever)
                     continue;
-                const int free = releaseStamp_[std::size_t(next)] == stamp_ ? release_[std::size_t(next)] : 0;
+                const int free = release_[std::size_t(next)];
                 if (free <= t + 1) {
                     time_[std::size_t(nextState)] = static_cast<std::uint16_t>(t + 1);
                     next_.push_back(nextState);
@@ -126,12 +128,91 @@ void Estimator::reach(const Word* p)
         }
         current_.swap(next_);
     }
+    const bool cutShort = !current_.empty() || waiting > 0;
     for (auto& states : later_)
         states.clear();
+    for (int dot = 0; dot < level_.dots() && cutShort && settledBy > t; ++dot)
+        if (onwardArrival_[std::size_t(dot)] != kNever && onwardArrival_[std::size_t(dot)] > t)
+            onwardArrival_[std::size_t(dot)] = std::max(t, level_.distance(level_.dotId(dot), head));
+    for (int id = 0; id < board_.eatableCount(); ++id)
+        leftHere_[std::size_t(board_.eatableCell(id))] = 0;
+    if (standard) {
+        int cell = head;
+        for (int k = 1; k <= length; ++k) {
+            cell -= board_.offset(board_.step(p, k));
+            release_[std::size_t(cell)] = 0;
+        }
+    }
+}
+
+// A worm that went through a door into a room can only come out again if the room holds all its
+// segments: the head's way back to the door may not cross itself within the worm's length.
+bool Estimator::stuckInRoom(const Word* p)
+{
+    const int length = board_.length(p);
+    if (!board_.standardBody())
+        return false;
+    const Word* left = board_.header(p);
+    int cell = board_.head(p);
+    for (int k = 1; k <= length; ++k) {
+        const int step = board_.step(p, k);
+        cell -= board_.offset(step);
+        const int room = level_.room(cell, step);
+        if (room < 0 || level_.roomSize(room) >= length)
+            continue;
+        const Word* inside = level_.roomCells(room);
+        bool shrinks = false, dotOutside = false;
+        for (int i = 0; i < board_.headerWords(); ++i) {
+            shrinks = shrinks || (inside[i] & left[i] & level_.shrinkingCells()[i]);
+            dotOutside = dotOutside || (~inside[i] & left[i] & level_.dotCells()[i]);
+        }
+        if (!shrinks && dotOutside)
+            return true;
+    }
+    // A room too small for the worm, even as short as the halving and cutting cells left could make
+    // it, that the worm has yet to enter it can only leave no more: all the dots left in such rooms
+    // must lie in one of them, the one it enters last.
+    int shortest = length;
+    for (int w = 0; w < board_.headerWords(); ++w) {
+        if (left[w] & level_.cuttingCells()[w])
+            return false;
+        const int halvings = std::popcount(left[w] & level_.shrinkingCells()[w]);
+        shortest = halvings > 15 ? 0 : shortest >> halvings;
+    }
+    std::fill(tooSmall_.begin(), tooSmall_.end(), 0);
+    qualifying_.clear();
+    const auto& rooms = level_.smallestRooms();
+    for (std::size_t i = 0; i < rooms.size() && level_.roomSize(rooms[i]) < shortest; ++i) {
+        const Word* inside = level_.roomCells(rooms[i]);
+        bool shrinks = false, dotInside = false, dotOutside = false;
+        for (int w = 0; w < board_.headerWords(); ++w) {
+            shrinks = shrinks || (inside[w] & left[w] & level_.shrinkingCells()[w]);
+            dotInside = dotInside || (inside[w] & left[w] & level_.dotCells()[w]);
+            dotOutside = dotOutside || (~inside[w] & left[w] & level_.dotCells()[w]);
+        }
+        if (shrinks || !dotInside || !dotOutside || level_.inSmallestRoom(i, board_.head(p)))
+            continue;
+        qualifying_.push_back(rooms[i]);
+        for (int w = 0; w < board_.headerWords(); ++w)
+            tooSmall_[std::size_t(w)] |= inside[w] & left[w] & level_.dotCells()[w];
+    }
+    if (qualifying_.empty())
+        return false;
+    for (const int room : qualifying_) {
+        const Word* inside = level_.roomCells(room);
+        bool holdsAll = true;
+        for (int w = 0; w < board_.headerWords(); ++w)
+            holdsAll = holdsAll && (tooSmall_[std::size_t(w)] & ~inside[w]) == 0;
+        if (holdsAll)
+            return false;
+    }
+    return true;
 }
 
 int Estimator::estimate(const Word* p)
 {
+    if (stuckInRoom(p))
+        return kNever;
     reach(p);
     const int length = board_.length(p);
     // At most one dot can be the last; every other one must be eaten where the head gets on.

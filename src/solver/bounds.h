@@ -30,19 +30,21 @@ public:
 
 private:
     void reach(const Word* position);
+    bool stuckInRoom(const Word* position);
 
     const LevelDistances& level_;
     const Board& board_;
     // Scratch of the relaxed walk, over cell × incoming step.
     std::vector<std::uint16_t> time_;
-    std::vector<std::uint32_t> releaseStamp_;  // stamps save clearing
-    std::vector<std::uint16_t> release_;
-    std::uint32_t stamp_ = 0;
+    std::vector<std::uint16_t> release_;  // by cell: the move from which the body has left it
+    std::vector<char> leftHere_;          // by cell: something left to eat
     std::vector<int> current_, next_;
     std::vector<std::vector<int>> later_;  // by time
     // By dot: the soonest moves to eat it and go on, and to eat it as the last one.
     std::vector<int> onwardArrival_, lastArrival_;
     LeftoverBounds leftovers_;
+    std::vector<Word> tooSmall_;  // dots left in rooms too small for the worm
+    std::vector<int> qualifying_;
 };
 
 } // namespace zorvik::solver

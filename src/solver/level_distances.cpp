@@ -3,6 +3,7 @@
 #include "solver/level_distances.h"
 
 #include <algorithm>
+#include <bit>
 #include <deque>
 
 namespace zorvik::solver {
@@ -11,12 +12,19 @@ namespace {
 
 // Exact rounds over up to this many dots: 2^18 × 18 entries of two bytes, worked out in a tenth of a second.
 constexpr int kExactTourDots = 18;
+// Finding the doors walks the board once for every corridor cell; on the largest boards that is too slow.
+constexpr int kMostCellsForRooms = 100 * 100;
 
 } // namespace
 
 LevelDistances::LevelDistances(const Board& board) : board_(board)
 {
     const auto cells = std::size_t(board.cellCount());
+    openSteps_.assign(cells, 0);
+    for (int cell = 0; cell < board.cellCount(); ++cell)
+        for (int s = 0; s < 4 && board.kind(cell) != CellKind::Wall; ++s)
+            if (board.kind(cell + board.offset(s)) != CellKind::Wall)
+                openSteps_[std::size_t(cell)] |= std::uint8_t(1 << s);
     distances_.assign(std::size_t(board.eatableCount()) * cells, kNever);
     std::deque<int> queue;
     for (int id = 0; id < board.eatableCount(); ++id) {
@@ -37,11 +45,23 @@ LevelDistances::LevelDistances(const Board& board) : board_(board)
         if (board.kind(board.eatableCell(id)) == CellKind::Dot)
             dotIds_.push_back(id);
     }
+    dotBits_.assign(std::size_t(board.headerWords()), 0);
+    shrinkerBits_.assign(std::size_t(board.headerWords()), 0);
+    cuttingBits_.assign(std::size_t(board.headerWords()), 0);
+    for (int id = 0; id < board.eatableCount(); ++id) {
+        const CellKind kind = board.kind(board.eatableCell(id));
+        const Word bit = Word(1) << ((48 + id) % 64);
+        (kind == CellKind::Dot ? dotBits_ : shrinkerBits_)[std::size_t((48 + id) / 64)] |= bit;
+        if (kind == CellKind::Cutting)
+            cuttingBits_[std::size_t((48 + id) / 64)] |= bit;
+    }
     dotIndices_.assign(std::size_t(board.eatableCount()), -1);
     for (int dot = 0; dot < dots(); ++dot)
         dotIndices_[std::size_t(dotIds_[std::size_t(dot)])] = dot;
     findOnwards();
     findAfterHalving();
+    findRooms();
+    findSmallestRooms();
     const int k = dots();
     dotDistances_.resize(std::size_t(k * k));
     for (int a = 0; a < k; ++a)
@@ -141,10 +161,95 @@ void LevelDistances::findAfterHalving()
     }
 }
 
+// A door is a cell with two open sides whose taking away cuts the board in two; the room behind each
+// side is what the head reaches from there without the door.
+void LevelDistances::findRooms()
+{
+    const int cells = board_.cellCount();
+    if (cells > kMostCellsForRooms)
+        return;
+    const int words = board_.headerWords();
+    roomIndex_.assign(std::size_t(cells) * 4, -1);
+    std::vector<int> seen(std::size_t(cells), -1), queue;
+    for (int door = 0; door < cells; ++door) {
+        if (std::popcount(unsigned(openSteps_[std::size_t(door)])) != 2)
+            continue;
+        const int sides[2] = {std::countr_zero(unsigned(openSteps_[std::size_t(door)])),
+                              31 - std::countl_zero(unsigned(openSteps_[std::size_t(door)]))};
+        std::vector<Word> bits[2];
+        int size[2] = {0, 0};
+        for (int side = 0; side < 2; ++side) {
+            const int first = door + board_.offset(sides[side]);
+            if (side == 1 && seen[std::size_t(first)] == door)
+                break;  // the two sides meet: no door
+            bits[side].assign(std::size_t(words), 0);
+            queue.assign(1, first);
+            seen[std::size_t(first)] = door;
+            for (std::size_t at = 0; at < queue.size(); ++at) {
+                const int cell = queue[at];
+                ++size[side];
+                if (const int id = board_.eatableId(cell); id >= 0)
+                    bits[side][std::size_t((48 + id) / 64)] |= Word(1) << ((48 + id) % 64);
+                for (int s = 0; s < 4; ++s) {
+                    const int next = cell + board_.offset(s);
+                    if (next != door && board_.kind(next) != CellKind::Wall && seen[std::size_t(next)] != door) {
+                        seen[std::size_t(next)] = door;
+                        queue.push_back(next);
+                    }
+                }
+            }
+            if (side == 1) {
+                for (int k = 0; k < 2; ++k) {
+                    roomIndex_[std::size_t(door * 4 + sides[k])] = static_cast<int>(roomSizes_.size());
+                    roomSizes_.push_back(size[k]);
+                    roomBits_.insert(roomBits_.end(), bits[k].begin(), bits[k].end());
+                    roomDoors_.push_back(door * 4 + sides[k]);
+                }
+            }
+        }
+    }
+}
+
+// Of rooms with the same cells to eat, the smallest tells most; a room with no dot tells nothing.
+void LevelDistances::findSmallestRooms()
+{
+    const auto words = std::size_t(board_.headerWords());
+    std::vector<int> order(roomSizes_.size());
+    for (std::size_t r = 0; r < order.size(); ++r)
+        order[r] = static_cast<int>(r);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return roomSizes_[std::size_t(a)] < roomSizes_[std::size_t(b)]; });
+    for (const int room : order) {
+        const Word* cells = roomCells(room);
+        bool dot = false;
+        for (std::size_t i = 0; i < words; ++i)
+            dot = dot || (cells[i] & dotBits_[i]);
+        bool known = !dot;
+        for (const int other : smallestRooms_)
+            known = known || std::equal(cells, cells + words, roomCells(other));
+        if (known)
+            continue;
+        smallestRooms_.push_back(room);
+        // Which cells the room holds: the head's own cell must lie outside.
+        std::vector<char> inside(std::size_t(board_.cellCount()), 0);
+        const int door = roomDoors_[std::size_t(room)] / 4, step = roomDoors_[std::size_t(room)] % 4;
+        std::vector<int> queue{door + board_.offset(step)};
+        inside[std::size_t(queue[0])] = 1;
+        for (std::size_t at = 0; at < queue.size(); ++at)
+            for (int s = 0; s < 4; ++s) {
+                const int next = queue[at] + board_.offset(s);
+                if (next != door && board_.kind(next) != CellKind::Wall && !inside[std::size_t(next)]) {
+                    inside[std::size_t(next)] = 1;
+                    queue.push_back(next);
+                }
+            }
+        roomInside_.insert(roomInside_.end(), inside.begin(), inside.end());
+    }
+}
+
 std::size_t LevelDistances::memoryBytes() const
 {
     return (distances_.size() + dotDistances_.size() + tours_.size() + afterHalving_.size()) * 2 +
-           onwards_.size() * sizeof(Word) + (dotIds_.size() + dotIndices_.size() + halvingIndices_.size()) * sizeof(int);
+           (onwards_.size() + roomBits_.size()) * sizeof(Word) + (roomIndex_.size() + roomSizes_.size() + roomDoors_.size() + smallestRooms_.size()) * sizeof(int) + roomInside_.size() + (dotIds_.size() + dotIndices_.size() + halvingIndices_.size()) * sizeof(int);
 }
 
 } // namespace zorvik::solver

@@ -23,6 +23,8 @@ public:
     const Board& board() const { return board_; }
     // Moves from eatable cell `id` to `cell` if nothing but walls stood in the way; kNever if walled off.
     int distance(int id, int cell) const { return distances_[std::size_t(id) * std::size_t(board_.cellCount()) + std::size_t(cell)]; }
+    // The steps that do not lead into a wall, as bits.
+    unsigned openSteps(int cell) const { return openSteps_[std::size_t(cell)]; }
     int dots() const { return static_cast<int>(dotIds_.size()); }
     int dotId(int dot) const { return dotIds_[std::size_t(dot)]; }
     int dotIndex(int id) const { return dotIndices_[std::size_t(id)]; }
@@ -46,6 +48,19 @@ public:
                 return true;
         return false;
     }
+    // The room beyond a door cell on the side of `step`, or -1 when the cell is no door (a corridor
+    // cell whose two sides meet only through it).
+    int room(int door, int step) const { return roomIndex_.empty() ? -1 : roomIndex_[std::size_t(door * 4 + step)]; }
+    // The dots and the halving and cutting cells, as bits in the layout of onwards().
+    const Word* dotCells() const { return dotBits_.data(); }
+    const Word* shrinkingCells() const { return shrinkerBits_.data(); }
+    const Word* cuttingCells() const { return cuttingBits_.data(); }
+    int roomSize(int room) const { return roomSizes_[std::size_t(room)]; }
+    const Word* roomCells(int room) const { return &roomBits_[std::size_t(room * board_.headerWords())]; }  // eatable cells, as in onwards()
+    // The rooms with a dot, only the smallest of those that hold the same cells to eat.
+    const std::vector<int>& smallestRooms() const { return smallestRooms_; }
+    // Whether `cell` lies in smallestRooms()[i].
+    bool inSmallestRoom(std::size_t i, int cell) const { return roomInside_[i * std::size_t(board_.cellCount()) + std::size_t(cell)]; }
     bool exactTours() const { return !tours_.empty(); }
     // With exactTours(): the fewest moves that eat every dot of `mask`, starting on dot `first` (in it).
     int tour(std::uint32_t mask, int first) const { return tours_[std::size_t(mask) * std::size_t(dots()) + std::size_t(first)]; }
@@ -54,9 +69,12 @@ public:
 private:
     void findOnwards();
     void findAfterHalving();
+    void findRooms();
+    void findSmallestRooms();
 
     const Board& board_;
     std::vector<std::uint16_t> distances_;
+    std::vector<std::uint8_t> openSteps_;
     std::vector<int> dotIds_;      // the eatable id of each dot
     std::vector<int> dotIndices_;  // the dot of each eatable id, or -1
     std::vector<std::uint16_t> dotDistances_;
@@ -64,6 +82,13 @@ private:
     std::vector<int> halvingIndices_;
     std::vector<std::uint16_t> afterHalving_;
     std::vector<std::uint16_t> tours_;
+    std::vector<int> roomIndex_;  // by door cell × step
+    std::vector<int> roomSizes_;
+    std::vector<Word> roomBits_;
+    std::vector<int> roomDoors_;  // door cell × 4 + step
+    std::vector<int> smallestRooms_;
+    std::vector<char> roomInside_;  // by smallest room × cell
+    std::vector<Word> dotBits_, shrinkerBits_, cuttingBits_;
 };
 
 } // namespace zorvik::solver

@@ -16,9 +16,9 @@ constexpr int kAStar = 4;
 
 } // namespace
 
-Search::Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, bool endOnImprovement)
-    : level_(level), board_(level.board()), shared_(shared), slot_(slot), weight_(weight),
-      endOnImprovement_(endOnImprovement), words_(board_.words()), estimator_(level), mover_(board_), index_(words_)
+Search::Search(const LevelDistances& level, SearchShared& shared, int slot, int weight)
+    : level_(level), board_(level.board()), shared_(shared), slot_(slot), weight_(weight), words_(board_.words()),
+      estimator_(level), mover_(board_), index_(words_)
 {
 }
 
@@ -102,7 +102,7 @@ SearchEnd Search::run()
         bucket.pop_back();
         if (++expanded % 256 == 0) {
             shared_.publish(slot_, memoryBytes());
-            if (shared_.stop)
+            if (shared_.stop || shared_.stopSlot[slot_])
                 return SearchEnd::Stopped;
         }
         const int moves = this->moves(node), estimate = this->estimate(node);
@@ -119,8 +119,8 @@ SearchEnd Search::run()
             if (outcome == MoveOutcome::Blocked || outcome == MoveOutcome::Dies)
                 continue;
             if (outcome == MoveOutcome::Finished) {
-                if (moves + 1 < shared_.best && shared_.offer(movesTo(node, step)) && endOnImprovement_)
-                    return SearchEnd::Improved;
+                if (moves + 1 < shared_.best)
+                    shared_.offer(movesTo(node, step));
                 continue;
             }
             // The position after this move is not the end: the level needs one move more at least.

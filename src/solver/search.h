@@ -18,6 +18,7 @@ namespace zorvik::solver {
 struct SearchShared {
     std::atomic<int> best{kNever};  // moves of the best solution so far
     std::atomic<bool> stop{false};
+    std::atomic<bool> stopSlot[2] = {false, false};  // ends only the search in that slot
     std::atomic<std::size_t> positions{0};
     // Checks a solution in the game and keeps it when it is the shortest yet; true when kept.
     std::function<bool(const std::string& moves)> offer;
@@ -37,18 +38,18 @@ struct SearchShared {
 
 enum class SearchEnd {
     Exhausted,   // no position left that could lead to a solution shorter than the best: the best is the shortest
-    Improved,    // found a shorter solution and was asked to stop there
     Stopped,     // told to stop
     OutOfMemory,
 };
 
 // Positions are ranked by moves made plus `weight` quarters of the estimate; weight 4 is A*, which
-// expands nothing an estimate shows to be longer than the shortest solution. A position reached again
-// by fewer moves is searched again, so a weighted search that runs out of positions proves its best
-// solution as well.
+// expands nothing an estimate shows to be longer than the shortest solution. A heavier weight finds
+// solutions sooner and, going on, shorter ones: it drops every position that cannot beat the best so
+// far, and a position reached again by fewer moves is searched again, so when it runs out of positions
+// it has proved its best solution too.
 class Search {
 public:
-    Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, bool endOnImprovement);
+    Search(const LevelDistances& level, SearchShared& shared, int slot, int weight);
 
     SearchEnd run();
 
@@ -72,7 +73,6 @@ private:
     SearchShared& shared_;
     int slot_;
     int weight_;
-    bool endOnImprovement_;
     int words_;
     Estimator estimator_;
     Mover mover_;

@@ -55,9 +55,12 @@ std::chrono::milliseconds since(Clock::time_point begin)
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
 }
 
-// The weights of the finding search, in quarters of the estimate: a greedy first solution, then
-// shorter ones as the estimate counts for less. The last one runs until it has tried everything.
-constexpr int kFindingWeights[] = {20, 12, 8, 6, 5};
+// The searches' weights, in quarters of the estimate (Search): the finding one from the start; the
+// proving A* search hands its thread after a third of the time to a second finding one, whose other
+// weight often finds what the first one misses.
+constexpr int kFinding = 8;
+constexpr int kProving = 4;
+constexpr int kFindingLater = 12;
 
 } // namespace
 
@@ -83,7 +86,6 @@ Result solve(const std::string& levelText, const Options& options)
     std::condition_variable changed;
     std::string bestMoves;
     bool proven = false, disagreed = false;
-    std::atomic<bool> provingDone = false, findingDone = false;
     std::chrono::milliseconds firstFound{-1}, bestFound{0};
     shared.offer = [&](const std::string& moves) {
         const bool good = finishes(levelText, moves);
@@ -102,11 +104,21 @@ Result solve(const std::string& levelText, const Options& options)
         return true;
     };
     // The proving search gets half while the finding one runs; each gets what the other leaves.
+    std::atomic<bool> provingDone = false, findingDone = false, stillProving = true;
     shared.allowance = [&](int slot) -> std::size_t {
         const std::size_t limit = options.memoryLimit > fixedBytes ? options.memoryLimit - fixedBytes : 0;
         const std::size_t other = shared.memory[1 - slot];
         const std::size_t left = limit > other ? limit - other : 0;
-        return slot == 0 && !findingDone ? std::min(left, limit / 2) : left;
+        return slot == 0 && stillProving && !findingDone ? std::min(left, limit / 2) : left;
+    };
+    auto run = [&](int slot, int weight) {
+        SearchEnd end;
+        {
+            Search search(level, shared, slot, weight);
+            end = search.run();
+        }
+        shared.publish(slot, 0);
+        return end;
     };
     auto ended = [&](SearchEnd end, std::atomic<bool>& done) {
         std::lock_guard lock(mutex);
@@ -119,27 +131,19 @@ Result solve(const std::string& levelText, const Options& options)
     };
 
     std::thread proving([&] {
-        SearchEnd end;
+        SearchEnd end = run(0, kProving);
+        if (end == SearchEnd::Exhausted || shared.stop) {
+            ended(end, provingDone);
+            return;
+        }
         {
-            Search search(level, shared, 0, 4, false);
-            end = search.run();
+            std::lock_guard lock(mutex);  // the watch below stops the proving search under the lock
+            stillProving = false;
+            shared.stopSlot[0] = false;
         }
-        shared.publish(0, 0);
-        ended(end, provingDone);
+        ended(run(0, kFindingLater), provingDone);
     });
-    std::thread finding([&] {
-        SearchEnd end = SearchEnd::Stopped;
-        for (const int weight : kFindingWeights) {
-            {
-                Search search(level, shared, 1, weight, weight != kFindingWeights[std::size(kFindingWeights) - 1]);
-                end = search.run();
-            }
-            shared.publish(1, 0);
-            if (end != SearchEnd::Improved)
-                break;
-        }
-        ended(end, findingDone);
-    });
+    std::thread finding([&] { ended(run(1, kFinding), findingDone); });
 
     // Watch the limits from here; the searches look at the stop flag every few hundred positions.
     bool outOfTime = false, cancelled = false;
@@ -156,6 +160,8 @@ Result solve(const std::string& levelText, const Options& options)
                 outOfTime = true;
                 shared.stop = true;
             }
+            if (Clock::now() - begin > options.timeLimit / 3 && stillProving)
+                shared.stopSlot[0] = true;
             if (options.progress && Clock::now() - lastReport > std::chrono::milliseconds(200)) {
                 lastReport = Clock::now();
                 const Progress progress{shared.positions, since(begin), fixedBytes + shared.memory[0] + shared.memory[1],

@@ -132,6 +132,9 @@ TEST(Solver, ProvesTheSameShortestSolutionsAsABreadthFirstSearch)
         std::string text(std::size_t(n * n), ' ');
         for (char& c : text)
             c = "    ...,x##"[random() % 11];
+        // A wall across the board with a door: rooms a long worm cannot turn in.
+        for (int i = 0, across = 1 + int(random() % 3), row = int(random() % 2), gap = int(random() % n); i < n && round % 2; ++i)
+            text[std::size_t(row ? across * n + i : i * n + across)] = i == gap ? ' ' : '#';
         const std::string worm = std::string("\xF6oooo").substr(0, 2 + random() % 4);
         text.replace(random() % (text.size() - worm.size()), worm.size(), worm);
         const int shortest = shortestByBreadthFirst(text);
