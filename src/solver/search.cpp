@@ -77,7 +77,7 @@ std::string Search::movesTo(std::uint32_t node, int lastStep) const
     return moves;
 }
 
-SearchEnd Search::run()
+SearchEnd Search::run(std::size_t quickLook)
 {
     auto keyAt = [this](std::uint32_t node) { return key(node); };
     std::vector<Word> next(std::size_t(words_), 0);
@@ -102,7 +102,7 @@ SearchEnd Search::run()
         bucket.pop_back();
         if (++expanded % 256 == 0) {
             shared_.publish(slot_, memoryBytes());
-            if (shared_.stop || shared_.stopSlot[slot_])
+            if (shared_.stop || shared_.stopSlot[slot_] || (quickLook > 0 && nodes_ > quickLook))
                 return SearchEnd::Stopped;
         }
         const int moves = this->moves(node), estimate = this->estimate(node);
@@ -119,8 +119,8 @@ SearchEnd Search::run()
             if (outcome == MoveOutcome::Blocked || outcome == MoveOutcome::Dies)
                 continue;
             if (outcome == MoveOutcome::Finished) {
-                if (moves + 1 < shared_.best)
-                    shared_.offer(movesTo(node, step));
+                if (moves + 1 < shared_.best && shared_.offer(movesTo(node, step)) && quickLook > 0)
+                    return SearchEnd::Stopped;
                 continue;
             }
             // The position after this move is not the end: the level needs one move more at least.

@@ -51,7 +51,8 @@ class Search {
 public:
     Search(const LevelDistances& level, SearchShared& shared, int slot, int weight);
 
-    SearchEnd run();
+    // With a `quickLook`, the search stops (Stopped) after that many positions or its first solution.
+    SearchEnd run(std::size_t quickLook = 0);
 
 private:
     // Each node's key words are followed by one word: its parent, the moves to it and its estimate.

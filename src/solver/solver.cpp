@@ -55,9 +55,12 @@ std::chrono::milliseconds since(Clock::time_point begin)
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
 }
 
-// The searches' weights, in quarters of the estimate (Search): the finding one from the start; the
-// proving A* search hands its thread after a third of the time to a second finding one, whose other
-// weight often finds what the first one misses.
+// The searches' weights, in quarters of the estimate (Search). The finding thread takes a quick,
+// nearly greedy look first, then searches on with a lighter weight. The proving A* search hands its
+// thread after a third of the time to a second finding one, whose other weight often finds what the
+// first one misses.
+constexpr int kQuickLook = 20;
+constexpr std::size_t kQuickLookPositions = 50'000;
 constexpr int kFinding = 8;
 constexpr int kProving = 4;
 constexpr int kFindingLater = 12;
@@ -111,11 +114,11 @@ Result solve(const std::string& levelText, const Options& options)
         const std::size_t left = limit > other ? limit - other : 0;
         return slot == 0 && stillProving && !findingDone ? std::min(left, limit / 2) : left;
     };
-    auto run = [&](int slot, int weight) {
+    auto run = [&](int slot, int weight, std::size_t quickLook = 0) {
         SearchEnd end;
         {
             Search search(level, shared, slot, weight);
-            end = search.run();
+            end = search.run(quickLook);
         }
         shared.publish(slot, 0);
         return end;
@@ -143,7 +146,10 @@ Result solve(const std::string& levelText, const Options& options)
         }
         ended(run(0, kFindingLater), provingDone);
     });
-    std::thread finding([&] { ended(run(1, kFinding), findingDone); });
+    std::thread finding([&] {
+        const SearchEnd end = run(1, kQuickLook, kQuickLookPositions);
+        ended(end == SearchEnd::Stopped && !shared.stop ? run(1, kFinding) : end, findingDone);
+    });
 
     // Watch the limits from here; the searches look at the stop flag every few hundred positions.
     bool outOfTime = false, cancelled = false;
