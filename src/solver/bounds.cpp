@@ -7,8 +7,8 @@
 
 namespace zorvik::solver {
 
-Estimator::Estimator(const LevelDistances& level)
-    : level_(level), board_(level.board()), leftovers_(level)
+Estimator::Estimator(const LevelDistances& level, std::size_t cacheBytes)
+    : level_(level), board_(level.board()), leftovers_(level, cacheBytes)
 {
     const auto cells = std::size_t(board_.cellCount());
     time_.assign(cells * 4, kNever);

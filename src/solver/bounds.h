@@ -22,11 +22,13 @@ namespace zorvik::solver {
 // round of the others.
 class Estimator {
 public:
-    explicit Estimator(const LevelDistances& distances);
+    // What the estimator keeps between positions stays below `cacheBytes`.
+    Estimator(const LevelDistances& distances, std::size_t cacheBytes);
 
     // At least this many moves finish the level from `position`, or kNever when nothing can.
     int estimate(const Word* position);
     std::size_t memoryBytes() const;
+    std::size_t headroomBytes() const { return leftovers_.headroomBytes(); }
 
 private:
     void reach(const Word* position);

@@ -8,22 +8,23 @@ namespace zorvik::solver {
 
 namespace {
 
-// The sets kept before the store starts afresh.
-constexpr std::size_t kMostSets = std::size_t(1) << 19;
 constexpr Word kLeftBits = ~((Word(1) << 48) - 1);
 
 } // namespace
 
-LeftoverBounds::LeftoverBounds(const LevelDistances& level)
-    : level_(level), board_(level.board()), stride_(4 + level.dots()), index_(level.board().headerWords())
+LeftoverBounds::LeftoverBounds(const LevelDistances& level, std::size_t bytes)
+    : level_(level), board_(level.board()), stride_(4 + level.dots()), budget_(bytes), index_(level.board().headerWords())
 {
+    // A set takes its facts, its key and two index slots; the vectors may hold twice what they use.
+    const std::size_t perSet = 2 * (std::size_t(stride_) * 2 + std::size_t(board_.headerWords()) * sizeof(Word)) + 2 * sizeof(Word);
+    mostSets_ = std::max<std::size_t>(bytes / perSet, 64);
 }
 
 Leftover LeftoverBounds::of(const Word* p)
 {
     const auto words = std::size_t(board_.headerWords());
     auto fresh = static_cast<std::uint32_t>(facts_.size() / std::size_t(stride_));
-    if (fresh >= kMostSets) {
+    if (fresh >= mostSets_) {
         keys_.clear();
         facts_.clear();
         index_.clear();

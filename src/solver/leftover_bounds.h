@@ -26,10 +26,13 @@ struct Leftover {
 
 class LeftoverBounds {
 public:
-    explicit LeftoverBounds(const LevelDistances& level);
+    // The store of sets starts afresh before it holds `bytes`.
+    LeftoverBounds(const LevelDistances& level, std::size_t bytes);
 
     Leftover of(const Word* position);
     std::size_t memoryBytes() const { return keys_.capacity() * sizeof(Word) + facts_.capacity() * 2 + index_.memoryBytes(); }
+    // What the store may still grow by.
+    std::size_t headroomBytes() const { return budget_ > memoryBytes() ? budget_ - memoryBytes() : 0; }
 
 private:
     void workOut(const Word* position, std::uint16_t* facts) const;
@@ -37,6 +40,8 @@ private:
     const LevelDistances& level_;
     const Board& board_;
     int stride_;  // tree, pockets, shrinkers, entries, then one entry a dot
+    std::size_t budget_;
+    std::size_t mostSets_;
     std::vector<Word> keys_;
     std::vector<std::uint16_t> facts_;
     KeyIndex index_;

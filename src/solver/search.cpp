@@ -13,12 +13,13 @@ constexpr std::uint32_t kChunk = std::uint32_t(1) << kChunkBits;
 // Moves are counted in 16 bits; kNever stands for none.
 constexpr int kMostMoves = kNever - 1;
 constexpr int kAStar = 4;
+constexpr std::size_t kNoRoom = ~std::size_t(0);
 
 } // namespace
 
-Search::Search(const LevelDistances& level, SearchShared& shared, int slot, int weight)
+Search::Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes)
     : level_(level), board_(level.board()), shared_(shared), slot_(slot), weight_(weight), words_(board_.words()),
-      estimator_(level), mover_(board_), index_(words_)
+      estimator_(level, cacheBytes), mover_(board_), index_(words_)
 {
 }
 
@@ -33,6 +34,13 @@ std::size_t Search::memoryBytes() const
            openBytes_ + open_.capacity() * sizeof(open_[0]) + estimator_.memoryBytes();
 }
 
+// Whether `more` bytes fit in this search's allowance beside what it holds and what its estimator may
+// still take.
+bool Search::affords(std::size_t more) const
+{
+    return memoryBytes() + estimator_.headroomBytes() + more <= shared_.allowance(slot_);
+}
+
 bool Search::roomForOneMore()
 {
     std::size_t more = 0;
@@ -42,12 +50,12 @@ bool Search::roomForOneMore()
         more += index_.growthBytes();
     if (more == 0)
         return true;
-    const std::size_t bytes = memoryBytes();
-    if (bytes + more > shared_.allowance(slot_))
+    if (!affords(more))
         return false;
     if (nodes_ % kChunk == 0)
         chunks_.emplace_back(new Word[std::size_t(kChunk) * std::size_t(words_ + 1)]);
-    shared_.publish(slot_, bytes + more);
+    const std::size_t held = memoryBytes() + (index_.full() ? index_.growthBytes() : 0);
+    shared_.publish(slot_, held + estimator_.headroomBytes(), held);
     return true;
 }
 
@@ -58,6 +66,8 @@ std::size_t Search::push(std::uint32_t node)
         open_.resize(rank + 1);
     auto& bucket = open_[rank];
     const std::size_t before = bucket.capacity();
+    if (bucket.size() == before && !affords(std::max<std::size_t>(before, 1) * sizeof(std::uint32_t)))
+        return kNoRoom;
     bucket.push_back(node);
     openBytes_ += (bucket.capacity() - before) * sizeof(std::uint32_t);
     return rank;
@@ -88,7 +98,8 @@ SearchEnd Search::run(std::size_t quickLook)
     setRecord(nodes_, nodes_, 0, estimator_.estimate(key(nodes_)));
     if (estimate(nodes_) == kNever)
         return SearchEnd::Exhausted;
-    push(nodes_++);
+    if (push(nodes_++) == kNoRoom)
+        return SearchEnd::OutOfMemory;
     ++shared_.positions;
 
     std::size_t expanded = 0;
@@ -101,9 +112,12 @@ SearchEnd Search::run(std::size_t quickLook)
         const std::uint32_t node = bucket.back();
         bucket.pop_back();
         if (++expanded % 256 == 0) {
-            shared_.publish(slot_, memoryBytes());
+            const std::size_t held = memoryBytes();
+            shared_.publish(slot_, held + estimator_.headroomBytes(), held);
             if (shared_.stop || shared_.stopSlot[slot_] || (quickLook > 0 && nodes_ > quickLook))
                 return SearchEnd::Stopped;
+            if (!affords(0))
+                return SearchEnd::OutOfMemory;  // the other search may have taken more
         }
         const int moves = this->moves(node), estimate = this->estimate(node);
         if (std::size_t(kAStar * moves + weight_ * estimate) != rank)
@@ -141,8 +155,12 @@ SearchEnd Search::run(std::size_t quickLook)
                 continue;
             }
             // A weighted rank may well fall below the one being expanded.
-            if (this->estimate(found) != kNever && reached + this->estimate(found) < shared_.best)
-                rank = std::min(rank, push(found));
+            if (this->estimate(found) != kNever && reached + this->estimate(found) < shared_.best) {
+                const std::size_t pushed = push(found);
+                if (pushed == kNoRoom)
+                    return SearchEnd::OutOfMemory;
+                rank = std::min(rank, pushed);
+            }
         }
     }
     return SearchEnd::Exhausted;

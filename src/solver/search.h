@@ -24,13 +24,15 @@ struct SearchShared {
     std::function<bool(const std::string& moves)> offer;
     // How many bytes the search in `slot` may hold now.
     std::function<std::size_t(int slot)> allowance;
-    std::atomic<std::size_t> memory[2] = {0, 0};
-    std::atomic<std::size_t> peakMemory{0};
+    std::atomic<std::size_t> memory[2] = {0, 0};    // what each search holds or has set aside
+    std::atomic<std::size_t> holding[2] = {0, 0};   // what each search holds
+    std::atomic<std::size_t> peakMemory{0};         // the most both held at once
 
-    void publish(int slot, std::size_t bytes)
+    void publish(int slot, std::size_t setAside, std::size_t held)
     {
-        memory[slot] = bytes;
-        const std::size_t both = memory[0] + memory[1];
+        memory[slot] = setAside;
+        holding[slot] = held;
+        const std::size_t both = holding[0] + holding[1];
         for (std::size_t peak = peakMemory; both > peak && !peakMemory.compare_exchange_weak(peak, both);) {
         }
     }
@@ -49,7 +51,7 @@ enum class SearchEnd {
 // it has proved its best solution too.
 class Search {
 public:
-    Search(const LevelDistances& level, SearchShared& shared, int slot, int weight);
+    Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes);
 
     // With a `quickLook`, the search stops (Stopped) after that many positions or its first solution.
     SearchEnd run(std::size_t quickLook = 0);
@@ -64,8 +66,9 @@ private:
     {
         key(node)[words_] = Word(parent) | Word(moves) << 32 | Word(estimate) << 48;
     }
+    bool affords(std::size_t more) const;
     bool roomForOneMore();
-    std::size_t push(std::uint32_t node);  // returns its rank
+    std::size_t push(std::uint32_t node);  // returns its rank, or kNoRoom
     std::string movesTo(std::uint32_t node, int lastStep) const;
     std::size_t memoryBytes() const;
 

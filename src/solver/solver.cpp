@@ -64,6 +64,8 @@ constexpr std::size_t kQuickLookPositions = 50'000;
 constexpr int kFinding = 8;
 constexpr int kProving = 4;
 constexpr int kFindingLater = 12;
+// Each search's estimator keeps this share of the memory limit at most.
+constexpr std::size_t kCacheShare = 32;
 
 } // namespace
 
@@ -117,10 +119,10 @@ Result solve(const std::string& levelText, const Options& options)
     auto run = [&](int slot, int weight, std::size_t quickLook = 0) {
         SearchEnd end;
         {
-            Search search(level, shared, slot, weight);
+            Search search(level, shared, slot, weight, options.memoryLimit / kCacheShare);
             end = search.run(quickLook);
         }
-        shared.publish(slot, 0);
+        shared.publish(slot, 0, 0);
         return end;
     };
     auto ended = [&](SearchEnd end, std::atomic<bool>& done) {
@@ -170,7 +172,7 @@ Result solve(const std::string& levelText, const Options& options)
                 shared.stopSlot[0] = true;
             if (options.progress && Clock::now() - lastReport > std::chrono::milliseconds(200)) {
                 lastReport = Clock::now();
-                const Progress progress{shared.positions, since(begin), fixedBytes + shared.memory[0] + shared.memory[1],
+                const Progress progress{shared.positions, since(begin), fixedBytes + shared.holding[0] + shared.holding[1],
                                         bestMoves.size()};
                 lock.unlock();
                 options.progress(progress);

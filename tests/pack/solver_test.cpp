@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <random>
 #include <unordered_set>
 
@@ -92,6 +94,61 @@ TEST(SolverModel, MovesAsTheGameDoesOnRandomBoardsAndWorms)
             ASSERT_EQ(describe(board, position.data()), describe(game, board)) << toUtf8(text) << " after " << keys;
         }
     }
+}
+
+// Tiny levels with their shortest solutions, each proven and played to the level's end in the game.
+TEST(Solver, ProvesShortestSolutionsThatFinishTheLevelInTheGame)
+{
+    const std::pair<std::string, int> levels[] = {
+        {kDemoLevel, 44},
+        // The left pocket's dot must come last; the halving cell lets the worm turn in the right one.
+        {level({"#.#,#", "# # #", "# #.#", "  öoo", ".    "}), 18},
+        // Up the dead end only without a body: a worm of two swaps head and tail, eats, cuts, comes back.
+        {level({".#x", ".#.", "öo "}), 10},
+        // Both dots end a corridor: after eating one the worm can never turn back for the other.
+        {std::string(9 * 4, '#') + ".  \xF6oo  ." + std::string(9 * 4, '#'), -1},
+    };
+    for (const auto& [text, shortest] : levels) {
+        const auto solution = solver::solve(text);
+        if (shortest < 0) {
+            EXPECT_TRUE(solution.outcome == Outcome::NoSolution && solution.moves.empty());
+            continue;
+        }
+        ASSERT_TRUE(solution.outcome == Outcome::Found && solution.provenShortest && int(solution.moves.size()) == shortest)
+            << toUtf8(text) << " " << solution.moves;
+        TestGame t;  // the next level is a marker that must come up without a death
+        t.game.levelTexts = {text, level({"öo.", "...", "..."})};
+        t.game.LevelLaden();
+        t.play(solution.moves);
+        EXPECT_TRUE(t.game.LevelNr == 1 && t.game.calls["Tot"] == 0) << solution.moves;
+    }
+}
+
+// A designer's search in the background: it reports progress, stops when cancelled and keeps to its memory.
+TEST(Solver, ReportsProgressStopsWhenCancelledAndKeepsToItsMemory)
+{
+    // Dots but for a halving cell every fifth cell and a blank every seventh: long to prove.
+    std::string open(144, '.');
+    for (std::size_t i = 0; i < open.size(); ++i)
+        open[i] = i % 7 == 0 ? ' ' : i % 5 == 0 ? ',' : '.';
+    open.replace(50, 3, "\xF6oo");
+    std::atomic<bool> cancel = false;
+    int reports = 0;
+    solver::Options options;
+    options.timeLimit = std::chrono::seconds(60);
+    options.cancel = &cancel;
+    options.progress = [&](const solver::Progress&) { ++reports, cancel = true; };
+    const auto begin = std::chrono::steady_clock::now();
+    const auto cancelled = solver::solve(open, options);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, options.timeLimit / 2);
+    EXPECT_TRUE(reports > 0 && !cancelled.provenShortest &&
+                (cancelled.outcome == Outcome::Cancelled || cancelled.outcome == Outcome::Found));
+
+    solver::Options small;
+    small.memoryLimit = 8 << 20;
+    small.timeLimit = std::chrono::seconds(1);
+    const auto bounded = solver::solve(open, small);
+    EXPECT_TRUE(bounded.peakMemoryBytes <= small.memoryLimit && bounded.outcome != Outcome::NoSolution);
 }
 
 // The moves of the shortest solution by plain breadth-first search on the solver's own rules, -1 for
