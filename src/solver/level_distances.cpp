@@ -12,8 +12,10 @@ namespace {
 
 // Exact rounds over up to this many dots: 2^18 × 18 entries of two bytes, worked out in a tenth of a second.
 constexpr int kExactTourDots = 18;
-// Finding the doors walks the board once for every corridor cell; on the largest boards that is too slow.
+// Finding the doors walks the board once for every corridor cell, the dead ends and the ways on after
+// a halving cell once for every dot or halving cell; on the largest boards that is too slow.
 constexpr int kMostCellsForRooms = 100 * 100;
+constexpr std::size_t kMostWalkedCells = 4'000'000;
 
 } // namespace
 
@@ -87,6 +89,10 @@ LevelDistances::LevelDistances(const Board& board) : board_(board)
 void LevelDistances::findOnwards()
 {
     const int words = board_.headerWords();
+    if (std::size_t(dots()) * std::size_t(board_.cellCount()) > kMostWalkedCells) {
+        onwards_.assign(std::size_t(dots() * 4 * words), ~Word(0));  // as if every dot led on
+        return;
+    }
     onwards_.assign(std::size_t(dots() * 4 * words), 0);
     std::vector<char> seen;
     std::vector<int> queue;
@@ -119,6 +125,8 @@ void LevelDistances::findOnwards()
 void LevelDistances::findAfterHalving()
 {
     halvingIndices_.assign(std::size_t(board_.eatableCount()), -1);
+    if (std::size_t(board_.eatableCount()) * std::size_t(board_.cellCount()) > kMostWalkedCells)
+        return;  // the distances stand in
     std::vector<std::uint16_t> time;
     std::vector<int> queue;
     for (int id = 0; id < board_.eatableCount(); ++id) {

@@ -66,6 +66,7 @@ constexpr int kProving = 4;
 constexpr int kFindingLater = 12;
 // Each search's estimator keeps this share of the memory limit at most.
 constexpr std::size_t kCacheShare = 32;
+constexpr std::size_t kMostTableCells = 50'000'000;
 
 } // namespace
 
@@ -83,6 +84,12 @@ Result solve(const std::string& levelText, const Options& options)
     const Board board(start);
     if (board.dotCount() == 0)
         return result;  // only eating the last dot finishes a level
+    // The distance tables take two bytes for every cell from every cell to eat, and as many steps to
+    // work out; beyond this the search would be hopeless anyway.
+    if (std::size_t(board.eatableCount()) * std::size_t(board.cellCount()) > std::min(kMostTableCells, options.memoryLimit / 4)) {
+        result.outcome = Result::Outcome::OutOfMemory;
+        return result;
+    }
     const LevelDistances level(board);
     const std::size_t fixedBytes = level.memoryBytes() + sizeof(Word) * std::size_t(board.words());
 
