@@ -51,6 +51,7 @@ void solveLevel(benchmark::State& state, const fs::path& level)
     state.counters["moves"] = found ? double(result.moves.size()) : 0;
     state.counters["recorded"] = double(recordedMoves(level));
     state.counters["proven"] = result.provenShortest;
+    state.counters["lower_bound"] = double(result.lowerBound);
     state.counters["first_s"] = found ? double(result.firstFoundAfter.count()) / 1000 : 0;
     state.counters["best_s"] = found ? double(result.bestFoundAfter.count()) / 1000 : 0;
     state.counters["positions"] = double(result.positions);

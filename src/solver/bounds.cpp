@@ -7,7 +7,7 @@
 
 namespace zorvik::solver {
 
-Estimator::Estimator(const LevelDistances& level, std::size_t cacheBytes)
+Estimator::Estimator(const LevelTables& level, std::size_t cacheBytes)
     : level_(level), board_(level.board()), leftovers_(level, cacheBytes)
 {
     const auto cells = std::size_t(board_.cellCount());

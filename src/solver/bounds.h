@@ -3,7 +3,7 @@
 #pragma once
 
 #include "solver/leftover_bounds.h"
-#include "solver/level_distances.h"
+#include "solver/level_tables.h"
 
 #include <cstdint>
 #include <vector>
@@ -23,7 +23,7 @@ namespace zorvik::solver {
 class Estimator {
 public:
     // What the estimator keeps between positions stays below `cacheBytes`.
-    Estimator(const LevelDistances& distances, std::size_t cacheBytes);
+    Estimator(const LevelTables& distances, std::size_t cacheBytes);
 
     // At least this many moves finish the level from `position`, or kNever when nothing can.
     int estimate(const Word* position);
@@ -34,7 +34,7 @@ private:
     void reach(const Word* position);
     bool stuckInRoom(const Word* position);
 
-    const LevelDistances& level_;
+    const LevelTables& level_;
     const Board& board_;
     // Scratch of the relaxed walk, over cell × incoming step.
     std::vector<std::uint16_t> time_;

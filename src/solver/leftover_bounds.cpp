@@ -12,7 +12,7 @@ constexpr Word kLeftBits = ~((Word(1) << 48) - 1);
 
 } // namespace
 
-LeftoverBounds::LeftoverBounds(const LevelDistances& level, std::size_t bytes)
+LeftoverBounds::LeftoverBounds(const LevelTables& level, std::size_t bytes)
     : level_(level), board_(level.board()), stride_(4 + level.dots()), budget_(bytes), index_(level.board().headerWords())
 {
     // A set takes its facts, its key and two index slots; the vectors may hold twice what they use.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "solver/key_index.h"
-#include "solver/level_distances.h"
+#include "solver/level_tables.h"
 
 #include <cstdint>
 #include <vector>
@@ -27,7 +27,7 @@ struct Leftover {
 class LeftoverBounds {
 public:
     // The store of sets starts afresh before it holds `bytes`.
-    LeftoverBounds(const LevelDistances& level, std::size_t bytes);
+    LeftoverBounds(const LevelTables& level, std::size_t bytes);
 
     Leftover of(const Word* position);
     std::size_t memoryBytes() const { return keys_.capacity() * sizeof(Word) + facts_.capacity() * 2 + index_.memoryBytes(); }
@@ -37,7 +37,7 @@ public:
 private:
     void workOut(const Word* position, std::uint16_t* facts) const;
 
-    const LevelDistances& level_;
+    const LevelTables& level_;
     const Board& board_;
     int stride_;  // tree, pockets, shrinkers, entries, then one entry a dot
     std::size_t budget_;

@@ -17,7 +17,7 @@ constexpr std::size_t kNoRoom = ~std::size_t(0);
 
 } // namespace
 
-Search::Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes)
+Search::Search(const LevelTables& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes)
     : level_(level), board_(level.board()), shared_(shared), slot_(slot), weight_(weight), words_(board_.words()),
       estimator_(level, cacheBytes), mover_(board_), index_(words_)
 {
@@ -127,6 +127,9 @@ SearchEnd Search::run(std::size_t quickLook)
                 return SearchEnd::Exhausted;  // every position left is ranked as high
             continue;
         }
+        // A* takes the lowest rank first, and a position of the shortest solution always waits among them.
+        if (weight_ == kAStar && moves + estimate > shared_.lowerBound)
+            shared_.lowerBound = moves + estimate;
         mover_.load(key(node));
         for (int step = 0; step < 4; ++step) {
             const MoveOutcome outcome = mover_.move(step, next.data());

@@ -17,6 +17,7 @@ namespace zorvik::solver {
 
 struct SearchShared {
     std::atomic<int> best{kNever};  // moves of the best solution so far
+    std::atomic<int> lowerBound{0};  // no solution has fewer moves
     std::atomic<bool> stop{false};
     std::atomic<bool> stopSlot[2] = {false, false};  // ends only the search in that slot
     std::atomic<std::size_t> positions{0};
@@ -51,7 +52,7 @@ enum class SearchEnd {
 // it has proved its best solution too.
 class Search {
 public:
-    Search(const LevelDistances& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes);
+    Search(const LevelTables& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes);
 
     // With a `quickLook`, the search stops (Stopped) after that many positions or its first solution.
     SearchEnd run(std::size_t quickLook = 0);
@@ -72,7 +73,7 @@ private:
     std::string movesTo(std::uint32_t node, int lastStep) const;
     std::size_t memoryBytes() const;
 
-    const LevelDistances& level_;
+    const LevelTables& level_;
     const Board& board_;
     SearchShared& shared_;
     int slot_;

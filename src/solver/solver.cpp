@@ -90,7 +90,7 @@ Result solve(const std::string& levelText, const Options& options)
         result.outcome = Result::Outcome::OutOfMemory;
         return result;
     }
-    const LevelDistances level(board);
+    const LevelTables level(board);
     const std::size_t fixedBytes = level.memoryBytes() + sizeof(Word) * std::size_t(board.words());
 
     SearchShared shared;
@@ -180,7 +180,7 @@ Result solve(const std::string& levelText, const Options& options)
             if (options.progress && Clock::now() - lastReport > std::chrono::milliseconds(200)) {
                 lastReport = Clock::now();
                 const Progress progress{shared.positions, since(begin), fixedBytes + shared.holding[0] + shared.holding[1],
-                                        bestMoves.size()};
+                                        bestMoves.size(), std::size_t(shared.lowerBound)};
                 lock.unlock();
                 options.progress(progress);
                 lock.lock();
@@ -196,6 +196,7 @@ Result solve(const std::string& levelText, const Options& options)
         result.outcome = Result::Outcome::Found;
         result.moves = bestMoves;
         result.provenShortest = proven;
+        result.lowerBound = proven ? bestMoves.size() : std::size_t(shared.lowerBound);
         result.firstFoundAfter = firstFound;
         result.bestFoundAfter = bestFound;
     } else if (proven) {

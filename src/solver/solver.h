@@ -16,6 +16,7 @@ struct Progress {
     std::chrono::milliseconds elapsed{0};
     std::size_t memoryBytes = 0;  // what the search holds now
     std::size_t bestMoves = 0;    // length of the best solution so far, 0 while there is none
+    std::size_t lowerBound = 0;   // no solution has fewer moves
 };
 
 struct Options {
@@ -33,6 +34,7 @@ struct Result {
     enum class Outcome { Found, NoSolution, OutOfTime, OutOfMemory, Cancelled } outcome = Outcome::NoSolution;
     std::string moves;            // arrow keys as L, R, U, D
     bool provenShortest = false;  // with Found: no shorter solution exists
+    std::size_t lowerBound = 0;   // no solution has fewer moves (with provenShortest, moves.size())
     std::size_t positions = 0;
     std::size_t peakMemoryBytes = 0;
     std::chrono::milliseconds firstFoundAfter{0};  // with Found: when the first solution came

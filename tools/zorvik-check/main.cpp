@@ -99,7 +99,9 @@ bool checkFile(const std::string& file, const Options& options)
     switch (solution.outcome) {
     case Outcome::Found:
         std::cout << file << ": solution, " << solution.moves.size() << " moves, "
-                  << (solution.provenShortest ? "proven shortest" : "not proven shortest") << ": " << solution.moves << "\n";
+                  << (solution.provenShortest ? "proven shortest"
+                                              : "not proven shortest (none has fewer than " + std::to_string(solution.lowerBound) + ")")
+                  << ": " << solution.moves << "\n";
         return true;
     case Outcome::NoSolution:
         std::cout << file << ": error: no solution: the search proved that no moves finish the level\n";

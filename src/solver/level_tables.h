@@ -16,9 +16,9 @@ inline int saturated(int moves) { return moves < kNever ? moves : kNever; }
 // What depends on the level alone: distances between cells around the walls, where a worm that
 // cannot turn back gets to from each dot, and the shortest round of the dots from each dot when
 // there are few enough of them to work them all out.
-class LevelDistances {
+class LevelTables {
 public:
-    explicit LevelDistances(const Board& board);
+    explicit LevelTables(const Board& board);
 
     const Board& board() const { return board_; }
     // Moves from eatable cell `id` to `cell` if nothing but walls stood in the way; kNever if walled off.
@@ -71,6 +71,7 @@ private:
     void findAfterHalving();
     void findRooms();
     void findSmallestRooms();
+    void findTours();
 
     const Board& board_;
     std::vector<std::uint16_t> distances_;

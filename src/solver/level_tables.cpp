@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level's tables for the lower bounds, each worked out once by a walk over the board.
-#include "solver/level_distances.h"
+#include "solver/level_tables.h"
 
 #include <algorithm>
 #include <bit>
@@ -19,7 +19,7 @@ constexpr std::size_t kMostWalkedCells = 4'000'000;
 
 } // namespace
 
-LevelDistances::LevelDistances(const Board& board) : board_(board)
+LevelTables::LevelTables(const Board& board) : board_(board)
 {
     const auto cells = std::size_t(board.cellCount());
     openSteps_.assign(cells, 0);
@@ -64,14 +64,20 @@ LevelDistances::LevelDistances(const Board& board) : board_(board)
     findAfterHalving();
     findRooms();
     findSmallestRooms();
+    findTours();
+}
+
+// The dots' distances, and tour(mask, d): d first, then the best order of the rest of mask.
+void LevelTables::findTours()
+{
     const int k = dots();
     dotDistances_.resize(std::size_t(k * k));
     for (int a = 0; a < k; ++a)
         for (int b = 0; b < k; ++b)
-            dotDistances_[std::size_t(a * k + b)] = static_cast<std::uint16_t>(distance(dotIds_[std::size_t(a)], board.eatableCell(dotIds_[std::size_t(b)])));
+            dotDistances_[std::size_t(a * k + b)] =
+                static_cast<std::uint16_t>(distance(dotIds_[std::size_t(a)], board_.eatableCell(dotIds_[std::size_t(b)])));
     if (k == 0 || k > kExactTourDots)
         return;
-    // tour(mask, d): d first, then the best order of the rest of mask.
     tours_.assign((std::size_t(1) << k) * std::size_t(k), kNever);
     for (std::uint32_t mask = 1; mask < (std::uint32_t(1) << k); ++mask)
         for (int d = 0; d < k; ++d) {
@@ -86,7 +92,7 @@ LevelDistances::LevelDistances(const Board& board) : board_(board)
         }
 }
 
-void LevelDistances::findOnwards()
+void LevelTables::findOnwards()
 {
     const int words = board_.headerWords();
     if (std::size_t(dots()) * std::size_t(board_.cellCount()) > kMostWalkedCells) {
@@ -122,7 +128,7 @@ void LevelDistances::findOnwards()
 
 // A halving cell that leaves the worm three segments or more: the head is free of the body but still
 // cannot turn back, until the next halving or cutting cell.
-void LevelDistances::findAfterHalving()
+void LevelTables::findAfterHalving()
 {
     halvingIndices_.assign(std::size_t(board_.eatableCount()), -1);
     if (std::size_t(board_.eatableCount()) * std::size_t(board_.cellCount()) > kMostWalkedCells)
@@ -171,7 +177,7 @@ void LevelDistances::findAfterHalving()
 
 // A door is a cell with two open sides whose taking away cuts the board in two; the room behind each
 // side is what the head reaches from there without the door.
-void LevelDistances::findRooms()
+void LevelTables::findRooms()
 {
     const int cells = board_.cellCount();
     if (cells > kMostCellsForRooms)
@@ -219,7 +225,7 @@ void LevelDistances::findRooms()
 }
 
 // Of rooms with the same cells to eat, the smallest tells most; a room with no dot tells nothing.
-void LevelDistances::findSmallestRooms()
+void LevelTables::findSmallestRooms()
 {
     const auto words = std::size_t(board_.headerWords());
     std::vector<int> order(roomSizes_.size());
@@ -254,7 +260,7 @@ void LevelDistances::findSmallestRooms()
     }
 }
 
-std::size_t LevelDistances::memoryBytes() const
+std::size_t LevelTables::memoryBytes() const
 {
     return (distances_.size() + dotDistances_.size() + tours_.size() + afterHalving_.size()) * 2 +
            (onwards_.size() + roomBits_.size()) * sizeof(Word) + (roomIndex_.size() + roomSizes_.size() + roomDoors_.size() + smallestRooms_.size()) * sizeof(int) + roomInside_.size() + (dotIds_.size() + dotIndices_.size() + halvingIndices_.size()) * sizeof(int);
