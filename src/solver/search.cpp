@@ -36,37 +36,44 @@ std::size_t Search::memoryBytes() const
 
 // Whether `more` bytes fit in this search's allowance beside what it holds and what its estimator may
 // still take.
-bool Search::affords(std::size_t more) const
+// Asks for `more` bytes beside what this search holds and what its estimator may still take; every
+// growth asks first, so that both searches together keep to the limit.
+bool Search::grow(std::size_t more)
 {
-    return memoryBytes() + estimator_.headroomBytes() + more <= shared_.allowance(slot_);
+    const std::size_t held = memoryBytes();
+    return shared_.take(slot_, held + estimator_.headroomBytes(), held, more);
 }
 
 bool Search::roomForOneMore()
 {
+    // A node found again adds nothing, so the next node may already have its chunk.
+    const bool newChunk = nodes_ == chunks_.size() * kChunk;
     std::size_t more = 0;
-    if (nodes_ % kChunk == 0)
+    if (newChunk)
         more += std::size_t(kChunk) * std::size_t(words_ + 1) * sizeof(Word);
     if (index_.full())
         more += index_.growthBytes();
     if (more == 0)
         return true;
-    if (!affords(more))
+    if (!grow(more))
         return false;
-    if (nodes_ % kChunk == 0)
+    if (newChunk)
         chunks_.emplace_back(new Word[std::size_t(kChunk) * std::size_t(words_ + 1)]);
-    const std::size_t held = memoryBytes() + (index_.full() ? index_.growthBytes() : 0);
-    shared_.publish(slot_, held + estimator_.headroomBytes(), held);
     return true;
 }
 
 std::size_t Search::push(std::uint32_t node)
 {
     const auto rank = std::size_t(kAStar * moves(node) + weight_ * estimate(node));
-    if (rank >= open_.size())
+    // A vector that grows holds its old and its new storage for a moment.
+    if (rank >= open_.size()) {
+        if (rank >= open_.capacity() && !grow(std::max(2 * open_.capacity(), rank + 1) * sizeof(open_[0])))
+            return kNoRoom;
         open_.resize(rank + 1);
+    }
     auto& bucket = open_[rank];
     const std::size_t before = bucket.capacity();
-    if (bucket.size() == before && !affords(std::max<std::size_t>(before, 1) * sizeof(std::uint32_t)))
+    if (bucket.size() == before && !grow(std::max<std::size_t>(2 * before, 1) * sizeof(std::uint32_t)))
         return kNoRoom;
     bucket.push_back(node);
     openBytes_ += (bucket.capacity() - before) * sizeof(std::uint32_t);
@@ -113,10 +120,10 @@ SearchEnd Search::run(std::size_t quickLook)
         bucket.pop_back();
         if (++expanded % 256 == 0) {
             const std::size_t held = memoryBytes();
-            shared_.publish(slot_, held + estimator_.headroomBytes(), held);
+            shared_.take(slot_, held + estimator_.headroomBytes(), held);
             if (shared_.stop || shared_.stopSlot[slot_] || (quickLook > 0 && nodes_ > quickLook))
                 return SearchEnd::Stopped;
-            if (!affords(0))
+            if (!shared_.fits(slot_, held + estimator_.headroomBytes()))
                 return SearchEnd::OutOfMemory;  // the other search may have taken more
         }
         const int moves = this->moves(node), estimate = this->estimate(node);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -23,20 +24,32 @@ struct SearchShared {
     std::atomic<std::size_t> positions{0};
     // Checks a solution in the game and keeps it when it is the shortest yet; true when kept.
     std::function<bool(const std::string& moves)> offer;
-    // How many bytes the search in `slot` may hold now.
-    std::function<std::size_t(int slot)> allowance;
-    std::atomic<std::size_t> memory[2] = {0, 0};    // what each search holds or has set aside
-    std::atomic<std::size_t> holding[2] = {0, 0};   // what each search holds
-    std::atomic<std::size_t> peakMemory{0};         // the most both held at once
+    // How many bytes the search in `slot` may hold, given what the other one has set aside.
+    std::function<std::size_t(int slot, std::size_t otherSetAside)> allowance;
+    std::atomic<std::size_t> holding[2] = {0, 0};  // what each search holds
+    std::atomic<std::size_t> peakMemory{0};        // the most both held at once
 
-    void publish(int slot, std::size_t setAside, std::size_t held)
+    // A search that holds `held` bytes and has set aside `setAside` (held included) says so, and with
+    // `more` asks for that many bytes more; false, and nothing changes, when they do not fit.
+    bool take(int slot, std::size_t setAside, std::size_t held, std::size_t more = 0)
     {
-        memory[slot] = setAside;
-        holding[slot] = held;
-        const std::size_t both = holding[0] + holding[1];
-        for (std::size_t peak = peakMemory; both > peak && !peakMemory.compare_exchange_weak(peak, both);) {
-        }
+        std::lock_guard lock(memoryMutex_);
+        if (more > 0 && setAside + more > allowance(slot, setAside_[1 - slot]))
+            return false;
+        setAside_[slot] = setAside + more;
+        holding[slot] = held + more;
+        peakMemory = std::max<std::size_t>(peakMemory, holding[0] + holding[1]);
+        return true;
     }
+    bool fits(int slot, std::size_t setAside)
+    {
+        std::lock_guard lock(memoryMutex_);
+        return setAside <= allowance(slot, setAside_[1 - slot]);
+    }
+
+private:
+    std::mutex memoryMutex_;
+    std::size_t setAside_[2] = {0, 0};
 };
 
 enum class SearchEnd {
@@ -67,7 +80,7 @@ private:
     {
         key(node)[words_] = Word(parent) | Word(moves) << 32 | Word(estimate) << 48;
     }
-    bool affords(std::size_t more) const;
+    bool grow(std::size_t more);
     bool roomForOneMore();
     std::size_t push(std::uint32_t node);  // returns its rank, or kNoRoom
     std::string movesTo(std::uint32_t node, int lastStep) const;

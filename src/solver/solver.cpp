@@ -117,9 +117,8 @@ Result solve(const std::string& levelText, const Options& options)
     };
     // The proving search gets half while the finding one runs; each gets what the other leaves.
     std::atomic<bool> provingDone = false, findingDone = false, stillProving = true;
-    shared.allowance = [&](int slot) -> std::size_t {
+    shared.allowance = [&](int slot, std::size_t other) -> std::size_t {
         const std::size_t limit = options.memoryLimit > fixedBytes ? options.memoryLimit - fixedBytes : 0;
-        const std::size_t other = shared.memory[1 - slot];
         const std::size_t left = limit > other ? limit - other : 0;
         return slot == 0 && stillProving && !findingDone ? std::min(left, limit / 2) : left;
     };
@@ -129,7 +128,7 @@ Result solve(const std::string& levelText, const Options& options)
             Search search(level, shared, slot, weight, options.memoryLimit / kCacheShare);
             end = search.run(quickLook);
         }
-        shared.publish(slot, 0, 0);
+        shared.take(slot, 0, 0);
         return end;
     };
     auto ended = [&](SearchEnd end, std::atomic<bool>& done) {
