@@ -67,6 +67,7 @@ constexpr int kFindingLater = 12;
 // Each search's estimator keeps this share of the memory limit at most.
 constexpr std::size_t kCacheShare = 32;
 constexpr std::size_t kMostTableCells = 50'000'000;
+constexpr std::chrono::milliseconds kStopping{100};
 
 } // namespace
 
@@ -159,7 +160,9 @@ Result solve(const std::string& levelText, const Options& options)
         ended(end == SearchEnd::Stopped && !shared.stop ? run(1, kFinding) : end, findingDone);
     });
 
-    // Watch the limits from here; the searches look at the stop flag every few hundred positions.
+    // Watch the limits from here; the searches look at the stop flag every few hundred positions, and
+    // take a few hundredths of a second to stop and hand their memory back.
+    const auto deadline = begin + options.timeLimit - std::min<std::chrono::milliseconds>(options.timeLimit / 50, kStopping);
     bool outOfTime = false, cancelled = false;
     {
         std::unique_lock lock(mutex);
@@ -170,7 +173,7 @@ Result solve(const std::string& levelText, const Options& options)
                 cancelled = true;
                 shared.stop = true;
             }
-            if (Clock::now() - begin > options.timeLimit && !shared.stop) {
+            if (Clock::now() > deadline && !shared.stop) {
                 outOfTime = true;
                 shared.stop = true;
             }
