@@ -9,6 +9,7 @@
 
 #include <condition_variable>
 #include <exception>
+#include <new>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -71,17 +72,12 @@ constexpr std::chrono::milliseconds kStopping{100};
 
 } // namespace
 
-Result solve(const std::string& levelText, const Options& options)
+namespace {
+
+// The search proper, on a level the game has started.
+Result searchLevel(const std::string& levelText, const Game& start, const Options& options, Clock::time_point begin)
 {
-    const auto begin = Clock::now();
     Result result;
-    ReplayGame start;
-    start.LevelText = levelText;
-    try {
-        start.Beginn();
-    } catch (const std::exception&) {
-        return result;  // a level the game cannot start has no moves at all
-    }
     const Board board(start);
     if (board.dotCount() == 0)
         return result;  // only eating the last dot finishes a level
@@ -126,8 +122,12 @@ Result solve(const std::string& levelText, const Options& options)
     auto run = [&](int slot, int weight, std::size_t quickLook = 0) {
         SearchEnd end;
         {
-            Search search(level, shared, slot, weight, options.memoryLimit / kCacheShare);
-            end = search.run(quickLook);
+            try {
+                Search search(level, shared, slot, weight, options.memoryLimit / kCacheShare);
+                end = search.run(quickLook);
+            } catch (const std::bad_alloc&) {
+                end = SearchEnd::OutOfMemory;  // the machine had less than the limit
+            }
         }
         shared.take(slot, 0, 0);
         return end;
@@ -211,6 +211,27 @@ Result solve(const std::string& levelText, const Options& options)
         result.outcome = Result::Outcome::OutOfMemory;
     }
     return result;
+}
+
+} // namespace
+
+Result solve(const std::string& levelText, const Options& options)
+{
+    const auto begin = Clock::now();
+    ReplayGame start;
+    start.LevelText = levelText;
+    try {
+        start.Beginn();
+    } catch (const std::exception&) {
+        return {};  // a level the game cannot start has no moves at all
+    }
+    try {
+        return searchLevel(levelText, start, options, begin);
+    } catch (const std::bad_alloc&) {
+        Result result;  // the level's tables did not fit in the machine
+        result.outcome = Result::Outcome::OutOfMemory;
+        return result;
+    }
 }
 
 } // namespace zorvik::solver
