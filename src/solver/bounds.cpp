@@ -190,7 +190,8 @@ bool Estimator::stuckInRoom(const Word* p)
             dotInside = dotInside || (inside[w] & left[w] & level_.dotCells()[w]);
             dotOutside = dotOutside || (~inside[w] & left[w] & level_.dotCells()[w]);
         }
-        if (shrinks || !dotInside || !dotOutside || level_.inSmallestRoom(i, board_.head(p)))
+        // A head inside such a room came through its door, which the check above has found.
+        if (shrinks || !dotInside || !dotOutside)
             continue;
         qualifying_.push_back(rooms[i]);
         for (int w = 0; w < board_.headerWords(); ++w)

@@ -217,7 +217,6 @@ void LevelTables::findRooms()
                     roomIndex_[std::size_t(door * 4 + sides[k])] = static_cast<int>(roomSizes_.size());
                     roomSizes_.push_back(size[k]);
                     roomBits_.insert(roomBits_.end(), bits[k].begin(), bits[k].end());
-                    roomDoors_.push_back(door * 4 + sides[k]);
                 }
             }
         }
@@ -240,30 +239,17 @@ void LevelTables::findSmallestRooms()
         bool known = !dot;
         for (const int other : smallestRooms_)
             known = known || std::equal(cells, cells + words, roomCells(other));
-        if (known)
-            continue;
-        smallestRooms_.push_back(room);
-        // Which cells the room holds: the head's own cell must lie outside.
-        std::vector<char> inside(std::size_t(board_.cellCount()), 0);
-        const int door = roomDoors_[std::size_t(room)] / 4, step = roomDoors_[std::size_t(room)] % 4;
-        std::vector<int> queue{door + board_.offset(step)};
-        inside[std::size_t(queue[0])] = 1;
-        for (std::size_t at = 0; at < queue.size(); ++at)
-            for (int s = 0; s < 4; ++s) {
-                const int next = queue[at] + board_.offset(s);
-                if (next != door && board_.kind(next) != CellKind::Wall && !inside[std::size_t(next)]) {
-                    inside[std::size_t(next)] = 1;
-                    queue.push_back(next);
-                }
-            }
-        roomInside_.insert(roomInside_.end(), inside.begin(), inside.end());
+        if (!known)
+            smallestRooms_.push_back(room);
     }
 }
 
 std::size_t LevelTables::memoryBytes() const
 {
     return (distances_.size() + dotDistances_.size() + tours_.size() + afterHalving_.size()) * 2 +
-           (onwards_.size() + roomBits_.size()) * sizeof(Word) + (roomIndex_.size() + roomSizes_.size() + roomDoors_.size() + smallestRooms_.size()) * sizeof(int) + roomInside_.size() + (dotIds_.size() + dotIndices_.size() + halvingIndices_.size()) * sizeof(int);
+           (onwards_.size() + roomBits_.size()) * sizeof(Word) +
+           (roomIndex_.size() + roomSizes_.size() + smallestRooms_.size() + dotIds_.size() + dotIndices_.size() +
+            halvingIndices_.size()) * sizeof(int);
 }
 
 } // namespace zorvik::solver

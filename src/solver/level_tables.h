@@ -59,8 +59,6 @@ public:
     const Word* roomCells(int room) const { return &roomBits_[std::size_t(room * board_.headerWords())]; }  // eatable cells, as in onwards()
     // The rooms with a dot, only the smallest of those that hold the same cells to eat.
     const std::vector<int>& smallestRooms() const { return smallestRooms_; }
-    // Whether `cell` lies in smallestRooms()[i].
-    bool inSmallestRoom(std::size_t i, int cell) const { return roomInside_[i * std::size_t(board_.cellCount()) + std::size_t(cell)]; }
     bool exactTours() const { return !tours_.empty(); }
     // With exactTours(): the fewest moves that eat every dot of `mask`, starting on dot `first` (in it).
     int tour(std::uint32_t mask, int first) const { return tours_[std::size_t(mask) * std::size_t(dots()) + std::size_t(first)]; }
@@ -86,9 +84,7 @@ private:
     std::vector<int> roomIndex_;  // by door cell × step
     std::vector<int> roomSizes_;
     std::vector<Word> roomBits_;
-    std::vector<int> roomDoors_;  // door cell × 4 + step
     std::vector<int> smallestRooms_;
-    std::vector<char> roomInside_;  // by smallest room × cell
     std::vector<Word> dotBits_, shrinkerBits_, cuttingBits_;
 };
 
