@@ -1,213 +1,215 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The level search: best-first over worm positions, each move made by the game's own key handler.
+// The solver: an A* search that proves and a weighted one that finds, side by side, watched for time,
+// memory and cancelling; every solution is played through the game before it counts.
 #include "solver/solver.h"
 
-#include "model/cell_codes.h"
 #include "model/game.h"
 #include "model/null_window.h"
+#include "solver/search.h"
 
-#include <algorithm>
-#include <cstdint>
+#include <condition_variable>
 #include <exception>
-#include <queue>
-#include <tuple>
-#include <unordered_map>
-#include <vector>
+#include <new>
+#include <map>
+#include <mutex>
+#include <thread>
 
 namespace zorvik::solver {
 
 namespace {
 
-constexpr int kKeys[4] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown};
-constexpr char kKeyLetters[4] = {'L', 'R', 'U', 'D'};
-
 struct WindowHolder {
     NullWindow window;
 };
 
-// The game with the level end and the death caught instead of played: the search restores positions itself.
-class SearchGame : private WindowHolder, public Game {
+// The game with the level end and the death caught instead of played.
+class ReplayGame : private WindowHolder, public Game {
 public:
-    SearchGame() : Game(WindowHolder::window, "/nonexistent-zorvik-search-folder") {}
+    ReplayGame() : Game(WindowHolder::window, "/nonexistent-zorvik-search-folder") { setStartDefaults(); }
 
     bool died = false;
     bool finished = false;
 
     void LevelLaden() override { finished = true; }
     void Tot() override { died = true; }
-    void Beginn() override
-    {
-        if (!died)
-            Game::Beginn();
-    }
 };
 
-// A position as compact bytes: which eatable cells are left, then every segment's cell and, behind
-// the head, its step. The head's step is left out: every key sets it before the move.
-class PositionCoder {
-public:
-    PositionCoder(const GameState& start)
-    {
-        for (std::size_t i = 0; i < start.Spielfeld.size(); ++i) {
-            const char c = start.Spielfeld[i];
-            if (c == kDot || c == kHalving || c == kCutting)
-                eatable_.push_back({i, c});
-        }
+// True when the moves finish the level in the game, with the last key and without a death.
+bool finishes(const std::string& levelText, const std::string& moves)
+{
+    static const std::map<char, int> keys{{'L', kKeyLeft}, {'R', kKeyRight}, {'U', kKeyUp}, {'D', kKeyDown}};
+    ReplayGame game;
+    game.LevelText = levelText;
+    game.Beginn();
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        game.Form_KeyDown(keys.at(moves[i]), 0);
+        if (game.died || (game.finished && i + 1 < moves.size()))
+            return false;
     }
+    return game.finished;
+}
 
-    std::string encode(const GameState& game) const
-    {
-        std::string out((eatable_.size() + 7) / 8, '\0');
-        for (std::size_t j = 0; j < eatable_.size(); ++j)
-            if (game.Spielfeld[eatable_[j].first] == eatable_[j].second)
-                out[j / 8] = static_cast<char>(out[j / 8] | (1 << (j % 8)));
-        const int last = game.Laenge;
-        out += static_cast<char>(last & 0xFF);
-        out += static_cast<char>(last >> 8);
-        for (int i = 0; i <= last; ++i) {
-            out += static_cast<char>(game.WurmX[i]);
-            out += static_cast<char>(game.WurmY[i]);
-            if (i > 0)
-                out += static_cast<char>((game.RichtungX[i] + 1) * 3 + game.RichtungY[i] + 1);
-        }
-        return out;
-    }
+using Clock = std::chrono::steady_clock;
 
-    // Writes the position into a copy of the level start.
-    void decode(const std::string& code, const GameState& start, GameState& game) const
-    {
-        game = start;
-        int dotsLeft = 0;
-        for (std::size_t j = 0; j < eatable_.size(); ++j) {
-            const bool left = (code[j / 8] >> (j % 8)) & 1;
-            if (!left)
-                game.Spielfeld[eatable_[j].first] = kBlank;
-            else if (eatable_[j].second == kDot)
-                ++dotsLeft;
-        }
-        game.RestPunkte = dotsLeft;
-        std::size_t at = (eatable_.size() + 7) / 8;
-        const int last = static_cast<unsigned char>(code[at]) | static_cast<unsigned char>(code[at + 1]) << 8;
-        at += 2;
-        game.Laenge = last;
-        for (int i = 0; i <= last; ++i) {
-            game.WurmX[i] = static_cast<unsigned char>(code[at++]);
-            game.WurmY[i] = static_cast<unsigned char>(code[at++]);
-            if (i > 0) {
-                const int step = static_cast<unsigned char>(code[at++]);
-                game.RichtungX[i] = step / 3 - 1;
-                game.RichtungY[i] = step % 3 - 1;
-            }
-        }
-    }
+std::chrono::milliseconds since(Clock::time_point begin)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
+}
 
-private:
-    std::vector<std::pair<std::size_t, char>> eatable_;
-};
+// The searches' weights, in quarters of the estimate (Search). The finding thread takes a quick,
+// nearly greedy look first, then searches on with a lighter weight. The proving A* search hands its
+// thread after a third of the time to a second finding one, whose other weight often finds what the
+// first one misses.
+constexpr int kQuickLook = 20;
+constexpr std::size_t kQuickLookPositions = 50'000;
+constexpr int kFinding = 8;
+constexpr int kProving = 4;
+constexpr int kFindingLater = 12;
+// Each search's estimator keeps this share of the memory limit at most.
+constexpr std::size_t kCacheShare = 32;
+constexpr std::size_t kMostTableCells = 50'000'000;
+constexpr std::chrono::milliseconds kStopping{100};
 
-struct Node {
-    const std::string* code;
-    std::uint32_t parent;
-    char key;
-};
+} // namespace
 
-// Why a search stops early, checked every few positions.
-class Limits {
-public:
-    Limits(const Options& options, std::chrono::steady_clock::time_point begin) : options_(options), begin_(begin) {}
+namespace {
 
-    // The outcome that ends the search now, or Found while it may go on.
-    Result::Outcome check(std::chrono::steady_clock::time_point deadline, std::size_t positions, std::size_t bytes)
-    {
-        const auto now = std::chrono::steady_clock::now();
-        peak_ = std::max(peak_, bytes);
-        if (options_.progress && now - lastReport_ > std::chrono::milliseconds(200)) {
-            lastReport_ = now;
-            options_.progress({positions, elapsed(now), bytes, 0});
-        }
-        if (options_.cancel && options_.cancel->load())
-            return Result::Outcome::Cancelled;
-        if (bytes > options_.memoryLimit)
-            return Result::Outcome::OutOfMemory;
-        if (now > deadline)
-            return Result::Outcome::OutOfTime;
-        return Result::Outcome::Found;
-    }
-    std::chrono::milliseconds elapsed(std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now()) const
-    {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(now - begin_);
-    }
-    std::size_t peak() const { return peak_; }
-
-private:
-    const Options& options_;
-    std::chrono::steady_clock::time_point begin_;
-    std::chrono::steady_clock::time_point lastReport_{};
-    std::size_t peak_ = 0;
-};
-
-// One best-first search: positions ranked by dots left times `weight` plus moves made. A heavy weight
-// eats greedily and backs up when stuck; a light one looks wider for the short way round.
-Result search(SearchGame& game, const GameState& start, const PositionCoder& coder, int weight,
-              std::chrono::steady_clock::time_point deadline, Limits& limits)
+// The search proper, on a level the game has started.
+Result searchLevel(const std::string& levelText, const Game& start, const Options& options, Clock::time_point begin)
 {
     Result result;
-    std::unordered_map<std::string, std::uint32_t> seen;
-    std::vector<Node> nodes;
-    using Entry = std::tuple<long, std::uint32_t, std::uint32_t>;  // rank, moves, node
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> open;
-    std::size_t bytes = 0;
+    const Board board(start);
+    if (board.dotCount() == 0)
+        return result;  // only eating the last dot finishes a level
+    // The distance tables take two bytes for every cell from every cell to eat, and as many steps to
+    // work out; beyond this the search would be hopeless anyway.
+    if (std::size_t(board.eatableCount()) * std::size_t(board.cellCount()) > std::min(kMostTableCells, options.memoryLimit / 4)) {
+        result.outcome = Result::Outcome::OutOfMemory;
+        return result;
+    }
+    const LevelTables level(board);
+    const std::size_t fixedBytes = level.memoryBytes() + sizeof(Word) * std::size_t(board.words());
 
-    auto add = [&](std::string code, std::uint32_t parent, char key, int dotsLeft, std::uint32_t moves) {
-        const std::size_t size = code.size();
-        auto [entry, fresh] = seen.emplace(std::move(code), static_cast<std::uint32_t>(nodes.size()));
-        if (!fresh)
-            return;
-        // The key, the node, the queue entry and the hash table's own bookkeeping.
-        bytes += size + sizeof(Node) + sizeof(Entry) + 64;
-        nodes.push_back({&entry->first, parent, key});
-        open.emplace(static_cast<long>(dotsLeft) * weight + moves, moves, entry->second);
+    SearchShared shared;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::string bestMoves;
+    bool proven = false, disagreed = false;
+    std::chrono::milliseconds firstFound{-1}, bestFound{0};
+    shared.offer = [&](const std::string& moves) {
+        const bool good = finishes(levelText, moves);
+        std::lock_guard lock(mutex);
+        if (!good) {
+            disagreed = true;  // the search's rules and the game's differ: such moves and proofs are void
+            return false;
+        }
+        if (int(moves.size()) >= shared.best)
+            return false;
+        bestMoves = moves;
+        shared.best = int(moves.size());
+        bestFound = since(begin);
+        if (firstFound.count() < 0)
+            firstFound = bestFound;
+        return true;
     };
-    auto pathTo = [&](std::uint32_t node, char lastKey) {
-        std::string moves(1, lastKey);
-        for (; node != 0; node = nodes[node].parent)
-            moves += nodes[node].key;
-        std::reverse(moves.begin(), moves.end());
-        return moves;
+    // The proving search gets half while the finding one runs; each gets what the other leaves.
+    std::atomic<bool> provingDone = false, findingDone = false, stillProving = true;
+    shared.allowance = [&](int slot, std::size_t other) -> std::size_t {
+        const std::size_t limit = options.memoryLimit > fixedBytes ? options.memoryLimit - fixedBytes : 0;
+        const std::size_t left = limit > other ? limit - other : 0;
+        return slot == 0 && stillProving && !findingDone ? std::min(left, limit / 2) : left;
     };
-
-    static_cast<GameState&>(game) = start;
-    add(coder.encode(game), 0, 0, game.RestPunkte, 0);
-    std::size_t expanded = 0;
-    while (!open.empty()) {
-        const auto [ignoredRank, moves, node] = open.top();
-        open.pop();
-        if (++expanded % 64 == 0) {
-            if (const auto stop = limits.check(deadline, seen.size(), bytes); stop != Result::Outcome::Found) {
-                result.outcome = stop;
-                break;
+    auto run = [&](int slot, int weight, std::size_t quickLook = 0) {
+        SearchEnd end;
+        {
+            try {
+                Search search(level, shared, slot, weight, options.memoryLimit / kCacheShare);
+                end = search.run(quickLook);
+            } catch (const std::bad_alloc&) {
+                end = SearchEnd::OutOfMemory;  // the machine had less than the limit
             }
         }
-        for (int k = 0; k < 4; ++k) {
-            coder.decode(*nodes[node].code, start, game);
-            game.died = game.finished = false;
-            try {
-                game.Form_KeyDown(kKeys[k], 0);
-            } catch (const std::exception&) {
-                continue;  // a move the game cannot make is no way forward
+        shared.take(slot, 0, 0);
+        return end;
+    };
+    auto ended = [&](SearchEnd end, std::atomic<bool>& done) {
+        std::lock_guard lock(mutex);
+        if (end == SearchEnd::Exhausted && !shared.stop && !disagreed) {
+            proven = true;
+            shared.stop = true;
+        }
+        done = true;
+        changed.notify_all();
+    };
+
+    std::thread proving([&] {
+        SearchEnd end = run(0, kProving);
+        if (end == SearchEnd::Exhausted || shared.stop) {
+            ended(end, provingDone);
+            return;
+        }
+        {
+            std::lock_guard lock(mutex);  // the watch below stops the proving search under the lock
+            stillProving = false;
+            shared.stopSlot[0] = false;
+        }
+        ended(run(0, kFindingLater), provingDone);
+    });
+    std::thread finding([&] {
+        const SearchEnd end = run(1, kQuickLook, kQuickLookPositions);
+        ended(end == SearchEnd::Stopped && !shared.stop ? run(1, kFinding) : end, findingDone);
+    });
+
+    // Watch the limits from here; the searches look at the stop flag every few hundred positions, and
+    // take a few hundredths of a second to stop and hand their memory back.
+    const auto deadline = begin + options.timeLimit - std::min<std::chrono::milliseconds>(options.timeLimit / 50, kStopping);
+    bool outOfTime = false, cancelled = false;
+    {
+        std::unique_lock lock(mutex);
+        auto lastReport = Clock::now() - std::chrono::seconds(1);
+        while (!(provingDone && findingDone)) {
+            changed.wait_for(lock, std::chrono::milliseconds(20));
+            if (options.cancel && options.cancel->load() && !shared.stop) {
+                cancelled = true;
+                shared.stop = true;
             }
-            if (game.died)
-                continue;
-            if (game.finished) {
-                result.outcome = Result::Outcome::Found;
-                result.moves = pathTo(node, kKeyLetters[k]);
-                result.positions = seen.size();
-                return result;
+            if (Clock::now() > deadline && !shared.stop) {
+                outOfTime = true;
+                shared.stop = true;
             }
-            add(coder.encode(game), node, kKeyLetters[k], game.RestPunkte, moves + 1);
+            if (Clock::now() - begin > options.timeLimit / 3 && stillProving)
+                shared.stopSlot[0] = true;
+            if (options.progress && Clock::now() - lastReport > std::chrono::milliseconds(200)) {
+                lastReport = Clock::now();
+                const Progress progress{shared.positions, since(begin), fixedBytes + shared.holding[0] + shared.holding[1],
+                                        bestMoves.size(), std::size_t(shared.lowerBound)};
+                lock.unlock();
+                options.progress(progress);
+                lock.lock();
+            }
         }
     }
-    result.positions = seen.size();
+    proving.join();
+    finding.join();
+
+    result.positions = shared.positions;
+    result.peakMemoryBytes = fixedBytes + shared.peakMemory;
+    if (!bestMoves.empty()) {
+        result.outcome = Result::Outcome::Found;
+        result.moves = bestMoves;
+        result.provenShortest = proven;
+        result.lowerBound = proven ? bestMoves.size() : std::size_t(shared.lowerBound);
+        result.firstFoundAfter = firstFound;
+        result.bestFoundAfter = bestFound;
+    } else if (proven) {
+        result.outcome = Result::Outcome::NoSolution;
+    } else if (cancelled) {
+        result.outcome = Result::Outcome::Cancelled;
+    } else if (outOfTime) {
+        result.outcome = Result::Outcome::OutOfTime;
+    } else {
+        result.outcome = Result::Outcome::OutOfMemory;
+    }
     return result;
 }
 
@@ -215,28 +217,21 @@ Result search(SearchGame& game, const GameState& start, const PositionCoder& cod
 
 Result solve(const std::string& levelText, const Options& options)
 {
-    const auto begin = std::chrono::steady_clock::now();
-    Limits limits(options, begin);
-
-    SearchGame game;
-    game.setStartDefaults();
-    game.LevelText = levelText;
-    game.Beginn();
-    const GameState start = game;
-    const PositionCoder coder(start);
-
-    // A greedy third of the time first, then a wider search; either one that runs out of positions
-    // has tried them all.
-    auto result = search(game, start, coder, 1000, begin + options.timeLimit / 3, limits);
-    if (result.outcome == Result::Outcome::OutOfTime) {
-        const std::size_t greedyPositions = result.positions;
-        result = search(game, start, coder, 4, begin + options.timeLimit, limits);
-        result.positions = std::max(result.positions, greedyPositions);
+    const auto begin = Clock::now();
+    ReplayGame start;
+    start.LevelText = levelText;
+    try {
+        start.Beginn();
+    } catch (const std::exception&) {
+        return {};  // a level the game cannot start has no moves at all
     }
-    result.peakMemoryBytes = limits.peak();
-    if (result.outcome == Result::Outcome::Found)
-        result.firstFoundAfter = result.bestFoundAfter = limits.elapsed();
-    return result;
+    try {
+        return searchLevel(levelText, start, options, begin);
+    } catch (const std::bad_alloc&) {
+        Result result;  // the level's tables did not fit in the machine
+        result.outcome = Result::Outcome::OutOfMemory;
+        return result;
+    }
 }
 
 } // namespace zorvik::solver

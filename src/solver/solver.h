@@ -16,6 +16,7 @@ struct Progress {
     std::chrono::milliseconds elapsed{0};
     std::size_t memoryBytes = 0;  // what the search holds now
     std::size_t bestMoves = 0;    // length of the best solution so far, 0 while there is none
+    std::size_t lowerBound = 0;   // no solution has fewer moves
 };
 
 struct Options {
@@ -23,23 +24,27 @@ struct Options {
     std::size_t memoryLimit = std::size_t(1) << 30;
     // Set from another thread to stop the search soon; it then reports what it has.
     const std::atomic<bool>* cancel = nullptr;
-    // Called from the searching thread, a few times a second at most.
+    // Called from the thread that runs solve(), a few times a second at most.
     std::function<void(const Progress&)> progress;
 };
 
 struct Result {
-    // Found: `moves` finish the level. NoSolution: every position the worm can reach was tried.
-    // OutOfTime, OutOfMemory, Cancelled: the search stopped before it found a solution or tried every position.
+    // Found: `moves` finish the level (played through the game before they are reported). NoSolution: the
+    // search proved that no moves finish it (or the game cannot start the text). OutOfTime, OutOfMemory,
+    // Cancelled: the search stopped before it found a solution or could prove there is none.
     enum class Outcome { Found, NoSolution, OutOfTime, OutOfMemory, Cancelled } outcome = Outcome::NoSolution;
     std::string moves;            // arrow keys as L, R, U, D
     bool provenShortest = false;  // with Found: no shorter solution exists
+    std::size_t lowerBound = 0;   // no solution has fewer moves (with provenShortest, moves.size())
     std::size_t positions = 0;
     std::size_t peakMemoryBytes = 0;
     std::chrono::milliseconds firstFoundAfter{0};  // with Found: when the first solution came
     std::chrono::milliseconds bestFoundAfter{0};   // and when the one reported came
 };
 
-// `levelText` is a level's first line as Windows-1252 bytes.
+// `levelText` is a level's first line as Windows-1252 bytes. Two threads search while the calling one
+// watches the limits; after the first solution they look for shorter ones until one is proven the
+// shortest, nothing shorter is left to try, or a limit is reached.
 Result solve(const std::string& levelText, const Options& options = {});
 
 } // namespace zorvik::solver

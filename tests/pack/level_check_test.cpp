@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zorvik-check's rules, each fault a level designer can make reported with its position, and its search:
-// its moves finish levels in the real game, and it tells "no way" from "no time".
+// zorvik-check's rules, each fault a level designer can make reported with its position.
 #include "levels/level_check.h"
-#include "solver/solver.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +9,6 @@ namespace zorvik::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
-using Outcome = solver::Result::Outcome;
 
 Texts found(const std::string& text, check::Severity severity = check::Severity::Error)
 {
@@ -70,33 +67,5 @@ TEST(LevelCheck, EachFaultIsNamedWithItsPositions)
     ASSERT_EQ(walled.size(), 1u);
     EXPECT_EQ(walled[0].cells, (std::vector<int>{3, 7, 11, 12, 13, 14}));
 }
-
-TEST(Solver, FindsMovesThatFinishTheLevel)
-{
-    // The left pocket's dot must come last; the halving cell lets the worm turn in the right one.
-    for (const auto& text : {kDemoLevel, level({"#.#,#", "# # #", "# #.#", "  öoo", ".    "})}) {
-        const auto solution = solver::solve(text);
-        ASSERT_EQ(solution.outcome, Outcome::Found);
-        TestGame t;  // the next level is a marker that must come up without a death
-        t.game.levelTexts = {text, level({"öo.", "...", "..."})};
-        t.game.LevelLaden();
-        t.play(solution.moves);
-        EXPECT_TRUE(t.game.LevelNr == 1 && t.game.calls["Tot"] == 0) << solution.moves;
-    }
-}
-
-TEST(Solver, TellsAnUnfinishableLevelFromARunOutSearch)
-{
-    // Both dots end a corridor: after eating one the worm can never turn back for the other.
-    const std::string corridor = std::string(9 * 4, '#') + ".  \xF6oo  ." + std::string(9 * 4, '#');
-    const auto proof = solver::solve(corridor);
-    EXPECT_TRUE(proof.outcome == Outcome::NoSolution && proof.moves.empty());
-    std::string open(100, '.');
-    open.replace(33, 3, "\xF6oo");
-    solver::Options small;
-    small.memoryLimit = 8 * 1024;
-    EXPECT_EQ(solver::solve(open, small).outcome, Outcome::OutOfMemory);
-}
-
 } // namespace
 } // namespace zorvik::testing

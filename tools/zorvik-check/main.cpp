@@ -20,8 +20,9 @@ using namespace zorvik::check;
 const char* kUsage =
     "usage: zorvik-check [--solve] [--time SECONDS] LEVEL.ZVK...\n"
     "Checks each level file for what would make the game refuse it or leave it unfinishable.\n"
-    "  --solve         also search moves that finish each level that passes (L, R, U, D)\n"
-    "  --time SECONDS  how long the search may take per level (default 10)\n"
+    "  --solve         also search the shortest moves that finish each level that passes (L, R, U, D)\n"
+    "  --time SECONDS  how long the search may take per level (default 10); it stops sooner once it\n"
+    "                  has proved its solution the shortest\n"
     "  --version       show the version and end\n"
     "Exit status 0 only when every file passes.\n";
 
@@ -102,12 +103,13 @@ bool checkFile(const std::string& file, const Options& options)
     using Outcome = zorvik::solver::Result::Outcome;
     switch (solution.outcome) {
     case Outcome::Found:
-        std::cout << file << ": solution, " << solution.moves.size() << " moves" << (solution.provenShortest ? ", the shortest" : "")
+        std::cout << file << ": solution, " << solution.moves.size() << " moves, "
+                  << (solution.provenShortest ? "proven shortest"
+                                              : "not proven shortest (none has fewer than " + std::to_string(solution.lowerBound) + ")")
                   << ": " << solution.moves << "\n";
         return true;
     case Outcome::NoSolution:
-        std::cout << file << ": error: no solution: none of the " << solution.positions
-                  << " positions the worm can reach finishes the level\n";
+        std::cout << file << ": error: no solution: the search proved that no moves finish the level\n";
         return false;
     case Outcome::OutOfMemory:
         std::cout << file << ": warning: no solution found before the search filled its memory (" << solution.positions

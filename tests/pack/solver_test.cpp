@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The solver: its own move rules against the game's, the shortest solutions it proves, and its limits.
+#include "model/null_window.h"
+#include "solver/solver.h"
+#include "solver/worm_model.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <unordered_set>
+
+namespace zorvik::testing {
+namespace {
+
+using solver::Word;
+using Outcome = solver::Result::Outcome;
+
+std::string describe(const Game& game, const solver::Board& board)
+{
+    const int n = board.side() - 2;
+    if (game.WurmX[0] < 1 || game.WurmY[0] < 1 || game.WurmX[0] > n || game.WurmY[0] > n)
+        return "stuck";
+    std::string out;
+    for (int id = 0; id < board.eatableCount(); ++id) {
+        const int cell = board.eatableCell(id);
+        out += game.Spielfeld[std::size_t((cell / board.side() - 1) * n + cell % board.side() - 1)] == ' ' ? '0' : '1';
+    }
+    for (int k = 0; k <= game.Laenge; ++k) {
+        out += " " + std::to_string(game.WurmX[k]) + "," + std::to_string(game.WurmY[k]);
+        for (int s = 0; s < 4 && k > 0; ++s)
+            if (solver::kStepX[s] == game.RichtungX[k] && solver::kStepY[s] == game.RichtungY[k])
+                out += solver::kStepLetters[s];
+    }
+    return out;
+}
+
+std::string describe(const solver::Board& board, const Word* position)
+{
+    const auto segments = board.segments(position);
+    if (segments.empty())
+        return "stuck";
+    std::string out;
+    for (int id = 0; id < board.eatableCount(); ++id)
+        out += board.left(position, id) ? '1' : '0';
+    for (std::size_t k = 0; k < segments.size(); ++k)
+        out += " " + std::to_string(segments[k].first) + "," + std::to_string(segments[k].second) +
+               (k > 0 ? std::string(1, solver::kStepLetters[board.step(position, int(k))]) : "");
+    return out;
+}
+
+// The solver's rules against the game's, compared after every key: outcome, worm, steps and what is left.
+TEST(SolverModel, MovesAsTheGameDoesOnRandomBoardsAndWorms)
+{
+    std::mt19937 random(14);
+    NullWindow window;
+    for (int round = 0; round < 3000; ++round) {
+        const int n = 2 + int(random() % 6);
+        std::string text(std::size_t(n * n), ' ');
+        for (char& c : text)
+            c = " ....,,xx#"[random() % 10];
+        // Mostly a head with its body in a row behind it, as levels have it; else worm cells anywhere, or none.
+        const std::size_t head = random() % text.size(), body = random() % 5, layout = random() % 4;
+        for (std::size_t k = 1; k <= body; ++k)
+            text[layout == 0 ? random() % text.size() : std::min(head + k, text.size() - 1)] = "o\xE4"[k % 2];
+        if (layout != 1)
+            text[head] = '\xF6';
+        CountingGame game(window, "/nonexistent-zorvik-test-folder");  // fresh, as the solver's own
+        game.setStartDefaults();
+        game.levelTexts = {text};
+        game.LevelNr = 0;
+        game.LevelLaden();
+        const solver::Board board(game);
+        solver::Mover mover(board);
+        std::vector<Word> position = board.start(), next(std::size_t(board.words()));
+        std::string keys;
+        for (int key = 0; key < 40; ++key) {
+            const int step = int(random() % 4);
+            keys += solver::kStepLetters[step];
+            const int deaths = game.calls["Tot"], ends = game.calls["LevelLaden"], x = game.WurmX[0], y = game.WurmY[0];
+            play(game, keys.substr(keys.size() - 1));
+            const auto played = game.calls["Tot"] > deaths  ? solver::MoveOutcome::Dies
+                                : game.calls["LevelLaden"] > ends ? solver::MoveOutcome::Finished
+                                : x == game.WurmX[0] && y == game.WurmY[0] ? solver::MoveOutcome::Blocked
+                                                                            : solver::MoveOutcome::Moved;
+            mover.load(position.data());
+            const auto made = mover.move(step, next.data());
+            ASSERT_EQ(made, played) << toUtf8(text) << " after " << keys;
+            if (made == solver::MoveOutcome::Dies || made == solver::MoveOutcome::Finished)
+                break;
+            if (made == solver::MoveOutcome::Moved)
+                position = next;
+            ASSERT_EQ(describe(board, position.data()), describe(game, board)) << toUtf8(text) << " after " << keys;
+        }
+    }
+}
+
+// Tiny levels with their shortest solutions, each proven and played to the level's end in the game.
+TEST(Solver, ProvesShortestSolutionsThatFinishTheLevelInTheGame)
+{
+    const std::pair<std::string, int> levels[] = {
+        {kDemoLevel, 44},
+        // The left pocket's dot must come last; the halving cell lets the worm turn in the right one.
+        {level({"#.#,#", "# # #", "# #.#", "  öoo", ".    "}), 18},
+        // Up the dead end only without a body: a worm of two swaps head and tail, eats, cuts, comes back.
+        {level({".#x", ".#.", "öo "}), 10},
+        // Both dots end a corridor: after eating one the worm can never turn back for the other.
+        {std::string(9 * 4, '#') + ".  \xF6oo  ." + std::string(9 * 4, '#'), -1},
+    };
+    for (const auto& [text, shortest] : levels) {
+        const auto solution = solver::solve(text);
+        if (shortest < 0) {
+            EXPECT_TRUE(solution.outcome == Outcome::NoSolution && solution.moves.empty());
+            continue;
+        }
+        ASSERT_TRUE(solution.outcome == Outcome::Found && solution.provenShortest && int(solution.moves.size()) == shortest)
+            << toUtf8(text) << " " << solution.moves;
+        TestGame t;  // the next level is a marker that must come up without a death
+        t.game.levelTexts = {text, level({"öo.", "...", "..."})};
+        t.game.LevelLaden();
+        t.play(solution.moves);
+        EXPECT_TRUE(t.game.LevelNr == 1 && t.game.calls["Tot"] == 0) << solution.moves;
+    }
+}
+
+// A designer's search in the background: it reports progress, stops when cancelled and keeps to its memory.
+TEST(Solver, ReportsProgressStopsWhenCancelledAndKeepsToItsMemory)
+{
+    // Dots but for a halving cell every fifth cell and a blank every seventh: long to prove.
+    std::string open(144, '.');
+    for (std::size_t i = 0; i < open.size(); ++i)
+        open[i] = i % 7 == 0 ? ' ' : i % 5 == 0 ? ',' : '.';
+    open.replace(50, 3, "\xF6oo");
+    std::atomic<bool> cancel = false;
+    int reports = 0;
+    solver::Options options;
+    options.timeLimit = std::chrono::seconds(60);
+    options.cancel = &cancel;
+    options.progress = [&](const solver::Progress&) { ++reports, cancel = true; };
+    const auto begin = std::chrono::steady_clock::now();
+    const auto cancelled = solver::solve(open, options);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, options.timeLimit / 2);
+    EXPECT_TRUE(reports > 0 && !cancelled.provenShortest &&
+                (cancelled.outcome == Outcome::Cancelled || cancelled.outcome == Outcome::Found));
+
+    solver::Options small;
+    small.memoryLimit = 8 << 20;
+    small.timeLimit = std::chrono::seconds(1);
+    const auto bounded = solver::solve(open, small);
+    EXPECT_TRUE(bounded.peakMemoryBytes <= small.memoryLimit && bounded.outcome != Outcome::NoSolution);
+}
+
+// The moves of the shortest solution by plain breadth-first search on the solver's own rules, -1 for
+// none, 0 when there are too many positions to try them all quickly.
+int shortestByBreadthFirst(const std::string& text)
+{
+    NullWindow window;
+    Game game(window, "/nonexistent-zorvik-test-folder");
+    game.setStartDefaults();
+    game.LevelText = text;
+    game.Beginn();
+    const solver::Board board(game);
+    solver::Mover mover(board);
+    auto bytes = [](const std::vector<Word>& position) { return std::string(reinterpret_cast<const char*>(position.data()), position.size() * 8); };
+    std::unordered_set<std::string> seen{bytes(board.start())};
+    std::vector<std::vector<Word>> layer{board.start()}, nextLayer;
+    std::vector<Word> next(std::size_t(board.words()));
+    for (int moves = 1; !layer.empty() && seen.size() < 50'000; ++moves, layer.swap(nextLayer), nextLayer.clear())
+        for (const auto& position : layer) {
+            mover.load(position.data());
+            for (int step = 0; step < 4; ++step) {
+                const auto outcome = mover.move(step, next.data());
+                if (outcome == solver::MoveOutcome::Finished)
+                    return moves;
+                if (outcome == solver::MoveOutcome::Moved && seen.insert(bytes(next)).second)
+                    nextLayer.push_back(next);
+            }
+        }
+    return layer.empty() ? -1 : 0;
+}
+
+// Every lower bound and every position the search drops must hold, or it proves a longer way the shortest.
+TEST(Solver, ProvesTheSameShortestSolutionsAsABreadthFirstSearch)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 400; ++round) {
+        const int n = 4 + int(random() % 2);
+        std::string text(std::size_t(n * n), ' ');
+        for (char& c : text)
+            c = "    ...,x##"[random() % 11];
+        // A wall across the board with a door: rooms a long worm cannot turn in.
+        for (int i = 0, across = 1 + int(random() % 3), row = int(random() % 2), gap = int(random() % n); i < n && round % 2; ++i)
+            text[std::size_t(row ? across * n + i : i * n + across)] = i == gap ? ' ' : '#';
+        const std::string worm = std::string("\xF6oooo").substr(0, 2 + random() % 4);
+        text.replace(random() % (text.size() - worm.size()), worm.size(), worm);
+        const int shortest = shortestByBreadthFirst(text);
+        if (shortest == 0)
+            continue;
+        const auto solution = solver::solve(text);
+        if (shortest < 0)
+            EXPECT_EQ(solution.outcome, Outcome::NoSolution) << toUtf8(text);
+        else
+            EXPECT_TRUE(solution.outcome == Outcome::Found && solution.provenShortest && int(solution.moves.size()) == shortest)
+                << toUtf8(text) << " " << shortest << " " << solution.moves;
+    }
+}
+
+} // namespace
+} // namespace zorvik::testing
