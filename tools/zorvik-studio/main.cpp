@@ -39,8 +39,9 @@ int main(int argc, char** argv)
             return 0;
         }
         if ((argv[i][0] == '-' && std::strcmp(argv[i], "-") != 0) || level != nullptr) {
-            std::cerr << "zorvik-studio: " << (argv[i][0] == '-' ? "unknown option " : "one level at a time, not also ") << argv[i]
-                      << "\n" << kUsage;
+            // One line, as the game and the checker say it.
+            std::cerr << "zorvik-studio: " << (argv[i][0] == '-' ? "unknown option \"" : "one level at a time, not also \"")
+                      << argv[i] << "\" (zorvik-studio --help lists the options)\n";
             return 2;
         }
         level = argv[i];
