@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>

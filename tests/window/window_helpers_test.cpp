@@ -79,16 +79,11 @@ TEST(FrameShow, EveryMoveKeepsItsFramesAfresh)
 // at full size in a window of half the size.
 TEST(DesktopScale, BelowOneTheGameScalesItselfAndNonsenseIsOne)
 {
-    struct Case {
-        const char* value;
-        double own;
-        const char* left;
-        bool warns;
-    };
-    for (const auto& [value, own, left, warns] : std::vector<Case>{{"0.5", 0.5, "1", false}, {" 2 ", 1, " 2 ", false},
-                                                                    {"abc", 1, "1", true}, {"nan", 1, "1", true},
-                                                                    {"0", 1, "1", true}, {"-1", 1, "1", true},
-                                                                    {"1e9", 1, "1", true}, {"1,5", 1, "1", true}}) {
+    // The value, the game's own scale, what is left for the toolkit, and whether the player is warned.
+    using Case = std::tuple<const char*, double, const char*, bool>;
+    for (const auto& [value, own, left, warns] :
+         {Case{"0.5", 0.5, "1", false}, Case{" 2 ", 1, " 2 ", false}, Case{"abc", 1, "1", true}, Case{"nan", 1, "1", true},
+          Case{"0", 1, "1", true}, Case{"-1", 1, "1", true}, Case{"1e9", 1, "1", true}, Case{"1,5", 1, "1", true}}) {
         ::setenv("QT_SCALE_FACTOR", value, 1);
         const DesktopScale scale = takeDesktopScale();
         EXPECT_EQ(std::tuple(scale.own, std::string(std::getenv("QT_SCALE_FACTOR")), scale.warning.empty()),
