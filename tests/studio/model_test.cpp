@@ -41,9 +41,7 @@ TEST(StudioFiles, LevelFilesAsTheGameWritesThemGridsFromATextEditorAndTheSolutio
     std::filesystem::create_directories(folder);
     auto bytes = [&](const char* name) { return readFileStart(folder / name, 1000); };
 
-    studio::writeLevelOrGrid(folder / "a.ZVK", kDemoLevel);
     studio::writeLevelOrGrid(folder / "a.txt", kDemoLevel);
-    EXPECT_EQ(bytes("a.ZVK"), kDemoLevel + "\r\n");
     EXPECT_EQ(bytes("a.txt"), ".......\n.#####.\n.\xC3\xB6ooo\xC3\xA4.\n.#####.\n.......\n.#.#.#.\n-------\n");
     EXPECT_EQ(studio::readLevelOrGrid(folder / "a.txt"), kDemoLevel);
 

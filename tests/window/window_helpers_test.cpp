@@ -15,16 +15,10 @@
 namespace zorvik {
 namespace {
 
-// A move's animations as the window keeps them, then shown on a clock that moves a millisecond at a time.
-struct Shown {
-    std::vector<long> frames;  // ms from the start
-    long end = 0;
-};
-struct Drawn {
-    Animation animation;
-    int total;
-};
-Shown show(const std::vector<Drawn>& animations, long hurryAt = -1, bool fast = true)
+// A move's animations as the window keeps them, then shown on a clock that moves a millisecond at a time: the
+// times of the frames shown and of the end, in ms from the start.
+using Times = std::tuple<std::vector<long>, long>;
+Times show(const std::vector<std::pair<Animation, int>>& animations, long hurryAt = -1, bool fast = true)
 {
     FrameShow::Clock::time_point now{};
     FrameShow frames([&] { return now; });
@@ -37,14 +31,13 @@ Shown show(const std::vector<Drawn>& animations, long hurryAt = -1, bool fast = 
                 frames.keep(picture, changed);
         }
     }
-    Shown shown;
+    Times shown;
     for (long ms = 0; frames.start(QRect()) || frames.active(); now += std::chrono::milliseconds(1), ++ms) {
         if (ms == hurryAt)
             frames.hurry();
-        const FrameShow::Due due = frames.due();
-        for (const FrameShow::Frame& frame : due.frames)
-            shown.frames.push_back(std::lround(frame.at.count()));
-        shown.end = ms;
+        for (const FrameShow::Frame& frame : frames.due().frames)
+            std::get<0>(shown).push_back(std::lround(frame.at.count()));
+        std::get<1>(shown) = ms;
     }
     return shown;
 }
@@ -52,24 +45,19 @@ Shown show(const std::vector<Drawn>& animations, long hurryAt = -1, bool fast = 
 TEST(FrameShow, FramesAreShownAtMostOncePerRefreshAtTheirAnimationsPace)
 {
     using A = Animation;
-    const auto all = [](std::vector<long> frames, long end) { return std::tuple(frames, end); };
-    auto timesOf = [](const std::vector<Drawn>& animations, long hurryAt = -1, bool fast = true) {
-        const Shown s = show(animations, hurryAt, fast);
-        return std::tuple(s.frames, s.end);
-    };
     // Few frames: each is shown; frame 2 is due at 15 ms, the screen refreshes at 16.7.
-    EXPECT_EQ(timesOf({{A::Slide, 4}}), all({0, 17, 33, 50}, 60));
+    EXPECT_EQ(show({{A::Slide, 4}}), Times({0, 17, 33, 50}, 60));
     // Smooth mode on a 240-twip cell: one frame a refresh, the last a little sooner.
-    EXPECT_EQ(timesOf({{A::Slide, 240}}, -1, false), all({0, 17, 33, 50, 67, 83, 100, 117, 133, 150}, 160));
+    EXPECT_EQ(show({{A::Slide, 240}}, -1, false), Times({0, 17, 33, 50, 67, 83, 100, 117, 133, 150}, 160));
     // A death lasts 15 ms a segment, but no less than 0.4 s and no more than 1.5 s; the finished board 0.4 s.
-    EXPECT_EQ(timesOf({{A::Death, 4}}), all({0, 100, 200, 300}, 400));
-    EXPECT_EQ(show({{A::Death, 50}}).end, 750);
-    EXPECT_EQ(show({{A::Death, 1226}}).end, 1500);
-    EXPECT_EQ(timesOf({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}), all({0, 60, 460}, 560));
+    EXPECT_EQ(show({{A::Death, 4}}), Times({0, 100, 200, 300}, 400));
+    EXPECT_EQ(std::get<1>(show({{A::Death, 50}})), 750);
+    EXPECT_EQ(std::get<1>(show({{A::Death, 1226}})), 1500);
+    EXPECT_EQ(show({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}), Times({0, 60, 460}, 560));
     // A key press waiting cuts a slide short, but not a death or the finished board.
-    EXPECT_EQ(timesOf({{A::Slide, 4}}, 20), all({0, 17}, 20));
-    EXPECT_EQ(timesOf({{A::Slide, 4}, {A::Death, 4}}, 20), all({0, 17, 33, 50, 67, 160, 260, 360}, 60 + 400 - 40));
-    EXPECT_EQ(timesOf({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}, 100), all({0, 60}, 460));
+    EXPECT_EQ(show({{A::Slide, 4}}, 20), Times({0, 17}, 20));
+    EXPECT_EQ(show({{A::Slide, 4}, {A::Death, 4}}, 20), Times({0, 17, 33, 50, 67, 160, 260, 360}, 60 + 400 - 40));
+    EXPECT_EQ(show({{A::Slide, 1}, {A::LevelEnd, 1}, {A::Removal, 1}}, 100), Times({0, 60}, 460));
 }
 
 // Guards against one move's frames keeping the next from being kept: moves after the first were not animated.
@@ -91,16 +79,11 @@ TEST(FrameShow, EveryMoveKeepsItsFramesAfresh)
 // at full size in a window of half the size.
 TEST(DesktopScale, BelowOneTheGameScalesItselfAndNonsenseIsOne)
 {
-    struct Case {
-        const char* value;
-        double own;
-        const char* left;
-        bool warns;
-    };
-    for (const auto& [value, own, left, warns] : std::vector<Case>{{"0.5", 0.5, "1", false}, {" 2 ", 1, " 2 ", false},
-                                                                    {"abc", 1, "1", true}, {"nan", 1, "1", true},
-                                                                    {"0", 1, "1", true}, {"-1", 1, "1", true},
-                                                                    {"1e9", 1, "1", true}, {"1,5", 1, "1", true}}) {
+    // The value, the game's own scale, what is left for the toolkit, and whether the player is warned.
+    using Case = std::tuple<const char*, double, const char*, bool>;
+    for (const auto& [value, own, left, warns] :
+         {Case{"0.5", 0.5, "1", false}, Case{" 2 ", 1, " 2 ", false}, Case{"abc", 1, "1", true}, Case{"nan", 1, "1", true},
+          Case{"0", 1, "1", true}, Case{"-1", 1, "1", true}, Case{"1e9", 1, "1", true}, Case{"1,5", 1, "1", true}}) {
         ::setenv("QT_SCALE_FACTOR", value, 1);
         const DesktopScale scale = takeDesktopScale();
         EXPECT_EQ(std::tuple(scale.own, std::string(std::getenv("QT_SCALE_FACTOR")), scale.warning.empty()),
