@@ -161,7 +161,13 @@ void StudioWindow::makeActions()
     QAction* redo = step(QStringLiteral("Wiederherstellen"), QStyle::SP_ArrowForward, &QUndoStack::redo,
                          &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
     undo->setShortcut(QKeySequence::Undo);
-    redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Every binding the desktop has for redo, and Ctrl+Y beside it: a QKeySequence made from
+    // QKeySequence::Redo keeps only the first binding, which is Ctrl+Y on some desktops, so listing both
+    // used to bind Ctrl+Y twice (ambiguous: redo did nothing) and Ctrl+Shift+Z not at all.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setShortcuts(redoKeys);
     edit->addSeparator();
     add(edit, QStringLiteral("&Größe ändern …"), QStringLiteral("Ändert die Felder je Seite; der Inhalt bleibt in der Mitte"),
         QKeySequence(Qt::CTRL | Qt::Key_G), &StudioWindow::askBoardSize);
