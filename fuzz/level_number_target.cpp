@@ -37,17 +37,13 @@ std::optional<int> numberByTheRule(std::string_view bytes)
 
 const std::filesystem::path& workFolder()
 {
-    static const std::filesystem::path folder = [] {
-        auto made = makeWorkFolder("zorvik-fuzz-level-number");
+    static const WorkFolder folder("zorvik-fuzz-level-number");
+    [[maybe_unused]] static const bool filled = [] {
         for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
-            std::ofstream(made / name, std::ios::binary) << "\xF6.o.\r\n";
-        std::atexit([] {
-            std::error_code error;
-            std::filesystem::remove_all(workFolder(), error);
-        });
-        return made;
+            std::ofstream(folder.path / name, std::ios::binary) << "\xF6.o.\r\n";
+        return true;
     }();
-    return folder;
+    return folder.path;
 }
 
 } // namespace

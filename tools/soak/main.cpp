@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zorvik-soak [actions [seed [level folder]]]: the soak for longer runs than the test command makes.
-#include "soak/session.h"
 #include "soak/soak.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
-#include <string>
 
 int main(int argc, char** argv)
 {
-    zorvik::reliability::SoakOptions options;
-    options.actions = 1000000;
-    options.levelFolder = ZORVIK_LEVEL_FOLDER;
-    options.actionsPerPackLevel = 1000;
+    zorvik::reliability::SoakOptions options{1, 1000000, ZORVIK_LEVEL_FOLDER, 1000};
     try {
         if (argc > 1)
             options.actions = std::stoll(argv[1]);
@@ -34,5 +28,4 @@ int main(int argc, char** argv)
         std::cerr << e.what() << "\n";
         return 1;
     }
-    return 0;
 }

@@ -15,57 +15,51 @@
 namespace zorvik::reliability {
 
 // A check after an action failed, or a handler let an exception out; what() names the action and the recent ones.
-class BrokenInvariant : public std::runtime_error {
-public:
-    explicit BrokenInvariant(const std::string& what) : std::runtime_error(what) {}
+struct BrokenInvariant : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 // A window without a screen that answers the choosers as told and keeps what the game told the player.
-class SessionWindow : public NullWindow {
-public:
+struct SessionWindow : NullWindow {
     std::string chosenFile;
     bool colourChosen = false;
     Colour chosenColour = 0;
     int windowState = 0;
     bool resizeRaised = false;  // the game set Width or Height, so the window owes it a resize event
     bool sizeFixed = false;     // a screen too small or a window manager that refuses: sizes set are ignored
-    long messageCount = 0;
-    std::string lastMessage;
-    long warningCount = 0;
-    std::string lastWarning;
+    long messageCount = 0, warningCount = 0;
+    std::string lastMessage, lastWarning;
 
     int WindowState() const override { return windowState; }
-    void SetWidth(float twips) override;
-    void SetHeight(float twips) override;
+    void SetWidth(float twips) override { if (!sizeFixed) NullWindow::SetWidth(twips), resizeRaised = true; }
+    void SetHeight(float twips) override { if (!sizeFixed) NullWindow::SetHeight(twips), resizeRaised = true; }
     std::string FileName() const override { return chosenFile; }
     bool ShowColor() override { return colourChosen; }
     Colour Color() const override { return chosenColour; }
-    void MsgBox(const std::string& text) override;
-    void Warning(const std::string& text) override;
+    void MsgBox(const std::string& text) override { ++messageCount, lastMessage = text; }
+    void Warning(const std::string& text) override { ++warningCount, lastWarning = text; }
 };
 
-// The game with a watch on its level starts (which take back every dot that clicks have blanked),
-// its deaths and its level loads.
+// What happened over every window of a session: level starts take back every dot that clicks have blanked.
+struct Tally {
+    std::int64_t startUps = 0, levelStarts = 0, levelLoads = 0, deaths = 0;
+    int blankedDots = 0;  // since the last level start
+};
+
 class WatchedGame : public Game {
 public:
-    using Game::Game;
-    std::int64_t levelStarts = 0;
-    std::int64_t deaths = 0;
-    std::int64_t levelLoads = 0;
-    int blankedDots = 0;
+    WatchedGame(SessionWindow& window, const std::filesystem::path& folder, Tally& tally) : Game(window, folder), tally(tally) {}
+    Tally& tally;
 
-    void Beginn() override;
-    void Tot() override;
-    void LevelLaden() override;
+    void Beginn() override { ++tally.levelStarts, tally.blankedDots = 0, Game::Beginn(); }
+    void Tot() override { ++tally.deaths, Game::Tot(); }
+    void LevelLaden() override { ++tally.levelLoads, Game::LevelLaden(); }
 };
 
 // Runs the game as its window does, one event at a time, and checks the state after every event.
 class Session {
 public:
-    explicit Session(std::filesystem::path folder);
-    ~Session();
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
+    explicit Session(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
     // The window is created over the folder, its load event runs, then its first showing resizes it.
     void start();
@@ -93,22 +87,21 @@ public:
     SessionWindow& window() { return window_; }
     const std::filesystem::path& folder() const { return folder_; }
     std::int64_t actions() const { return actions_; }
-    // Totals over every window this session has opened.
+    // Totals over every window this session has opened; levels finished are those that keys finished.
+    const Tally& tally() const { return tally_; }
     std::int64_t levelsFinished() const { return levelsFinished_; }
-    std::int64_t deaths() const { return deaths_; }
 
 private:
     template <class Handler>
     void handle(const std::string& action, Handler handler);
     [[noreturn]] void fail(const std::string& what) const;
-    std::filesystem::path chosenPath(const std::string& name) const;
+    void settle();
 
     std::filesystem::path folder_;
     SessionWindow window_;
+    Tally tally_;
     std::unique_ptr<WatchedGame> game_;
-    std::int64_t actions_ = 0;
-    std::int64_t levelsFinished_ = 0;
-    std::int64_t deaths_ = 0;
+    std::int64_t actions_ = 0, levelsFinished_ = 0;
     std::deque<std::string> recent_;
 };
 
