@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The soak in the test command: a short seeded run (zorvik-soak makes the long ones), and what it found.
+// The soak in the test command, and what it found. ZORVIK_SOAK_ACTIONS and ZORVIK_SOAK_SEED make longer runs
+// of one seed: ZORVIK_SOAK_ACTIONS=1000000 ZORVIK_SOAK_SEED=7 zorvik_reliability_tests --gtest_filter=Soak.*
 #include "soak/soak.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <vector>
 
 namespace zorvik::reliability {
 namespace {
 
 TEST(Soak, SeededRandomPlayerKeepsEveryInvariantOverTheLevelsAndRandomBoards)
 {
-    const char* count = std::getenv("ZORVIK_SOAK_ACTIONS");
-    for (std::uint64_t seed : {1, 2}) {
+    const char *count = std::getenv("ZORVIK_SOAK_ACTIONS"), *seeds = std::getenv("ZORVIK_SOAK_SEED");
+    for (std::uint64_t seed : seeds ? std::vector<std::uint64_t>{std::stoull(seeds)} : std::vector<std::uint64_t>{1, 2}) {
         const SoakOptions options{seed, count ? std::atoll(count) : 25000, ZORVIK_LEVEL_FOLDER, 200};
         try {
             const auto report = runSoak(options);

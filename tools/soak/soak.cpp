@@ -216,36 +216,37 @@ std::string levelFile(Random& random, const std::string& text)
     return r < 0.7 ? text + "\r\n" : r < 0.8 ? text + "\nnotes of the designer\n" : r < 0.9 ? "\xEF\xBB\xBF" + windows1252ToUtf8(text) : text;
 }
 
-class Player {
-public:
-    Player(const SoakOptions& options, SoakReport& report) : options_(options), report_(report), random_(options.seed) {}
-
-    void run()
-    {
-        // First every level of the game once, each folder of them starting at the next, if asked; then the mix.
-        const LevelList pack(options_.levelFolder);
-        report_.packLevels = pack.ListCount();
-        for (int i = 0; options_.actionsPerPackLevel > 0 && i < pack.ListCount(); ++i)
-            playFolder(pack, i, options_.actionsPerPackLevel);
-        while (report_.actions < options_.actions) {
-            const std::int64_t budget = std::min<std::int64_t>(options_.actions - report_.actions, uniform(random_, 200, 4000));
-            playFolder(pack, pack.ListCount() > 0 && chance(random_) < 0.3 ? uniform(random_, 0, pack.ListCount() - 1) : -1, budget);
-        }
+// Random boards, one to four of them, now and then a broken file beside them; or no level at all, when the demo
+// level is written and played. Names as other systems write them too: lower-case endings, Latin-1 and UTF-8 letters.
+void fillFolder(Random& random, const std::filesystem::path& folder)
+{
+    for (int i = 0, count = chance(random) < 0.07 ? 0 : uniform(random, 1, 4); i < count; ++i) {
+        const std::string start[] = {"", "", "\xD6" "de ", "Über "};
+        writeBytes(folder / (start[uniform(random, 0, 3)] + char('A' + i) + (chance(random) < 0.3 ? ".zvk" : ".ZVK")),
+                   levelFile(random, randomBoard(random)));
     }
+    if (chance(random) < 0.15)
+        writeBytes(folder / "Kaputt.ZVK", brokenLevelFile(static_cast<unsigned char>(uniform(random, 0, 255))));
+}
 
-private:
+} // namespace
+
+SoakReport runSoak(const SoakOptions& options)
+{
+    SoakReport report;
+    Random random(options.seed);
+    const LevelList pack(options.levelFolder);
+    report.packLevels = pack.ListCount();
     // A folder of the game's levels starting at `first`, or of random boards when that is -1.
-    void playFolder(const LevelList& pack, int first, std::int64_t budget)
-    {
+    auto playFolder = [&](int first, std::int64_t budget) {
         WorkFolder folder("zorvik-soak");
         makeFullDevice(folder.path);
         for (int i = 0; first >= 0 && i < pack.ListCount(); ++i)
             std::filesystem::copy_file(pack.filePath(i), folder.path / pack.filePath(i).filename());
         if (first < 0)
-            fillFolder(folder.path);
-        if (first >= 0 || chance(random_) < 0.3)
-            writeBytes(folder.path / kLastGameFile, " " + std::to_string(first >= 0 ? first : uniform(random_, 0, 6)) + " \r\n");
-
+            fillFolder(random, folder.path);
+        if (first >= 0 || chance(random) < 0.3)
+            writeBytes(folder.path / kLastGameFile, " " + std::to_string(first >= 0 ? first : uniform(random, 0, 6)) + " \r\n");
         Session session(folder.path);
         session.start();
         while (session.actions() < budget) {
@@ -253,45 +254,37 @@ private:
             // (long sweeps over boards full of dots); now and then the window closes or the folder changes.
             static const std::string kLetters = "TBKMCSWslZNQH";
             std::discrete_distribution<int> mix{620, 45, 30, 120, 40, 20, 30, 20, 20, 40, 10, 3, 2};
-            const char letter = kLetters[static_cast<std::size_t>(mix(random_))];
+            const char letter = kLetters[static_cast<std::size_t>(mix(random))];
             for (int press = 0; press < (letter == 'B' ? 20 : 1); ++press) {
                 std::string action(1, letter == 'B' ? 'T' : letter);
                 // Argument bytes, small ones often: closed choosers, black, windows too small, the board's corner.
                 for (int i = 0; i < 3; ++i)
-                    action += static_cast<char>(chance(random_) < 0.2 && action[0] != 'T' ? uniform(random_, 0, 3) : uniform(random_, 0, 255));
+                    action += static_cast<char>(chance(random) < 0.2 && action[0] != 'T' ? uniform(random, 0, 3) : uniform(random, 0, 255));
                 play(session, action, 1);
                 if (session.running())
-                    report_.longestWorm = std::max<int>(report_.longestWorm, session.game().Laenge);
+                    report.longestWorm = std::max<int>(report.longestWorm, session.game().Laenge);
             }
         }
         if (session.running())
             session.close();
-        report_.actions += session.actions();
-        report_.startUps += session.tally().startUps;
-        report_.levelsFinished += session.levelsFinished();
-        report_.deaths += session.tally().deaths;
-        report_.messages += session.window().messageCount;
+        report.actions += session.actions();
+        report.startUps += session.tally().startUps;
+        report.levelsFinished += session.levelsFinished();
+        report.deaths += session.tally().deaths;
+        report.messages += session.window().messageCount;
+    };
+    try {
+        // First every level of the game once, each folder of them starting at the next, if asked; then the mix.
+        for (int i = 0; options.actionsPerPackLevel > 0 && i < pack.ListCount(); ++i)
+            playFolder(i, options.actionsPerPackLevel);
+        while (report.actions < options.actions)
+            playFolder(pack.ListCount() > 0 && chance(random) < 0.3 ? uniform(random, 0, pack.ListCount() - 1) : -1,
+                       std::min<std::int64_t>(options.actions - report.actions, uniform(random, 200, 4000)));
+    } catch (const BrokenInvariant& e) {
+        throw BrokenInvariant("soak with seed " + std::to_string(options.seed) + ": " + e.what());
     }
-
-    // Random boards, one to four of them, now and then a broken file beside them; or no level at all, when the demo
-    // level is written and played. Names as other systems write them too: lower-case endings, Latin-1 and UTF-8 letters.
-    void fillFolder(const std::filesystem::path& folder)
-    {
-        for (int i = 0, count = chance(random_) < 0.07 ? 0 : uniform(random_, 1, 4); i < count; ++i) {
-            const std::string start[] = {"", "", "\xD6" "de ", "Über "};
-            writeBytes(folder / (start[uniform(random_, 0, 3)] + char('A' + i) + (chance(random_) < 0.3 ? ".zvk" : ".ZVK")),
-                       levelFile(random_, randomBoard(random_)));
-        }
-        if (chance(random_) < 0.15)
-            writeBytes(folder / "Kaputt.ZVK", brokenLevelFile(static_cast<unsigned char>(uniform(random_, 0, 255))));
-    }
-
-    const SoakOptions& options_;
-    SoakReport& report_;
-    Random random_;
-};
-
-} // namespace
+    return report;
+}
 
 std::string SoakReport::summary() const
 {
@@ -299,17 +292,6 @@ std::string SoakReport::summary() const
     out << actions << " actions in " << startUps << " start-ups, " << packLevels << " levels of the game; " << levelsFinished
         << " levels finished, " << deaths << " deaths, " << messages << " messages, longest worm " << longestWorm + 1 << " segments";
     return out.str();
-}
-
-SoakReport runSoak(const SoakOptions& options)
-{
-    SoakReport report;
-    try {
-        Player(options, report).run();
-    } catch (const BrokenInvariant& e) {
-        throw BrokenInvariant("soak with seed " + std::to_string(options.seed) + ": " + e.what());
-    }
-    return report;
 }
 
 } // namespace zorvik::reliability
