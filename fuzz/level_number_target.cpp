@@ -4,7 +4,6 @@
 #include "levels/last_game.h"
 #include "levels/level_number.h"
 #include "soak/session.h"
-#include "soak/soak.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The soak in the test command, and what it found. ZORVIK_SOAK_ACTIONS and ZORVIK_SOAK_SEED make longer runs
 // of one seed: ZORVIK_SOAK_ACTIONS=1000000 ZORVIK_SOAK_SEED=7 zorvik_reliability_tests --gtest_filter=Soak.*
-#include "soak/soak.h"
+#include "soak/session.h"
 
 #include <gtest/gtest.h>
 

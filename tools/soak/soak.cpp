@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The actions spelt as bytes, and the random player: folders of levels and random boards, and a seeded mix of
 // every action the window delivers.
-#include "soak/soak.h"
+#include "soak/session.h"
 
 #include "levels/last_game.h"
 #include "levels/level_list.h"
@@ -147,23 +147,20 @@ std::string brokenLevelFile(unsigned char kind)
 
 void makeFullDevice(const std::filesystem::path& folder) { ::mknod((folder / "voll").c_str(), S_IFCHR | 0666, makedev(1, 7)); }
 
+// On a memory file system when there is one: the soak writes files all the time.
 WorkFolder::WorkFolder(const std::string& prefix)
 {
-    std::error_code error;
-    const std::filesystem::path memory = "/dev/shm";
-    const auto base = std::filesystem::is_directory(memory, error) && ::access(memory.c_str(), W_OK) == 0
-                          ? memory
-                          : std::filesystem::temp_directory_path();
+    const auto base = ::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
     std::string pattern = (base / (prefix + "-XXXXXX")).string();
     if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a folder in " + base.string());
+        throw std::runtime_error("cannot make " + pattern);
     path = pattern;
 }
 
 WorkFolder::~WorkFolder()
 {
-    std::error_code error;
-    std::filesystem::remove_all(path, error);
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
 }
 
 namespace {
