@@ -20,17 +20,12 @@ namespace {
 const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
 constexpr int kMostActions = 200;
 
-const std::filesystem::path& workFolder()
-{
-    static const WorkFolder folder("zorvik-fuzz-level-file");
-    return folder.path;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto& folder = workFolder();
+    static const WorkFolder work("zorvik-fuzz-level-file");
+    const auto& folder = work.path;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         std::filesystem::remove_all(entry.path());
     makeFullDevice(folder);

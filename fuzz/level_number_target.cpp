@@ -34,17 +34,6 @@ std::optional<int> numberByTheRule(std::string_view bytes)
     return static_cast<int>(std::stol(std::string(digits)));
 }
 
-const std::filesystem::path& workFolder()
-{
-    static const WorkFolder folder("zorvik-fuzz-level-number");
-    [[maybe_unused]] static const bool filled = [] {
-        for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
-            std::ofstream(folder.path / name, std::ios::binary) << "\xF6.o.\r\n";
-        return true;
-    }();
-    return folder.path;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -58,7 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (number && readLevelNumber(levelNumberLine(*number)) != number)
             throw BrokenInvariant("the number " + std::to_string(*number) + " does not survive a write and a read");
 
-        const auto& folder = workFolder();
+        static const WorkFolder work("zorvik-fuzz-level-number");
+        const auto& folder = work.path;
+        for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
+            std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << "\xF6.o.\r\n";
         std::ofstream(folder / kLastGameFile, std::ios::binary | std::ios::trunc) << bytes;
         std::ofstream(folder / "Stand", std::ios::binary | std::ios::trunc) << bytes;
         // The session checks that start-up, the load and the close do with the number what the game says.
