@@ -4,7 +4,6 @@
 #include "levels/last_game.h"
 #include "levels/level_number.h"
 #include "soak/session.h"
-#include "soak/soak.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -35,21 +34,6 @@ std::optional<int> numberByTheRule(std::string_view bytes)
     return static_cast<int>(std::stol(std::string(digits)));
 }
 
-const std::filesystem::path& workFolder()
-{
-    static const std::filesystem::path folder = [] {
-        auto made = makeWorkFolder("zorvik-fuzz-level-number");
-        for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
-            std::ofstream(made / name, std::ios::binary) << "\xF6.o.\r\n";
-        std::atexit([] {
-            std::error_code error;
-            std::filesystem::remove_all(workFolder(), error);
-        });
-        return made;
-    }();
-    return folder;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -63,7 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (number && readLevelNumber(levelNumberLine(*number)) != number)
             throw BrokenInvariant("the number " + std::to_string(*number) + " does not survive a write and a read");
 
-        const auto& folder = workFolder();
+        static const WorkFolder work("zorvik-fuzz-level-number");
+        const auto& folder = work.path;
+        for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
+            std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << "\xF6.o.\r\n";
         std::ofstream(folder / kLastGameFile, std::ios::binary | std::ios::trunc) << bytes;
         std::ofstream(folder / "Stand", std::ios::binary | std::ios::trunc) << bytes;
         // The session checks that start-up, the load and the close do with the number what the game says.

@@ -12,20 +12,25 @@
 #include <cmath>
 #include <optional>
 #include <sstream>
-#include <utility>
 
 namespace zorvik::reliability {
 
 namespace {
 
-// The number a file holds as the game reads it; nothing when it holds none or cannot be read.
-std::optional<int> numberIn(const std::filesystem::path& file)
+// The first bytes of a file as the game reads them; nothing when it cannot be read.
+std::optional<std::string> bytesOf(const std::filesystem::path& file)
 {
     try {
-        return readLevelNumber(readFileStart(file, kNumberFileStart));
+        return readFileStart(file, kNumberFileStart);
     } catch (const FileError&) {
         return std::nullopt;
     }
+}
+
+std::optional<int> numberIn(const std::filesystem::path& file)
+{
+    const auto bytes = bytesOf(file);
+    return bytes ? readLevelNumber(*bytes) : std::nullopt;
 }
 
 bool isRegularFile(const std::filesystem::path& file)
@@ -34,66 +39,7 @@ bool isRegularFile(const std::filesystem::path& file)
     return std::filesystem::is_regular_file(file, error);
 }
 
-std::string describe(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F)
-        return std::string("\"") + c + "\"";
-    return "byte " + std::to_string(byte);
-}
-
 } // namespace
-
-void SessionWindow::SetWidth(float twips)
-{
-    if (sizeFixed)
-        return;
-    NullWindow::SetWidth(twips);
-    resizeRaised = true;
-}
-
-void SessionWindow::SetHeight(float twips)
-{
-    if (sizeFixed)
-        return;
-    NullWindow::SetHeight(twips);
-    resizeRaised = true;
-}
-
-void SessionWindow::MsgBox(const std::string& text)
-{
-    ++messageCount;
-    lastMessage = text;
-}
-
-void SessionWindow::Warning(const std::string& text)
-{
-    ++warningCount;
-    lastWarning = text;
-}
-
-void WatchedGame::Beginn()
-{
-    ++levelStarts;
-    blankedDots = 0;
-    Game::Beginn();
-}
-
-void WatchedGame::Tot()
-{
-    ++deaths;
-    Game::Tot();
-}
-
-void WatchedGame::LevelLaden()
-{
-    ++levelLoads;
-    Game::LevelLaden();
-}
-
-Session::Session(std::filesystem::path folder) : folder_(std::move(folder)) {}
-
-Session::~Session() = default;
 
 WatchedGame& Session::game() const
 {
@@ -108,11 +54,6 @@ void Session::fail(const std::string& what) const
     out << what << "\n  after " << actions_ << " actions; the last ones:";
     for (const auto& action : recent_)
         out << "\n    " << action;
-    if (game_) {
-        out << "\n  LevelText (" << game_->LevelText.size() << " cells): ";
-        for (char c : game_->LevelText.substr(0, 200))
-            out << (static_cast<unsigned char>(c) < 0x80 && c >= 0x20 ? c : '?');
-    }
     throw BrokenInvariant(out.str());
 }
 
@@ -129,16 +70,20 @@ void Session::handle(const std::string& action, Handler handler)
         throw;
     } catch (const std::exception& e) {
         fail(action + " let an exception out of its handler: " + e.what());
-    } catch (...) {
-        fail(action + " let something that is no exception out of its handler");
     }
     check();
 }
 
-std::filesystem::path Session::chosenPath(const std::string& name) const
+// The resize events that the game's own size changes raise, until the window settles.
+void Session::settle()
 {
-    const std::filesystem::path file(name);
-    return file.is_relative() ? folder_ / file : file;
+    game_->Form_Resize();
+    for (int events = 0; window_.resizeRaised; ++events) {
+        if (events == 8)
+            fail("the window keeps resizing itself");
+        window_.resizeRaised = false;
+        game_->Form_Resize();
+    }
 }
 
 void Session::start()
@@ -147,82 +92,56 @@ void Session::start()
         fail("start while a window is open");
     const int remembered = numberIn(folder_ / kLastGameFile).value_or(0);
     const long messagesBefore = window_.messageCount;
-    game_ = std::make_unique<WatchedGame>(window_, folder_);
+    game_ = std::make_unique<WatchedGame>(window_, folder_, tally_);
     const int levelCount = game_->AlleLevel.ListCount();
+    ++tally_.startUps;
     handle("start", [&] { game_->Form_load(); });
-    if (window_.messageCount == messagesBefore) {
-        const int expected = remembered <= levelCount - 1 ? remembered : 0;
-        if (game_->LevelNr != expected)
-            fail("start-up with " + std::to_string(remembered) + " in the last-game file and " + std::to_string(levelCount) +
-                 " levels plays level number " + std::to_string(game_->LevelNr));
-    }
-    handle("first showing", [&] {
-        game_->Form_Resize();
-        for (int events = 0; window_.resizeRaised; ++events) {
-            if (events == 8)
-                fail("the window keeps resizing itself");
-            window_.resizeRaised = false;
-            game_->Form_Resize();
-        }
-    });
+    const int expected = remembered < levelCount ? remembered : 0;
+    if (window_.messageCount == messagesBefore && game_->LevelNr != expected)
+        fail("start-up with " + std::to_string(remembered) + " remembered plays level number " + std::to_string(game_->LevelNr));
+    handle("first showing", [&] { settle(); });
 }
 
 void Session::close()
 {
-    WatchedGame& g = game();
-    const int number = g.LevelNr;
+    const int number = game().LevelNr;
     const long warningsBefore = window_.warningCount;
-    handle("close", [&] { g.Form_Unload(); });
+    handle("close", [&] { game_->Form_Unload(); });
     game_.reset();
-
     const auto file = folder_ / kLastGameFile;
-    const auto stored = numberIn(file);
-    if (window_.warningCount == warningsBefore) {
-        std::string bytes;
-        try {
-            bytes = readFileStart(file, kNumberFileStart);
-        } catch (const FileError& e) {
-            fail("after a close without a warning the last-game file cannot be read: " + std::string(e.what()));
-        }
-        if (bytes != levelNumberLine(number))
-            fail("after a close on level number " + std::to_string(number) + " the last-game file holds \"" + bytes + "\"");
-    } else if (isRegularFile(file) && !stored) {
+    const auto bytes = bytesOf(file);
+    if (window_.warningCount == warningsBefore && bytes != levelNumberLine(number))
+        fail("a close without a warning left \"" + bytes.value_or("(unreadable)") + "\" for level " + std::to_string(number));
+    if (window_.warningCount != warningsBefore && isRegularFile(file) && !numberIn(file))
         fail("a failed close left a last-game file without a number");
-    }
 }
 
 void Session::key(int keyCode, int shift)
 {
     WatchedGame& g = game();
-    const auto loads = g.levelLoads;
-    const auto deaths = g.deaths;
+    const auto loads = tally_.levelLoads;
     handle("key " + std::to_string(keyCode) + " shift " + std::to_string(shift), [&] { g.Form_KeyDown(keyCode, shift); });
-    levelsFinished_ += g.levelLoads - loads;
-    deaths_ += g.deaths - deaths;
+    levelsFinished_ += tally_.levelLoads - loads;
 }
 
 void Session::mouseMove(float x, float y)
 {
     WatchedGame& g = game();
-    std::ostringstream action;
-    action << "mouse move to " << x << ", " << y;
-    handle(action.str(), [&] { g.Form_MouseMove(0, 0, x, y); });
+    handle("mouse move to " + std::to_string(x) + ", " + std::to_string(y), [&] { g.Form_MouseMove(0, 0, x, y); });
 }
 
 void Session::click()
 {
     WatchedGame& g = game();
     const std::string before = g.Spielfeld;
-    const auto starts = g.levelStarts;
+    const auto starts = tally_.levelStarts;
     handle("click", [&] {
         g.Form_Click();
         // A click that blanks a dot keeps it in RestPunkte until the next level start.
-        if (g.levelStarts == starts && g.Spielfeld.size() == before.size())
-            for (std::size_t i = 0; i < before.size(); ++i)
-                if (before[i] == kDot && g.Spielfeld[i] != kDot)
-                    ++g.blankedDots;
+        for (std::size_t i = 0; tally_.levelStarts == starts && i < before.size() && i < g.Spielfeld.size(); ++i)
+            tally_.blankedDots += before[i] == kDot && g.Spielfeld[i] != kDot;
     });
-    if (g.levelStarts != starts)
+    if (tally_.levelStarts != starts)
         fail("a click restarted the level");
     std::size_t changed = 0;
     for (std::size_t i = 0; i < before.size(); ++i)
@@ -233,12 +152,9 @@ void Session::click()
 
 void Session::toggleSpeed()
 {
+    // What the label says is the engine tests' business; here only that nothing breaks.
     WatchedGame& g = game();
-    const std::string before = window_.ControlCaption(Control::SchnellFlüssig);
     handle("speed label", [&] { g.SchnellFlüssig_Click(); });
-    const std::string after = window_.ControlCaption(Control::SchnellFlüssig);
-    if (after != (before == " flüssig" ? " schnell" : " flüssig"))
-        fail("the speed label went from \"" + before + "\" to \"" + after + "\"");
 }
 
 void Session::chooseColour(bool chosen, Colour colour)
@@ -247,12 +163,12 @@ void Session::chooseColour(bool chosen, Colour colour)
     window_.colourChosen = chosen;
     window_.chosenColour = colour;
     const Colour before = g.WurmFarbe;
-    const auto starts = g.levelStarts;
+    const auto starts = tally_.levelStarts;
     handle(chosen ? "colour " + std::to_string(colour) : "colour chooser closed", [&] { g.WurmFrame_Click(); });
-    if (chosen && (g.WurmFarbe != colour || g.levelStarts != starts + 1))
+    if (chosen && (g.WurmFarbe != colour || tally_.levelStarts != starts + 1))
         fail("a chosen colour was not taken, or the level did not restart once");
-    if (!chosen && g.WurmFarbe != before && g.WurmFarbe != colour)
-        fail("a closed colour chooser set a colour it never reported");
+    if (!chosen && g.WurmFarbe != before)
+        fail("a closed colour chooser changed the colour");
 }
 
 void Session::save(const std::string& name)
@@ -260,15 +176,13 @@ void Session::save(const std::string& name)
     WatchedGame& g = game();
     window_.chosenFile = name;
     const long messagesBefore = window_.messageCount;
-    const auto starts = g.levelStarts;
+    const auto starts = tally_.levelStarts;
     handle("save to \"" + name + "\"", [&] { g.Speichern_Click(); });
-    if (g.levelStarts != starts + 1)
+    if (tally_.levelStarts != starts + 1)
         fail("saving did not restart the level once");
-    if (name.empty() || window_.messageCount != messagesBefore)
-        return;
-    const auto file = chosenPath(name);
-    if (isRegularFile(file) && numberIn(file) != std::optional<int>(g.LevelNr))
-        fail("a save without a message left no level number " + std::to_string(g.LevelNr) + " in the file");
+    const auto file = std::filesystem::path(folder_) / name;  // a relative name is taken in the game's folder
+    if (!name.empty() && window_.messageCount == messagesBefore && isRegularFile(file) && numberIn(file) != g.LevelNr)
+        fail("a save without a message left no level number in the file");
 }
 
 void Session::load(const std::string& name)
@@ -276,37 +190,28 @@ void Session::load(const std::string& name)
     WatchedGame& g = game();
     window_.chosenFile = name;
     const int before = g.LevelNr;
-    const auto expected = name.empty() ? std::optional<int>(before) : numberIn(chosenPath(name));
+    const auto expected = name.empty() ? std::optional<int>(before) : numberIn(folder_ / name);
     const long messagesBefore = window_.messageCount;
-    const auto starts = g.levelStarts;
+    const auto starts = tally_.levelStarts;
     handle("load from \"" + name + "\"", [&] { g.Laden_Click(); });
-    if (g.levelStarts != starts + 1)
+    if (tally_.levelStarts != starts + 1)
         fail("loading did not restart the level once");
     const bool told = window_.messageCount != messagesBefore;
     if (expected && (told || g.LevelNr != *expected))
-        fail("loading a file that holds " + std::to_string(*expected) + " gave level number " + std::to_string(g.LevelNr));
+        fail("loading a file that holds " + std::to_string(*expected) + " gave level " + std::to_string(g.LevelNr));
     if (!expected && (!told || g.LevelNr != before))
         fail("loading a file without a number changed the level number or said nothing");
 }
 
 void Session::resize(float scaleWidth, float scaleHeight, int state, bool fixed)
 {
-    WatchedGame& g = game();
+    game();
     window_.scaleWidth = scaleWidth;
     window_.scaleHeight = scaleHeight;
     window_.windowState = state;
     window_.sizeFixed = fixed;
-    std::ostringstream action;
-    action << "resize to " << scaleWidth << " x " << scaleHeight << ", state " << state << (fixed ? ", fixed" : "");
-    handle(action.str(), [&] {
-        g.Form_Resize();
-        for (int events = 0; window_.resizeRaised; ++events) {
-            if (events == 8)
-                fail("the window keeps resizing itself");
-            window_.resizeRaised = false;
-            g.Form_Resize();
-        }
-    });
+    handle("resize to " + std::to_string(scaleWidth) + " x " + std::to_string(scaleHeight) + ", state " +
+               std::to_string(state) + (fixed ? ", fixed" : ""), [&] { settle(); });
 }
 
 void Session::check()
@@ -320,7 +225,7 @@ void Session::check()
     if (const auto problem = levelTextProblem(text))
         fail("the level in play cannot be played: " + *problem);
     if (board.size() != text.size())
-        fail("Spielfeld has " + std::to_string(board.size()) + " cells, the level text " + std::to_string(text.size()));
+        fail("Spielfeld and the level text differ in size");
     const double side = std::sqrt(static_cast<double>(text.size()));
     if (g.Seitenzellen != side + 2)
         fail("Seitenzellen does not fit the level text");
@@ -329,21 +234,18 @@ void Session::check()
     const bool fed = std::none_of(text.begin(), text.end(), [](char c) { return c == kDot || isWormCell(c); });
     for (std::size_t i = 0; i < board.size(); ++i)
         if (board[i] != text[i] && board[i] != kBlank && !(i == 0 && fed && board[0] == kDot))
-            fail("cell " + std::to_string(i) + " holds " + describe(board[i]) + " where the level has " + describe(text[i]));
+            fail("cell " + std::to_string(i) + " holds a byte that is neither the level's nor blank");
 
     if (g.Laenge < 0 || g.Laenge > kLastSegment)
         fail("Laenge is " + std::to_string(g.Laenge));
     const auto dots = std::count(board.begin(), board.end(), kDot);
-    if (g.RestPunkte != dots + g.blankedDots)
-        fail("RestPunkte is " + std::to_string(g.RestPunkte) + " with " + std::to_string(dots) + " dots on the board and " +
-             std::to_string(g.blankedDots) + " blanked by clicks");
+    if (g.RestPunkte != dots + tally_.blankedDots)
+        fail("RestPunkte is " + std::to_string(g.RestPunkte) + " with " + std::to_string(dots) + " dots on the board");
 
     // A level with a head keeps it on the inner cells; without one the head keeps whatever cell it had.
-    if (text.find(kHead) != std::string::npos) {
-        const int last = static_cast<int>(side);
-        if (g.WurmX[0] < 1 || g.WurmX[0] > last || g.WurmY[0] < 1 || g.WurmY[0] > last)
-            fail("the head stands on " + std::to_string(g.WurmX[0]) + ", " + std::to_string(g.WurmY[0]) + ", off the inner cells");
-    }
+    const int last = static_cast<int>(side);
+    if (text.find(kHead) != std::string::npos && (g.WurmX[0] < 1 || g.WurmX[0] > last || g.WurmY[0] < 1 || g.WurmY[0] > last))
+        fail("the head stands off the inner cells");
 }
 
 } // namespace zorvik::reliability

@@ -1,23 +1,167 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The random player: folders of levels and random boards, and a seeded mix of every action the window delivers.
-#include "soak/soak.h"
-
-#include "levels/last_game.h"
-#include "model/cell_codes.h"
+// The actions spelt as bytes, and the random player: folders of levels and random boards, and a seeded mix of
+// every action the window delivers.
 #include "soak/session.h"
 
+#include "levels/last_game.h"
+#include "levels/level_list.h"
+#include "levels/text_encoding.h"
+#include "model/cell_codes.h"
+
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
-#include <vector>
 
 namespace zorvik::reliability {
+
+namespace {
+
+void writeBytes(const std::filesystem::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+
+int steer(const Game& g, unsigned char how)
+{
+    const int n = static_cast<int>(g.Seitenzellen) - 2, x = g.WurmX[0], y = g.WurmY[0];
+    if (how < 51 || x < 1 || y < 1 || x > n || y > n)
+        return kKeyLeft + how % 4;
+    // The sweep: right along odd rows, left along even ones, one row down at each end.
+    if (how < 153)
+        return y % 2 == 1 ? (x < n ? kKeyRight : kKeyDown) : (x > 1 ? kKeyLeft : kKeyDown);
+    // Towards the nearest dot, walls or not.
+    int best = -1, towardsX = 0, towardsY = 0;
+    for (int i = 0; i < static_cast<int>(g.Spielfeld.size()); ++i) {
+        const int dx = i % n + 1 - x, dy = i / n + 1 - y;
+        if (g.Spielfeld[static_cast<std::size_t>(i)] == kDot && (best < 0 || std::abs(dx) + std::abs(dy) < best))
+            best = std::abs(dx) + std::abs(dy), towardsX = dx, towardsY = dy;
+    }
+    if (best < 0)
+        return kKeyLeft + how % 4;
+    if (towardsX != 0 && (towardsY == 0 || how % 2 == 1))
+        return towardsX < 0 ? kKeyLeft : kKeyRight;
+    return towardsY < 0 ? kKeyUp : kKeyDown;
+}
+
+// Over the board mostly, beyond it sometimes, far outside now and then (a drag that leaves the window).
+float pointer(unsigned char b, float boardTwips) { return b < 192 ? b * boardTwips / 128 : (b - 224) * 4700.0f; }
+
+float size(unsigned char b) { return b < 240 ? b * 125.0f : 115200.0f; }
+
+// Names as the chooser returns them: closed, plain, a level file, in a missing folder, the folder itself, the
+// last-game file, absolute, longer than the system takes, in Latin-1, a full device; for loads /dev/null too.
+std::string fileName(const Session& session, unsigned char n, bool saving)
+{
+    const std::string names[] = {"", "Stand", "A.ZVK", "fehlt/Stand", ".", kLastGameFile, (session.folder() / "Stand").string(),
+                                 std::string(300, 'n'), "\xF6\xE4 Stand", "voll", "/dev/null"};
+    return names[n % (std::size(names) - saving)];
+}
+
+// The folder changes under the running game: a level file goes, becomes a folder, or is overwritten.
+void harm(const std::filesystem::path& folder, unsigned char victim, unsigned char how)
+{
+    const LevelList levels(folder);
+    if (levels.ListCount() == 0)
+        return;
+    const auto file = levels.filePath(victim % levels.ListCount());
+    std::filesystem::remove_all(file);
+    if (how % 3 == 0)
+        std::filesystem::create_directory(file);
+    else if (how % 3 == 1)
+        writeBytes(file, brokenLevelFile(how));
+}
+
+} // namespace
+
+std::size_t play(Session& session, std::string_view bytes, int most)
+{
+    std::size_t at = 0;
+    auto next = [&]() -> unsigned char { return at < bytes.size() ? static_cast<unsigned char>(bytes[at++]) : 0; };
+    for (int done = 0; done < most && at < bytes.size(); ++done) {
+        if (!session.running()) {
+            session.start();
+            continue;
+        }
+        const WatchedGame& g = session.game();
+        SessionWindow& window = session.window();
+        switch (const unsigned char action = next()) {
+        case 'L': session.key(kKeyLeft, 0); break;
+        case 'R': session.key(kKeyRight, 0); break;
+        case 'U': session.key(kKeyUp, 0); break;
+        case 'D': session.key(kKeyDown, 0); break;
+        case 'T': session.key(steer(g, next()), 0); break;
+        case 'K': {
+            const int low = next(), code = static_cast<std::int16_t>(low + 256 * next());
+            session.key(code, next() & 7);
+            break;
+        }
+        case 'M': {
+            const float board = static_cast<float>(g.Seitenzellen * g.Zellgroesse), x = pointer(next(), board);
+            session.mouseMove(x, pointer(next(), board));
+            break;
+        }
+        case 'C': session.click(); break;
+        case 'S': session.toggleSpeed(); break;
+        case 'W': {
+            const unsigned c = next();
+            session.chooseColour(c == 1 || c == 2 || (c > 2 && c % 4 != 0), c == 1 ? 0 : c == 2 ? 0xFFFFFF : c * 2654435761u >> 8);
+            break;
+        }
+        case 's': session.save(fileName(session, next(), true)); break;
+        case 'l': session.load(fileName(session, next(), false)); break;
+        case 'Z': {
+            const float width = size(next()), height = size(next());
+            session.resize(width, height, 0, next() % 2 == 1);
+            break;
+        }
+        case 'N': session.resize(window.scaleWidth, window.scaleHeight, 1); break;
+        case 'Q': session.close(); break;
+        case 'H': {
+            // Nothing to check here: the game must notice only when it next reads the folder.
+            const unsigned char victim = next();
+            harm(session.folder(), victim, next());
+            break;
+        }
+        default: session.key(action, 0); break;
+        }
+    }
+    return at;
+}
+
+std::string brokenLevelFile(unsigned char kind)
+{
+    switch (kind % 5) {
+    case 0: return "";
+    case 1: return "\r\n" + std::string(49, '.') + "\r\n";  // the level on line 2
+    case 2: return std::string(kind % 48 + 2, '#') + "\r\n";  // mostly not a square
+    case 3: return std::string(200000, '.');                   // a line longer than any level
+    default: {
+        std::string bytes(kind + 1u, '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * 167 + kind);
+        return bytes;
+    }
+    }
+}
+
+void makeFullDevice(const std::filesystem::path& folder) { ::mknod((folder / "voll").c_str(), S_IFCHR | 0666, makedev(1, 7)); }
+
+// On a memory file system when there is one: the soak writes files all the time.
+WorkFolder::WorkFolder(const std::string& prefix)
+{
+    const auto base = ::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
+    std::string pattern = (base / (prefix + "-XXXXXX")).string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make " + pattern);
+    path = pattern;
+}
+
+WorkFolder::~WorkFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
 
 namespace {
 
@@ -25,72 +169,40 @@ using Random = std::mt19937_64;
 
 int uniform(Random& random, int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 double chance(Random& random) { return std::uniform_real_distribution<double>(0, 1)(random); }
-template <class T>
-const T& pick(Random& random, const std::vector<T>& items) { return items[static_cast<std::size_t>(uniform(random, 0, int(items.size()) - 1))]; }
 
-void writeBytes(const std::filesystem::path& file, const std::string& bytes)
+// A level text of n x n cells.
+std::string randomBoard(Random& random)
 {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-// How a random board is made.
-enum class BoardKind { Room, Noise, FullOfDots, WormBeforeHead, NoHead, NoDots, TooMany };
-
-// A level text of n x n cells; side is the one the kind asks for.
-std::string randomBoard(Random& random, BoardKind kind)
-{
-    const int n = kind == BoardKind::FullOfDots || kind == BoardKind::WormBeforeHead ? 35
-                  : kind == BoardKind::TooMany                                       ? uniform(random, 36, 40)
-                  : chance(random) < 0.5                                             ? uniform(random, 1, 8)
-                                                                                     : uniform(random, 9, 35);
+    const int kind = uniform(random, 0, 19);
+    // 35 x 35 of dots, the longest worm the segment tables hold; of worm cells before the head, numbered on from
+    // the level's length past the tables' end; 36 x 36 to 40 x 40 of dots, more than they hold.
+    if (kind < 4) {
+        const int n = kind < 3 ? 35 : uniform(random, 36, 40);
+        std::string cells(static_cast<std::size_t>(n * n), kind == 1 ? kSegment : kDot);
+        cells[static_cast<std::size_t>(kind == 1 ? n * (n - 1) + uniform(random, 0, n - 1) : kind == 3 ? n * n / 2 : 0)] = kHead;
+        return cells;
+    }
+    const int n = chance(random) < 0.5 ? uniform(random, 1, 8) : uniform(random, 9, 35);
+    // A mix of its own for each board: crowded or open, with or without dots, sometimes worm cells or
+    // bytes that are no cell code.
+    std::string mix = std::string(static_cast<std::size_t>(uniform(random, 1, 6)), kBlank) +
+                      std::string(static_cast<std::size_t>(uniform(random, 0, 3)), kWall) +
+                      std::string(static_cast<std::size_t>(uniform(random, 0, 6)), kDot);
+    for (char c : {kHalving, kCutting, '-', 'O', 'X', kHead, kSegment, kSegmentAlt})
+        if (chance(random) < 0.2)
+            mix += c;
     std::string cells(static_cast<std::size_t>(n * n), kBlank);
-    auto at = [&](int x, int y) -> char& { return cells[static_cast<std::size_t>(y * n + x)]; };
-
-    switch (kind) {
-    case BoardKind::Room:
-    case BoardKind::NoDots: {
-        const double walls = chance(random) * 0.3, dots = kind == BoardKind::NoDots ? 0 : chance(random) * 0.6;
-        const double halving = chance(random) * 0.05, cutting = chance(random) * 0.03;
-        for (char& c : cells) {
-            const double r = chance(random);
-            c = r < walls ? kWall : r < walls + dots ? kDot : r < walls + dots + halving ? kHalving
-                : r < walls + dots + halving + cutting ? kCutting : pick(random, std::vector<char>{' ', ' ', '-', 'O', 'X'});
-        }
-        // The worm in one row, head at its left end, as levels lay it out.
-        const int y = uniform(random, 0, n - 1), x = uniform(random, 0, n - 1);
-        const int length = uniform(random, 1, std::min(n - x, 12));
-        for (int i = 0; i < length; ++i)
-            at(x + i, y) = i == 0 ? kHead : i == length - 1 && chance(random) < 0.5 ? kSegmentAlt : kSegment;
-        break;
+    for (char& c : cells) {
+        c = mix[static_cast<std::size_t>(uniform(random, 0, static_cast<int>(mix.size()) - 1))];
+        if (chance(random) < 0.01)
+            c = static_cast<char>(uniform(random, 0, 255));
+        if (c == '\r' || c == '\n')
+            c = kBlank;
     }
-    case BoardKind::Noise: {
-        const std::vector<char> alphabet{kWall, kDot, kDot, kHalving, kCutting, kHead, kSegment, kSegmentAlt, kBlank, '-', 'O', 'X'};
-        for (char& c : cells) {
-            c = pick(random, alphabet);
-            if (chance(random) < 0.05)
-                do c = static_cast<char>(uniform(random, 0, 255)); while (c == '\r' || c == '\n');
-        }
-        break;
-    }
-    case BoardKind::FullOfDots:
-        // 1225 cells of dots and worm: the longest worm the segment tables hold.
-        std::fill(cells.begin(), cells.end(), kDot);
-        at(0, 0) = kHead;
-        break;
-    case BoardKind::WormBeforeHead:
-        // Worm cells before the head are numbered on from the level's length: past the tables' end.
-        std::fill(cells.begin(), cells.end(), kSegment);
-        at(uniform(random, 0, n - 1), n - 1) = kHead;
-        break;
-    case BoardKind::NoHead:
-        for (char& c : cells)
-            c = pick(random, std::vector<char>{kBlank, kDot, kWall, kSegment, kSegmentAlt});
-        break;
-    case BoardKind::TooMany:
-        std::fill(cells.begin(), cells.end(), kDot);
-        at(n / 2, n / 2) = kHead;
-        break;
-    }
+    // Mostly a worm in one row, head at its left end, as levels lay it out; sometimes no head at all.
+    const int y = uniform(random, 0, n - 1), x = uniform(random, 0, n - 1), length = uniform(random, 1, std::min(n - x, 12));
+    for (int i = 0; kind < 17 && i < length; ++i)
+        cells[static_cast<std::size_t>(y * n + x + i)] = i == 0 ? kHead : i == length - 1 && chance(random) < 0.5 ? kSegmentAlt : kSegment;
     return cells;
 }
 
@@ -98,318 +210,85 @@ std::string randomBoard(Random& random, BoardKind kind)
 std::string levelFile(Random& random, const std::string& text)
 {
     const double r = chance(random);
-    if (r < 0.7)
-        return text + "\r\n";
-    if (r < 0.8)
-        return text + "\n" + "notes of the designer\n";
-    if (r < 0.9) {  // UTF-8 with a byte-order mark
-        std::string utf8 = "\xEF\xBB\xBF";
-        for (char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte >= 0x80) {
-                utf8 += static_cast<char>(0xC0 | (byte >> 6));
-                utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-            } else {
-                utf8 += c;
-            }
-        }
-        return utf8;
-    }
-    return text;  // no line end at all
+    return r < 0.7 ? text + "\r\n" : r < 0.8 ? text + "\nnotes of the designer\n" : r < 0.9 ? "\xEF\xBB\xBF" + windows1252ToUtf8(text) : text;
 }
 
-// Files that no level can be made of.
-std::string brokenLevelFile(Random& random)
+// Random boards, one to four of them, now and then a broken file beside them; or no level at all, when the demo
+// level is written and played. Names as other systems write them too: lower-case endings, Latin-1 and UTF-8 letters.
+void fillFolder(Random& random, const std::filesystem::path& folder)
 {
-    switch (uniform(random, 0, 4)) {
-    case 0: return "";
-    case 1: return "\r\n" + std::string(49, '.') + "\r\n";  // the level on line 2
-    case 2: return std::string(static_cast<std::size_t>(uniform(random, 2, 50)), '#') + "\r\n";  // not a square
-    case 3: return std::string(200000, '.');  // a line longer than any level
-    default: {
-        std::string bytes(static_cast<std::size_t>(uniform(random, 1, 300)), '\0');
-        for (char& c : bytes)
-            c = static_cast<char>(uniform(random, 0, 255));
-        return bytes;
+    for (int i = 0, count = chance(random) < 0.07 ? 0 : uniform(random, 1, 4); i < count; ++i) {
+        const std::string start[] = {"", "", "\xD6" "de ", "Über "};
+        writeBytes(folder / (start[uniform(random, 0, 3)] + char('A' + i) + (chance(random) < 0.3 ? ".zvk" : ".ZVK")),
+                   levelFile(random, randomBoard(random)));
     }
-    }
+    if (chance(random) < 0.15)
+        writeBytes(folder / "Kaputt.ZVK", brokenLevelFile(static_cast<unsigned char>(uniform(random, 0, 255))));
 }
-
-class Player {
-public:
-    Player(const SoakOptions& options, SoakReport& report) : options_(options), report_(report), random_(options.seed)
-    {
-        std::error_code error;
-        for (std::filesystem::directory_iterator it(options.levelFolder, error), end; !error && it != end; it.increment(error)) {
-            std::string ending = it->path().extension().string();
-            std::transform(ending.begin(), ending.end(), ending.begin(), [](unsigned char c) { return std::toupper(c); });
-            if (ending == ".ZVK" && it->is_regular_file(error))
-                pack_.push_back(it->path());
-        }
-        std::sort(pack_.begin(), pack_.end());
-        report_.packLevels = static_cast<std::int64_t>(pack_.size());
-        work_ = makeWorkFolder("zorvik-soak");
-        // A private full device: writes to it fail as on a full disk, and nothing outside this folder is touched.
-        fullDevice_ = work_ / "full";
-        if (::mknod(fullDevice_.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
-            fullDevice_.clear();
-    }
-    ~Player()
-    {
-        std::error_code error;
-        std::filesystem::remove_all(work_, error);
-    }
-
-    void run()
-    {
-        // First every level of the game once, if asked; then the mix until the count is reached.
-        for (std::size_t i = 0; options_.actionsPerPackLevel > 0 && i < pack_.size(); ++i)
-            playFolder([&](const std::filesystem::path& folder) { fillWithPack(folder); }, options_.actionsPerPackLevel);
-        while (report_.actions < options_.actions)
-            playFolder([&](const std::filesystem::path& folder) { fillFolder(folder); },
-                       std::min<std::int64_t>(options_.actions - report_.actions, uniform(random_, 200, 4000)));
-    }
-
-private:
-    template <class Fill>
-    void playFolder(Fill fill, std::int64_t budget)
-    {
-        const auto folder = work_ / ("folder-" + std::to_string(report_.folders++));
-        std::filesystem::create_directory(folder);
-        fill(folder);
-        Session session(folder);
-        play(session, budget);
-        if (session.running())
-            session.close();
-        report_.actions += session.actions();
-        report_.levelsFinished += session.levelsFinished();
-        report_.deaths += session.deaths();
-        report_.messages += session.window().messageCount;
-        std::filesystem::remove_all(folder);
-    }
-
-    // The game's levels, each such folder starting at the next of them, so every level gets played.
-    void fillWithPack(const std::filesystem::path& folder)
-    {
-        for (const auto& file : pack_)
-            std::filesystem::copy_file(file, folder / file.filename());
-        writeBytes(folder / kLastGameFile, " " + std::to_string(report_.packStarts++ % static_cast<std::int64_t>(pack_.size())) + " \r\n");
-    }
-
-    void fillFolder(const std::filesystem::path& folder)
-    {
-        const double r = chance(random_);
-        if (r < 0.3 && !pack_.empty()) {
-            fillWithPack(folder);
-            return;
-        }
-        if (r < 0.35) {
-            // No level at all: the demo level is written and played.
-        } else {
-            const int count = uniform(random_, 1, 4);
-            for (int i = 0; i < count; ++i) {
-                const double k = chance(random_);
-                const BoardKind kind = k < 0.45 ? BoardKind::Room : k < 0.6 ? BoardKind::Noise : k < 0.7 ? BoardKind::FullOfDots
-                                       : k < 0.75 ? BoardKind::WormBeforeHead : k < 0.85 ? BoardKind::NoHead
-                                       : k < 0.95 ? BoardKind::NoDots : BoardKind::TooMany;
-                // Names as other systems write them too: lower-case endings, Latin-1 and UTF-8 letters.
-                const std::string name = pick(random_, std::vector<std::string>{"", "", "", "\xD6" "de ", "Über "}) +
-                                         std::string(1, char('A' + i)) + pick(random_, std::vector<std::string>{".ZVK", ".ZVK", ".zvk"});
-                writeBytes(folder / name, levelFile(random_, randomBoard(random_, kind)));
-                ++report_.randomBoards;
-            }
-            if (chance(random_) < 0.15)
-                writeBytes(folder / "Kaputt.ZVK", brokenLevelFile(random_));
-        }
-        if (chance(random_) < 0.3)
-            writeBytes(folder / kLastGameFile, " " + std::to_string(uniform(random_, 0, 6)) + " \r\n");
-    }
-
-    void play(Session& session, std::int64_t budget)
-    {
-        session.start();
-        ++report_.windows;
-        while (session.actions() < budget) {
-            if (!session.running()) {
-                session.start();
-                ++report_.windows;
-                continue;
-            }
-            act(session);
-            if (session.running())
-                report_.longestWorm = std::max<std::int64_t>(report_.longestWorm, session.game().Laenge);
-        }
-    }
-
-    void act(Session& session)
-    {
-        const double r = chance(random_);
-        WatchedGame& g = session.game();
-        if (r < 0.62) {
-            session.key(steer(g), chance(random_) < 0.9 ? 0 : uniform(random_, 1, 7));
-        } else if (r < 0.65) {
-            const int code = chance(random_) < 0.9 ? uniform(random_, 0, 255) : uniform(random_, -40000, 40000);
-            session.key(code >= 37 && code <= 40 ? 0 : code, uniform(random_, 0, 7));
-        } else if (r < 0.77) {
-            session.mouseMove(pointer(g.Seitenzellen * g.Zellgroesse), pointer(g.Seitenzellen * g.Zellgroesse));
-        } else if (r < 0.81) {
-            session.click();
-        } else if (r < 0.83) {
-            session.toggleSpeed();
-        } else if (r < 0.86) {
-            const double c = chance(random_);
-            session.chooseColour(c >= 0.25, c < 0.45 ? 0 : c < 0.65 ? 16777215 : uniform(random_, 1, 16777214));
-        } else if (r < 0.88) {
-            session.save(fileName(session, true));
-        } else if (r < 0.90) {
-            session.load(fileName(session, false));
-        } else if (r < 0.95) {
-            resize(session);
-        } else if (r < 0.995) {
-            // Quick presses, as of a key held down: long sweeps over boards full of dots.
-            for (int i = 0; i < 20 && session.running(); ++i)
-                session.key(steer(g), 0);
-        } else if (r < 0.998) {
-            session.close();
-        } else {
-            harmFolder(session);
-        }
-    }
-
-    // Mostly towards food or along a sweep, so levels get finished and worms long; sometimes anywhere.
-    int steer(const WatchedGame& g)
-    {
-        const int n = static_cast<int>(g.Seitenzellen) - 2;
-        const int x = g.WurmX[0], y = g.WurmY[0];
-        const double r = chance(random_);
-        if (r < 0.2 || n < 1 || x < 1 || y < 1 || x > n || y > n)
-            return uniform(random_, kKeyLeft, kKeyDown);
-        if (r < 0.6) {
-            // The sweep: right along odd rows, left along even ones, one row down at each end.
-            if (y % 2 == 1)
-                return x < n ? kKeyRight : kKeyDown;
-            return x > 1 ? kKeyLeft : kKeyDown;
-        }
-        // Towards the nearest dot, ignoring walls.
-        int best = -1, bestX = 0, bestY = 0;
-        for (int i = 0; i < static_cast<int>(g.Spielfeld.size()); ++i) {
-            if (g.Spielfeld[static_cast<std::size_t>(i)] != kDot)
-                continue;
-            const int dx = i % n + 1, dy = i / n + 1;
-            const int distance = std::abs(dx - x) + std::abs(dy - y);
-            if (best < 0 || distance < best)
-                best = distance, bestX = dx, bestY = dy;
-        }
-        if (best < 0)
-            return uniform(random_, kKeyLeft, kKeyDown);
-        if (bestX != x && (bestY == y || chance(random_) < 0.5))
-            return bestX < x ? kKeyLeft : kKeyRight;
-        return bestY < y ? kKeyUp : kKeyDown;
-    }
-
-    // Over the board mostly, beyond it sometimes, far outside now and then (a drag that leaves the window).
-    float pointer(double boardSize)
-    {
-        const double r = chance(random_);
-        if (r < 0.8)
-            return static_cast<float>(chance(random_) * boardSize);
-        if (r < 0.95)
-            return static_cast<float>((chance(random_) * 3 - 1) * boardSize);
-        return static_cast<float>(uniform(random_, -150000, 150000));
-    }
-
-    std::string fileName(Session& session, bool saving)
-    {
-        const std::string folder = session.folder().string();
-        std::vector<std::string> names{"", "", "Spielstand", folder + "/Spielstand", "A.ZVK", "no folder/start", folder,
-                                       kLastGameFile, std::string(300, 'n'), "\xF6\xE4 Stand"};
-        if (!fullDevice_.empty())
-            names.push_back(fullDevice_.string());
-        if (!saving)
-            names.push_back("/dev/null");
-        return pick(random_, names);
-    }
-
-    void resize(Session& session)
-    {
-        const double r = chance(random_);
-        if (r < 0.15) {
-            session.resize(session.window().scaleWidth, session.window().scaleHeight, 1);  // minimised, as it was
-        } else if (r < 0.3) {
-            // Too small; now and then on a screen where the window cannot grow back.
-            session.resize(static_cast<float>(uniform(random_, 0, 6000)), static_cast<float>(uniform(random_, 0, 4000)), 0,
-                           chance(random_) < 0.3);
-        } else if (r < 0.4) {
-            session.resize(28800, 16200, 2);  // maximised on a large screen
-        } else if (r < 0.42) {
-            session.resize(115200, 115200, 2);  // a wall of screens: cells of thousands of twips on small boards
-        } else {
-            session.resize(static_cast<float>(uniform(random_, 5895, 30000)), static_cast<float>(uniform(random_, 3495, 17000)), 0);
-        }
-    }
-
-    // The folder changes under the running game: a level file goes, becomes a folder, or is overwritten.
-    void harmFolder(Session& session)
-    {
-        std::vector<std::filesystem::path> levels;
-        for (const auto& entry : std::filesystem::directory_iterator(session.folder()))
-            if (entry.path().extension() == ".ZVK")
-                levels.push_back(entry.path());
-        if (levels.empty())
-            return;
-        std::sort(levels.begin(), levels.end());
-        const auto& victim = pick(random_, levels);
-        std::filesystem::remove_all(victim);
-        const double r = chance(random_);
-        if (r < 0.3)
-            std::filesystem::create_directory(victim);
-        else if (r < 0.6)
-            writeBytes(victim, brokenLevelFile(random_));
-        // Nothing to check here: the game must notice only when it next reads the folder.
-    }
-
-    const SoakOptions& options_;
-    SoakReport& report_;
-    Random random_;
-    std::vector<std::filesystem::path> pack_;
-    std::filesystem::path work_;
-    std::filesystem::path fullDevice_;
-};
 
 } // namespace
-
-std::string SoakReport::summary() const
-{
-    std::ostringstream out;
-    out << actions << " actions in " << windows << " start-ups over " << folders << " folders (" << packStarts
-        << " starting at a level of the game's " << packLevels << ", " << randomBoards << " random boards); " << levelsFinished << " levels finished, "
-        << deaths << " deaths, " << messages << " messages, longest worm " << longestWorm + 1 << " segments";
-    return out.str();
-}
-
-std::filesystem::path makeWorkFolder(const std::string& prefix)
-{
-    std::error_code error;
-    const std::filesystem::path memory = "/dev/shm";
-    const auto base = std::filesystem::is_directory(memory, error) && ::access(memory.c_str(), W_OK) == 0
-                          ? memory
-                          : std::filesystem::temp_directory_path();
-    std::string pattern = (base / (prefix + "-XXXXXX")).string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a folder in " + base.string());
-    return pattern;
-}
 
 SoakReport runSoak(const SoakOptions& options)
 {
     SoakReport report;
-    Player player(options, report);
+    Random random(options.seed);
+    const LevelList pack(options.levelFolder);
+    report.packLevels = pack.ListCount();
+    // A folder of the game's levels starting at `first`, or of random boards when that is -1.
+    auto playFolder = [&](int first, std::int64_t budget) {
+        WorkFolder folder("zorvik-soak");
+        makeFullDevice(folder.path);
+        for (int i = 0; first >= 0 && i < pack.ListCount(); ++i)
+            std::filesystem::copy_file(pack.filePath(i), folder.path / pack.filePath(i).filename());
+        if (first < 0)
+            fillFolder(random, folder.path);
+        if (first >= 0 || chance(random) < 0.3)
+            writeBytes(folder.path / kLastGameFile, " " + std::to_string(first >= 0 ? first : uniform(random, 0, 6)) + " \r\n");
+        Session session(folder.path);
+        session.start();
+        while (session.actions() < budget) {
+            // Letters by weight: steering most, one in 22 of them a burst of quick presses, as of a key held down
+            // (long sweeps over boards full of dots); now and then the window closes or the folder changes.
+            static const std::string kLetters = "TBKMCSWslZNQH";
+            std::discrete_distribution<int> mix{620, 45, 30, 120, 40, 20, 30, 20, 20, 40, 10, 3, 2};
+            const char letter = kLetters[static_cast<std::size_t>(mix(random))];
+            for (int press = 0; press < (letter == 'B' ? 20 : 1); ++press) {
+                std::string action(1, letter == 'B' ? 'T' : letter);
+                // Argument bytes, small ones often: closed choosers, black, windows too small, the board's corner.
+                for (int i = 0; i < 3; ++i)
+                    action += static_cast<char>(chance(random) < 0.2 && action[0] != 'T' ? uniform(random, 0, 3) : uniform(random, 0, 255));
+                play(session, action, 1);
+                if (session.running())
+                    report.longestWorm = std::max<int>(report.longestWorm, session.game().Laenge);
+            }
+        }
+        if (session.running())
+            session.close();
+        report.actions += session.actions();
+        report.startUps += session.tally().startUps;
+        report.levelsFinished += session.levelsFinished();
+        report.deaths += session.tally().deaths;
+        report.messages += session.window().messageCount;
+    };
     try {
-        player.run();
+        // First every level of the game once, each folder of them starting at the next, if asked; then the mix.
+        for (int i = 0; options.actionsPerPackLevel > 0 && i < pack.ListCount(); ++i)
+            playFolder(i, options.actionsPerPackLevel);
+        while (report.actions < options.actions)
+            playFolder(pack.ListCount() > 0 && chance(random) < 0.3 ? uniform(random, 0, pack.ListCount() - 1) : -1,
+                       std::min<std::int64_t>(options.actions - report.actions, uniform(random, 200, 4000)));
     } catch (const BrokenInvariant& e) {
         throw BrokenInvariant("soak with seed " + std::to_string(options.seed) + ": " + e.what());
     }
     return report;
+}
+
+std::string SoakReport::summary() const
+{
+    std::ostringstream out;
+    out << actions << " actions in " << startUps << " start-ups, " << packLevels << " levels of the game; " << levelsFinished
+        << " levels finished, " << deaths << " deaths, " << messages << " messages, longest worm " << longestWorm + 1 << " segments";
+    return out.str();
 }
 
 } // namespace zorvik::reliability
