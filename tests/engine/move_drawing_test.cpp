@@ -40,9 +40,8 @@ TEST(MoveDrawing, SlideFramesAndStepsInBothModes)
         t.window.scaleHeight = side;
         t.start(text);
         t.play(key);
-        RecordingWindow slide;
-        slide.calls = splitAfter(t.window.calls, Animation::Slide).first;
-        const auto frames = slide.only(Call::Frame), discs = slide.only(Call::Circle), fills = slide.only(Call::Fill);
+        const auto slide = splitAfter(t.window.calls, Animation::Slide).first;
+        const auto frames = only(Call::Frame, slide), discs = only(Call::Circle, slide), fills = only(Call::Fill, slide);
         const int segments = t.game.Laenge + 1;  // every frame paints every segment, in index order
         EXPECT_EQ(std::tuple(t.game.Schritt, frames.size(), frames.back().y1, discs.size()),
                   std::tuple(step, count, count, count * segments)) << caption << count;

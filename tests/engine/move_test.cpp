@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One move of the worm and the arrow keys: walls, eating, shortening, death and the next level.
-#include "support/state_diff.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
