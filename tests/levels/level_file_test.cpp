@@ -12,6 +12,8 @@
 namespace zorvik::testing {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
 {
     LevelFolder f;
@@ -40,7 +42,7 @@ TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
 TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsIt)
 {
     LevelFolder folder;
-    for (const auto& bytes : {kLevelB + "\r\nnotes\r\n", kLevelB + "\n###\n", kLevelB + "\rmore", kLevelB}) {
+    for (const auto& bytes : {kLevelB + "\r\nnotes\r\n", kLevelB + "\n###\n", kLevelB + "\rmore", kLevelB, "\xEF\xBB\xBF" "öo....###\r\n"s}) {
         folder.write("L.ZVK", bytes);
         EXPECT_EQ(readLevelText(folder.path / "L.ZVK"), kLevelB);
     }
@@ -64,21 +66,27 @@ TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)
     EXPECT_EQ(shownName("Müll") + shownName("M\xFCll\x80\x81"), "MüllMüll€\xC2\x81");
 }
 
-// The recovery keeps a "NeuesLevel.ZVK" only if the level start would take it.
+// The recovery keeps a "NeuesLevel.ZVK" only if the level start would take it; what the start refuses fails
+// with a reason instead of breaking the game.
 TEST(LevelFile, ProblemCheckAgreesWithTheLevelStart)
 {
-    for (const auto& text : {std::string(), std::string(5, '.'), kDemoLevel, std::string(1225, '.') + std::string(71, ' '),
-                             std::string(1226, '.') + std::string(70, ' '), std::string(36 * 36, '#'), std::string(182 * 182, '#')}) {
+    const std::pair<std::string, bool> texts[] = {
+        {"", false}, {"12345678", false}, {std::string(5, '.'), false}, {kDemoLevel, true},
+        {std::string(1225, '.') + std::string(71, ' '), true}, {std::string(1226, '.') + std::string(70, ' '), false},
+        {std::string(36 * 36, '#'), true}, {std::string(181 * 181 + 1, ' '), false}, {std::string(182 * 182, '#'), false}};
+    for (const auto& [text, playable] : texts) {
         TestGame t;
         t.game.LevelText = text;
-        bool started = true;
-        try {
-            t.game.Beginn();
-        } catch (const LevelStartError&) {
-            started = false;
-        }
-        EXPECT_EQ(!levelTextProblem(text), started) << text.size() << " cells";
+        if (playable)
+            EXPECT_NO_THROW(t.game.Beginn()) << text.size();
+        else
+            EXPECT_THROW(t.game.Beginn(), LevelStartError) << text.size();
+        EXPECT_EQ(!levelTextProblem(text), playable) << text.size() << " cells";
     }
+    // A headless worm numbered on from Endlaenge 1225 would pass index 1225 of the segment tables.
+    TestGame t;
+    t.game.LevelText = std::string(1225, 'o') + std::string(71, ' ');
+    EXPECT_THROW(t.game.Beginn(), LevelStartError);
 }
 
 } // namespace

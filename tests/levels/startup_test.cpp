@@ -32,19 +32,6 @@ TEST(LevelLoading, LastGameChoosesTheLevelAndAfterTheLastComesTheFirst)
     EXPECT_TRUE(f.messages().empty() && past.messages().empty());
 }
 
-TEST(LevelLoading, LowerCaseLfOnlyAndUtf8FilesLoadTheSameLevelAsTheOriginal)
-{
-    LevelFolder f;
-    f.write("a.ZVK", kLevelC + "\r\nthe designer's notes\r\n");
-    f.write("b.zvk", kLevelC + "\n");
-    f.write("c.Zvk", "\xEF\xBB\xBF" "öoä.........#..#\r\n");
-    f.write("d.zvk", "öoä.........#..#");
-    Game& game = f.start();
-    for (int i = 0; i < 4; ++i, f.finishLevel())
-        EXPECT_EQ(game.LevelText, kLevelC) << i;
-    EXPECT_TRUE(f.messages().empty());
-}
-
 // Folders where no level can be played at first: the demo level is played, and the player learns why.
 TEST(LevelLoading, RecoveryPlaysTheDemoTellsWhyAndNeverDestroysALevel)
 {
