@@ -17,7 +17,7 @@ using namespace std::string_literals;
 TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
 {
     LevelFolder f;
-    for (const char* name : {"b.ZVK", "a.zvk", "C.Zvk", "A.ZVK", "A1.ZVK", "notes.txt", "D.ZVK.bak", ".hidden.ZVK", "Z.ZVK", "Äpfel.ZVK"})
+    for (const char* name : {"b.ZVK", "a.zvk", "C.Zvk", "A.ZVK", "A1.ZVK", "notes.txt", "D.ZVK.bak", ".hidden.ZVK", "Z.ZVK", "Äpfel.ZVK", "Šb.ZVK", "ša.ZVK"})
         f.write(name, "#");
     f.write("\xD6l.ZVK", "...\xF6");  // "Öl" named on a Latin-1 system
     std::filesystem::create_directory(f.path / "folder.ZVK");
@@ -30,10 +30,10 @@ TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
             out += list.List(i) + " ";
         return out;
     };
-    EXPECT_EQ(listed(), "A.ZVK a.zvk A1.ZVK b.ZVK C.Zvk link.ZVK Z.ZVK Äpfel.ZVK Öl.ZVK ");
+    EXPECT_EQ(listed(), "A.ZVK a.zvk A1.ZVK b.ZVK C.Zvk link.ZVK Z.ZVK Äpfel.ZVK Öl.ZVK ša.ZVK Šb.ZVK ");
     EXPECT_EQ(readLevelText(list.filePath(8)), "...\xF6");
     f.write("N.ZVK", "#");
-    EXPECT_EQ(list.ListCount(), 9);  // until the next Refresh
+    EXPECT_EQ(list.ListCount(), 11);  // until the next Refresh
     list.Refresh();
     EXPECT_EQ(list.List(6), "N.ZVK");
     EXPECT_EQ(LevelList(f.path / "missing").ListCount(), 0);
@@ -58,6 +58,7 @@ TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)
         {"\xEF\xBB\xBF" "...#", "...#"},
         {kLevelB, kLevelB},                                // Windows-1252 is not valid UTF-8
         {"\xC0\xAF\xED\xA0\x80", "\xC0\xAF\xED\xA0\x80"},  // overlong form, surrogate
+        {"\xED\xBF\xBF", "\xED\xBF\xBF"}, {"\xE0\xA0\x80", "?"},  // the last surrogate; the first three-byte form
         {"€日😀ö", "\x80??\xF6"},                           // outside the code page: "?", no cell character
     };
     for (const auto& [line, text] : decoded)
@@ -73,7 +74,7 @@ TEST(LevelFile, ProblemCheckAgreesWithTheLevelStart)
     const std::pair<std::string, bool> texts[] = {
         {"", false}, {"12345678", false}, {std::string(5, '.'), false}, {kDemoLevel, true},
         {std::string(1225, '.') + std::string(71, ' '), true}, {std::string(1226, '.') + std::string(70, ' '), false},
-        {std::string(36 * 36, '#'), true}, {std::string(181 * 181 + 1, ' '), false}, {std::string(182 * 182, '#'), false}};
+        {std::string(36 * 36, '#'), true}, {std::string(181 * 181, '#'), true}, {std::string(181 * 181 + 1, ' '), false}, {std::string(182 * 182, '#'), false}};
     for (const auto& [text, playable] : texts) {
         TestGame t;
         t.game.LevelText = text;
