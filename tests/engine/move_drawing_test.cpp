@@ -100,11 +100,12 @@ TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStopped)
     // What it leaves for the level start; cells too small for a disc draw nothing and leave 1.
     t.game.Tot();
     EXPECT_EQ(std::tuple(t.game.Zaehler, t.game.ZelleX), std::tuple(-1, 200));
-    t.window.scaleHeight = 27;
-    t.start(kDemoLevel);
-    t.game.Tot();
-    EXPECT_EQ(t.game.ZelleX, 1);
-    EXPECT_EQ(t.window.count(Call::Circle) + t.window.count(Call::Frame), 0);
+    for (const auto [side, frames] : {std::pair(27.0f, 0), std::pair(36.0f, 5)}) {  // discs of radius 0 and 1
+        t.window.scaleHeight = side;
+        t.start(kDemoLevel);
+        t.game.Tot();
+        EXPECT_EQ(std::tuple(t.game.ZelleX, t.window.count(Call::Circle), t.window.count(Call::Frame)), std::tuple(frames / 5 + 1, frames, frames));
+    }
 }
 
 } // namespace
