@@ -7,26 +7,19 @@
 namespace zorvik::testing {
 namespace {
 
-// The demo level (9 x 9 board with its border) at 30 twips a cell; each click tells what it painted.
-struct EditorTest : ::testing::Test {
+TEST(Editor, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
+{
+    // The demo level (9 x 9 board with its border) at 30 twips a cell; each click tells what it painted.
     TestGame t;
-    EditorTest()
-    {
-        t.window.scaleHeight = 270;
-        t.start(kDemoLevel);
-    }
-    std::string clickAt(float x, float y, bool move = true)
-    {
+    t.window.scaleHeight = 270;
+    t.start(kDemoLevel);
+    auto clickAt = [&t](float x, float y, bool move = true) {
         if (move)
             t.game.Form_MouseMove(0, 0, x, y);
         t.window.clear();
         t.game.Form_Click();
         return describe(t.window.calls);
-    }
-};
-
-TEST_F(EditorTest, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
-{
+    };
     EXPECT_EQ(clickAt(100, 70), "box 90 60 119 89 0");  // board cell (3, 2), level cell (2, 1)
     EXPECT_EQ(std::tuple(rows(t.game)[1], t.game.ZelleX, t.game.ZelleY), std::tuple(".# ###.", 3, 2));
     // A blank brush paints the empty cell only and counts nothing; the level's own text stays.
@@ -36,11 +29,8 @@ TEST_F(EditorTest, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
     EXPECT_EQ(clickAt(0, 0), "box 30 30 59 59 0");
     EXPECT_EQ(clickAt(-50, 10000), "box 30 210 59 239 0");
     EXPECT_EQ(std::tuple(rows(t.game)[0], rows(t.game)[6], t.game.RestPunkte), std::tuple(" ......", " ------", 24));
-}
 
-// Guards against a second click landing one cell down and right, where the first click left ZelleX/ZelleY.
-TEST_F(EditorTest, ClickWithoutMovingAgainEditsThePointersCellAgain)
-{
+    // A second click without moving landed one cell down and right, where the first click left ZelleX/ZelleY.
     clickAt(100, 70);
     EXPECT_EQ(clickAt(0, 0, false), "box 90 60 119 89 0");
     t.game.Bild();  // a whole-board redraw walks ZelleX/ZelleY too

@@ -49,29 +49,19 @@ std::string segments(const GameState& game)
     return out;
 }
 
-namespace {
-
-template <typename T>
-void compare(std::vector<std::string>& out, const char* name, const T& a, const T& b)
-{
-    if (!(a == b))
-        out.emplace_back(name);
-}
-
-template <typename T, std::size_t N>
-void compare(std::vector<std::string>& out, const char* name, const std::array<T, N>& a, const std::array<T, N>& b)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (!(a[i] == b[i]))
-            out.push_back(std::string(name) + "(" + std::to_string(i) + ")");
-}
-
-} // namespace
-
 std::vector<std::string> differences(const GameState& a, const GameState& b)
 {
     std::vector<std::string> out;
-#define ZORVIK_COMPARE(field) compare(out, #field, a.field, b.field)
+    auto compare = [&out](const char* name, const auto& x, const auto& y) {
+        if constexpr (requires { std::tuple_size<std::decay_t<decltype(x)>>::value; }) {  // a table: each entry
+            for (std::size_t i = 0; i < x.size(); ++i)
+                if (!(x[i] == y[i]))
+                    out.push_back(std::string(name) + "(" + std::to_string(i) + ")");
+        } else if (!(x == y)) {
+            out.emplace_back(name);
+        }
+    };
+#define ZORVIK_COMPARE(field) compare(#field, a.field, b.field)
     ZORVIK_COMPARE(LevelText); ZORVIK_COMPARE(Spielfeld); ZORVIK_COMPARE(Endung); ZORVIK_COMPARE(Pinsel);
     ZORVIK_COMPARE(Zaehler2); ZORVIK_COMPARE(Ringe); ZORVIK_COMPARE(Laenge); ZORVIK_COMPARE(Zelle);
     ZORVIK_COMPARE(LevelNr); ZORVIK_COMPARE(Seitenzellen); ZORVIK_COMPARE(Zellgroesse); ZORVIK_COMPARE(Radius);
