@@ -127,21 +127,16 @@ TEST(Solver, ReportsProgressStopsWhenCancelledAndKeepsToItsMemory)
     open.replace(50, 3, "\xF6oo");
     std::atomic<bool> cancel = false;
     int reports = 0;
-    solver::Options options;
-    options.timeLimit = std::chrono::seconds(60);
-    options.cancel = &cancel;
-    options.progress = [&](const solver::Progress&) { ++reports, cancel = true; };
+    const solver::Options options{.timeLimit = std::chrono::seconds(60), .cancel = &cancel,
+                                  .progress = [&](const solver::Progress&) { ++reports, cancel = true; }};
     const auto begin = std::chrono::steady_clock::now();
     const auto cancelled = solver::solve(open, options);
     EXPECT_LT(std::chrono::steady_clock::now() - begin, options.timeLimit / 2);
     EXPECT_TRUE(reports > 0 && !cancelled.provenShortest &&
                 (cancelled.outcome == Outcome::Cancelled || cancelled.outcome == Outcome::Found));
 
-    solver::Options small;
-    small.memoryLimit = 8 << 20;
-    small.timeLimit = std::chrono::seconds(1);
-    const auto bounded = solver::solve(open, small);
-    EXPECT_TRUE(bounded.peakMemoryBytes <= small.memoryLimit && bounded.outcome != Outcome::NoSolution);
+    const auto bounded = solver::solve(open, {.timeLimit = std::chrono::seconds(1), .memoryLimit = 8 << 20});
+    EXPECT_TRUE(bounded.peakMemoryBytes <= 8 << 20 && bounded.outcome != Outcome::NoSolution);
 }
 
 // The moves of the shortest solution by plain breadth-first search on the solver's own rules, -1 for
