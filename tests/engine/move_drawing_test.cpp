@@ -85,7 +85,7 @@ TEST(MoveDrawing, HeadAndEyesOnTheNewCellThenRemovalShrinksTogether)
     EXPECT_EQ(t.game.Zaehler2, 199);
 }
 
-TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStopped)
+TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStoppedThenTheLevelStartsAfresh)
 {
     TestGame t;
     t.start(kDemoLevel);
@@ -97,6 +97,18 @@ TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStopped)
         EXPECT_EQ(describe({c[200 * s + 1], c[200 * s + 199], c[200 * s + 200]}),
                   "circle " + std::to_string(cells[s] * 400 + 199) + " 1399 1 0; circle " + std::to_string(cells[s] * 400 + 199) +
                       " 1399 199 0; frame " + std::to_string(s + 1) + "/5");
+    // Then the level starts again as a fresh start does. Only what the move leaves behind differs: its step, and
+    // the segment that the level start places on the cell the death animation left in ZelleX (Radius + 1) and ZelleY.
+    TestGame fresh;
+    fresh.game.LevelText = kDemoLevel;
+    fresh.game.Beginn();
+    EXPECT_EQ(differences(fresh.game, t.game), (std::vector<std::string>{"WurmX(29)", "WurmY(29)", "Schritt"}));
+    EXPECT_EQ(std::tuple(t.game.calls["Tot"], t.game.WurmX[29]), std::tuple(1, 200));
+    // The same drawing from the redraw's Cls on; before it, discs on that leftover cell.
+    const auto restart = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();
+    ASSERT_EQ(c.end() - restart, std::ssize(fresh.window.calls));
+    EXPECT_TRUE(std::equal(restart + 12, c.end(), fresh.window.calls.begin() + 12));
+    EXPECT_EQ(restart[1].x1, 200 * 400 + 199);
     // What it leaves for the level start; cells too small for a disc draw nothing and leave 1.
     t.game.Tot();
     EXPECT_EQ(std::tuple(t.game.Zaehler, t.game.ZelleX), std::tuple(-1, 200));

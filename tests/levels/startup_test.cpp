@@ -104,27 +104,20 @@ TEST(LevelNumber, ReadsTheWrittenFormAndWhatPeopleTypeAndRefusesTheRest)
     EXPECT_EQ(readLevelNumber(std::string("4\0", 2)), std::nullopt);
 }
 
-TEST(LastGame, ClosingOnTheSecondLevelWritesBlankOneBlankCrLfOverTheOldFile)
+// Closing in a folder that takes no file failed without a word.
+TEST(LastGame, ClosingWritesBlankOneBlankCrLfOverTheOldFileOrGivesAOneLineWarning)
 {
-    LevelFolder f;
+    LevelFolder f, noFile;
     f.writeThreeLevels();
     f.write(kLastGame, " 1 \r\n" + std::string(100, 'x'));
     f.start().Form_Unload();
-    EXPECT_EQ(f.read(kLastGame), std::string({32, 49, 32, 13, 10}));
-    EXPECT_EQ(f.names().size(), 4u);  // no temporary file left behind
-    EXPECT_EQ(f.window.count(Call::Warning), 0);
-}
-
-// Closing in a folder that takes no file failed without a word.
-TEST(LastGame, FolderThatTakesNoFileGivesAOneLineWarningAndTheGameStillCloses)
-{
-    LevelFolder f;
-    f.writeThreeLevels();
-    std::filesystem::create_directory(f.path / kLastGame);
-    EXPECT_NO_THROW(f.start().Form_Unload());
-    EXPECT_EQ(describe(f.window.only(Call::Warning)), "warning Zorvik: Der letzte Spielstand ließ sich nicht in „" +
-                                                          (f.path / kLastGame).string() + "“ speichern (das ist ein Ordner).");
-    EXPECT_EQ(f.names().size(), 4u);
+    EXPECT_EQ(std::tuple(f.read(kLastGame), f.window.count(Call::Warning)), std::tuple(std::string({32, 49, 32, 13, 10}), 0));
+    noFile.writeThreeLevels();
+    std::filesystem::create_directory(noFile.path / kLastGame);
+    EXPECT_NO_THROW(noFile.start().Form_Unload());
+    EXPECT_EQ(describe(noFile.window.only(Call::Warning)), "warning Zorvik: Der letzte Spielstand ließ sich nicht in „" +
+                                                               (noFile.path / kLastGame).string() + "“ speichern (das ist ein Ordner).");
+    EXPECT_EQ(f.names().size() + noFile.names().size(), 8u);  // no temporary file left behind
 }
 
 } // namespace
