@@ -7,10 +7,14 @@
 namespace zorvik::testing {
 namespace {
 
-TEST(Editor, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
+TEST(Editor, ClickBlanksTheCellUnderThePointerAndRepaintsItButNotBeforeALevelStart)
 {
-    // The demo level (9 x 9 board with its border) at 30 twips a cell; each click tells what it painted.
     TestGame t;
+    t.game.ZelleX = 5;  // a pointer before any level start and a click on the empty board do nothing
+    t.game.Form_MouseMove(0, 0, 100, 100);
+    t.game.Form_Click();
+    EXPECT_TRUE(t.game.ZelleX == 5 && t.window.calls.empty());
+    // The demo level (9 x 9 board with its border) at 30 twips a cell; each click tells what it painted.
     t.window.scaleHeight = 270;
     t.start(kDemoLevel);
     auto clickAt = [&t](float x, float y, bool move = true) {
@@ -35,16 +39,6 @@ TEST(Editor, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
     EXPECT_EQ(clickAt(0, 0, false), "box 90 60 119 89 0");
     t.game.Bild();  // a whole-board redraw walks ZelleX/ZelleY too
     EXPECT_EQ(clickAt(0, 0, false), "box 90 60 119 89 0");
-}
-
-TEST(Editor, PointerBeforeAnyLevelStartAndClickOnAnEmptyBoardDoNothing)
-{
-    TestGame t;
-    t.game.ZelleX = 5;
-    t.game.Form_MouseMove(0, 0, 100, 100);
-    t.game.Form_Click();
-    EXPECT_EQ(t.game.ZelleX, 5);
-    EXPECT_TRUE(t.window.calls.empty());
 }
 
 TEST(Options, AnimationLabelTogglesAndEveryColourChoiceRestarts)
