@@ -25,13 +25,14 @@ TEST(ColourTables, HoldEveryOrderedPairOfCornersTwiceThenBlackAndTheGradientRoun
         EXPECT_EQ(pairOf(t.game, i + 42), pairOf(t.game, i)) << i;
     for (int i = 84; i <= 111; ++i)
         EXPECT_EQ(pairOf(t.game, i), "000>000") << i;
-    // The gradient rounds halves to even, in double precision: 127.49999999999999 is not 127.5.
-    EXPECT_EQ(std::pair(t.game.Verlaufsfarbe(0, 1, 2), t.game.Verlaufsfarbe(7, 50, 100)), std::pair(32896, 65407));
+    // The gradient rounds halves to even: 127.5 gives 128.
+    EXPECT_EQ(t.game.Verlaufsfarbe(0, 1, 2), 32896);
 }
 
 // What a painter draws on cell (x, y) of cells of size z.
 std::vector<Call> paint(TestGame& t, void (Game::*painter)(), double z, int x, int y)
 {
+    t.window.clear();
     t.game.Zellgroesse = z;
     t.game.Radius = Int(z / 2) - 1;
     t.game.ZelleX = x;
@@ -44,13 +45,6 @@ std::vector<Call> paint(void (Game::*painter)(), double z, int x, int y)
 {
     TestGame t;
     return paint(t, painter, z, x, y);
-}
-
-std::vector<Call> only(Call::Kind kind, const std::vector<Call>& calls)
-{
-    RecordingWindow w;
-    w.calls = calls;
-    return w.only(kind);
 }
 
 TEST(CellPainters, RingsAtCellSize400)
@@ -109,6 +103,40 @@ TEST(WormPainters, SbkPlacesAndPaintsTheSegmentAndTheEyesLookWhereTheHeadGoes)
     t.game.RichtungY[0] = -1;  // up: the turquoise eye on the left
     t.game.Wauge();
     EXPECT_EQ(describe({t.window.calls[1], t.window.calls[5]}), "circle 1299.5 899.5 49.75 0; circle 1498.5 899.5 49.75 0");
+}
+
+// The painters work each ring colour out once per pair and ring count; the kept colours must never go stale.
+TEST(CellPainters, RingColoursFollowTheLevelTheCellSizeThePainterAndWhite)
+{
+    TestGame t;
+    auto colours = [&](void (Game::*painter)(), double z) {
+        std::vector<Colour> out;
+        for (const Call& c : paint(t, painter, z, 1, 1))
+            if (c.kind != Call::Fill)
+                out.push_back(c.colour);
+        return out;
+    };
+    // What the rule gives for the rings of pair p offset by the level, inverted when asked.
+    auto expected = [&](int offset, double rings, bool inverted) {
+        std::vector<Colour> out;
+        for (int k = 0; k <= rings - 1; ++k) {
+            const Colour colour = t.game.Verlaufsfarbe((t.game.LevelNr & 63) + offset, k, rings);
+            out.push_back(inverted ? t.game.Weiss - colour : colour);
+        }
+        return out;
+    };
+    // Walls and dots in turn, as a redraw paints them, over levels and cell sizes that come back.
+    for (int level : {0, 5, 0, 63, 64}) {
+        t.game.LevelNr = level;
+        for (double z : {400.0, 120.0, 400.0}) {
+            EXPECT_EQ(colours(&Game::Mauer, z), expected(7, Int(z / 4), false)) << level << " " << z;
+            EXPECT_EQ(colours(&Game::Punkt, z), expected(2, (Int(z / 2) - 1) / 2, false));
+            EXPECT_EQ(colours(&Game::Pank, z), expected(2, (Int(z / 2) - 1) / 2, true));
+            EXPECT_EQ(colours(&Game::Pix, z), expected(7, Int(z / 2) - 1, true));
+        }
+    }
+    t.game.Weiss = 8421504;  // the inverted painters take white as it is now
+    EXPECT_EQ(colours(&Game::Pank, 400), expected(2, 99.5, true));
 }
 
 TEST(Redraw, BlankAndUnknownCellsStayBlackAndLowerCaseMatters)

@@ -40,9 +40,8 @@ TEST(MoveDrawing, SlideFramesAndStepsInBothModes)
         t.window.scaleHeight = side;
         t.start(text);
         t.play(key);
-        RecordingWindow slide;
-        slide.calls = splitAfter(t.window.calls, Animation::Slide).first;
-        const auto frames = slide.only(Call::Frame), discs = slide.only(Call::Circle), fills = slide.only(Call::Fill);
+        const auto slide = splitAfter(t.window.calls, Animation::Slide).first;
+        const auto frames = only(Call::Frame, slide), discs = only(Call::Circle, slide), fills = only(Call::Fill, slide);
         const int segments = t.game.Laenge + 1;  // every frame paints every segment, in index order
         EXPECT_EQ(std::tuple(t.game.Schritt, frames.size(), frames.back().y1, discs.size()),
                   std::tuple(step, count, count, count * segments)) << caption << count;
@@ -86,7 +85,7 @@ TEST(MoveDrawing, HeadAndEyesOnTheNewCellThenRemovalShrinksTogether)
     EXPECT_EQ(t.game.Zaehler2, 199);
 }
 
-TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStopped)
+TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStoppedThenTheLevelStartsAfresh)
 {
     TestGame t;
     t.start(kDemoLevel);
@@ -98,14 +97,27 @@ TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStopped)
         EXPECT_EQ(describe({c[200 * s + 1], c[200 * s + 199], c[200 * s + 200]}),
                   "circle " + std::to_string(cells[s] * 400 + 199) + " 1399 1 0; circle " + std::to_string(cells[s] * 400 + 199) +
                       " 1399 199 0; frame " + std::to_string(s + 1) + "/5");
+    // Then the level starts again as a fresh start does. Only what the move leaves behind differs: its step, and
+    // the segment that the level start places on the cell the death animation left in ZelleX (Radius + 1) and ZelleY.
+    TestGame fresh;
+    fresh.game.LevelText = kDemoLevel;
+    fresh.game.Beginn();
+    EXPECT_EQ(differences(fresh.game, t.game), (std::vector<std::string>{"WurmX(29)", "WurmY(29)", "Schritt"}));
+    EXPECT_EQ(std::tuple(t.game.calls["Tot"], t.game.WurmX[29]), std::tuple(1, 200));
+    // The same drawing from the redraw's Cls on; before it, discs on that leftover cell.
+    const auto restart = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();
+    ASSERT_EQ(c.end() - restart, std::ssize(fresh.window.calls));
+    EXPECT_TRUE(std::equal(restart + 12, c.end(), fresh.window.calls.begin() + 12));
+    EXPECT_EQ(restart[1].x1, 200 * 400 + 199);
     // What it leaves for the level start; cells too small for a disc draw nothing and leave 1.
     t.game.Tot();
     EXPECT_EQ(std::tuple(t.game.Zaehler, t.game.ZelleX), std::tuple(-1, 200));
-    t.window.scaleHeight = 27;
-    t.start(kDemoLevel);
-    t.game.Tot();
-    EXPECT_EQ(t.game.ZelleX, 1);
-    EXPECT_EQ(t.window.count(Call::Circle) + t.window.count(Call::Frame), 0);
+    for (const auto [side, frames] : {std::pair(27.0f, 0), std::pair(36.0f, 5)}) {  // discs of radius 0 and 1
+        t.window.scaleHeight = side;
+        t.start(kDemoLevel);
+        t.game.Tot();
+        EXPECT_EQ(std::tuple(t.game.ZelleX, t.window.count(Call::Circle), t.window.count(Call::Frame)), std::tuple(frames / 5 + 1, frames, frames));
+    }
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One move of the worm and the arrow keys: walls, eating, shortening, death and the next level.
-#include "support/state_diff.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -49,25 +48,6 @@ TEST(Move, BoardAndArrowKeysGiveTheWormAndTheBoard)
         EXPECT_EQ(Rows(all.begin(), all.begin() + board.size()), board) << worm;
         EXPECT_EQ(t.game.RestPunkte, std::count(t.game.Spielfeld.begin(), t.game.Spielfeld.end(), '.')) << worm;
     }
-}
-
-TEST(Move, DemoLevelFirstRightDiesAndRestartsExactlyAsAFreshStart)
-{
-    TestGame fresh, t;
-    fresh.game.LevelText = kDemoLevel;
-    fresh.game.Beginn();
-    t.start(kDemoLevel);
-    t.play("R");
-    // Only what the move leaves behind differs: its step, and the segment that the level start
-    // places on the cell the death animation left in ZelleX (Radius + 1) and ZelleY.
-    EXPECT_EQ(differences(fresh.game, t.game), (Names{"WurmX(29)", "WurmY(29)", "Schritt"}));
-    EXPECT_EQ(std::tuple(t.game.calls["Tot"], t.game.WurmX[29]), std::tuple(1, 200));
-    // The same drawing from the redraw's Cls on; before it, discs on that leftover cell.
-    const auto& c = t.window.calls;
-    auto restart = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();
-    ASSERT_EQ(c.end() - restart, std::ssize(fresh.window.calls));
-    EXPECT_TRUE(std::equal(restart + 12, c.end(), fresh.window.calls.begin() + 12));
-    EXPECT_EQ(restart[1].x1, 200 * 400 + 199);
 }
 
 TEST(Move, WallOrTargetOffTheBoardChangesOnlyTheHeadsStepAndDrawsNothing)

@@ -7,26 +7,23 @@
 namespace zorvik::testing {
 namespace {
 
-// The demo level (9 x 9 board with its border) at 30 twips a cell; each click tells what it painted.
-struct EditorTest : ::testing::Test {
+TEST(Editor, ClickBlanksTheCellUnderThePointerAndRepaintsItButNotBeforeALevelStart)
+{
     TestGame t;
-    EditorTest()
-    {
-        t.window.scaleHeight = 270;
-        t.start(kDemoLevel);
-    }
-    std::string clickAt(float x, float y, bool move = true)
-    {
+    t.game.ZelleX = 5;  // a pointer before any level start and a click on the empty board do nothing
+    t.game.Form_MouseMove(0, 0, 100, 100);
+    t.game.Form_Click();
+    EXPECT_TRUE(t.game.ZelleX == 5 && t.window.calls.empty());
+    // The demo level (9 x 9 board with its border) at 30 twips a cell; each click tells what it painted.
+    t.window.scaleHeight = 270;
+    t.start(kDemoLevel);
+    auto clickAt = [&t](float x, float y, bool move = true) {
         if (move)
             t.game.Form_MouseMove(0, 0, x, y);
         t.window.clear();
         t.game.Form_Click();
         return describe(t.window.calls);
-    }
-};
-
-TEST_F(EditorTest, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
-{
+    };
     EXPECT_EQ(clickAt(100, 70), "box 90 60 119 89 0");  // board cell (3, 2), level cell (2, 1)
     EXPECT_EQ(std::tuple(rows(t.game)[1], t.game.ZelleX, t.game.ZelleY), std::tuple(".# ###.", 3, 2));
     // A blank brush paints the empty cell only and counts nothing; the level's own text stays.
@@ -36,25 +33,12 @@ TEST_F(EditorTest, ClickBlanksTheCellUnderThePointerAndRepaintsIt)
     EXPECT_EQ(clickAt(0, 0), "box 30 30 59 59 0");
     EXPECT_EQ(clickAt(-50, 10000), "box 30 210 59 239 0");
     EXPECT_EQ(std::tuple(rows(t.game)[0], rows(t.game)[6], t.game.RestPunkte), std::tuple(" ......", " ------", 24));
-}
 
-// Guards against a second click landing one cell down and right, where the first click left ZelleX/ZelleY.
-TEST_F(EditorTest, ClickWithoutMovingAgainEditsThePointersCellAgain)
-{
+    // A second click without moving landed one cell down and right, where the first click left ZelleX/ZelleY.
     clickAt(100, 70);
     EXPECT_EQ(clickAt(0, 0, false), "box 90 60 119 89 0");
     t.game.Bild();  // a whole-board redraw walks ZelleX/ZelleY too
     EXPECT_EQ(clickAt(0, 0, false), "box 90 60 119 89 0");
-}
-
-TEST(Editor, PointerBeforeAnyLevelStartAndClickOnAnEmptyBoardDoNothing)
-{
-    TestGame t;
-    t.game.ZelleX = 5;
-    t.game.Form_MouseMove(0, 0, 100, 100);
-    t.game.Form_Click();
-    EXPECT_EQ(t.game.ZelleX, 5);
-    EXPECT_TRUE(t.window.calls.empty());
 }
 
 TEST(Options, AnimationLabelTogglesAndEveryColourChoiceRestarts)
@@ -67,7 +51,6 @@ TEST(Options, AnimationLabelTogglesAndEveryColourChoiceRestarts)
     EXPECT_EQ(t.window.captions[Control::SchnellFlüssig], " schnell");
     EXPECT_TRUE(t.window.calls.empty() && t.game.calls.empty());
 
-    const auto ramp = t.game.SegmentFarbe;
     auto choose = [&](bool chosen, Colour colour) {
         t.window.colourChosen = chosen;
         t.window.chosenColour = colour;
@@ -75,13 +58,12 @@ TEST(Options, AnimationLabelTogglesAndEveryColourChoiceRestarts)
         t.game.WurmFrame_Click();
         return t.game.calls["Beginn"];
     };
+    // The colours the choice gives are the level start's (see WormColours).
     EXPECT_EQ(choose(true, 65280) + choose(true, 65280), 2);  // the same colour again still restarts
-    EXPECT_EQ(std::pair(t.game.SegmentFarbe[0], t.game.SegmentFarbe[29]), std::pair(65280, 65280));
-    choose(true, 16777215);  // white: a random colour per segment
-    EXPECT_NE(t.game.SegmentFarbe[0], t.game.SegmentFarbe[1]);
-    choose(true, 0);  // black: the level's own ramp
-    EXPECT_EQ(t.game.SegmentFarbe, ramp);
+    EXPECT_EQ(std::pair(t.game.WurmFarbe, t.game.SegmentFarbe[29]), std::pair(65280, 65280));
     EXPECT_EQ(choose(false, 255), 0);  // closed without a choice
+    EXPECT_EQ(t.game.WurmFarbe, 65280);
+    choose(true, 0);  // black, the level's own ramp, is a choice too
     EXPECT_EQ(t.game.WurmFarbe, 0);
     t.game.LevelText = "abc";  // a restart that fails ends the handler silently
     EXPECT_NO_THROW(choose(true, 255));

@@ -12,10 +12,12 @@
 namespace zorvik::testing {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
 {
     LevelFolder f;
-    for (const char* name : {"b.ZVK", "a.zvk", "C.Zvk", "A.ZVK", "A1.ZVK", "notes.txt", "D.ZVK.bak", ".hidden.ZVK", "Z.ZVK", "Äpfel.ZVK"})
+    for (const char* name : {"b.ZVK", "a.zvk", "C.Zvk", "A.ZVK", "A1.ZVK", "notes.txt", "D.ZVK.bak", ".hidden.ZVK", "Z.ZVK", "Äpfel.ZVK", "Šb.ZVK", "ša.ZVK"})
         f.write(name, "#");
     f.write("\xD6l.ZVK", "...\xF6");  // "Öl" named on a Latin-1 system
     std::filesystem::create_directory(f.path / "folder.ZVK");
@@ -28,10 +30,10 @@ TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
             out += list.List(i) + " ";
         return out;
     };
-    EXPECT_EQ(listed(), "A.ZVK a.zvk A1.ZVK b.ZVK C.Zvk link.ZVK Z.ZVK Äpfel.ZVK Öl.ZVK ");
+    EXPECT_EQ(listed(), "A.ZVK a.zvk A1.ZVK b.ZVK C.Zvk link.ZVK Z.ZVK Äpfel.ZVK Öl.ZVK ša.ZVK Šb.ZVK ");
     EXPECT_EQ(readLevelText(list.filePath(8)), "...\xF6");
     f.write("N.ZVK", "#");
-    EXPECT_EQ(list.ListCount(), 9);  // until the next Refresh
+    EXPECT_EQ(list.ListCount(), 11);  // until the next Refresh
     list.Refresh();
     EXPECT_EQ(list.List(6), "N.ZVK");
     EXPECT_EQ(LevelList(f.path / "missing").ListCount(), 0);
@@ -40,7 +42,7 @@ TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
 TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsIt)
 {
     LevelFolder folder;
-    for (const auto& bytes : {kLevelB + "\r\nnotes\r\n", kLevelB + "\n###\n", kLevelB + "\rmore", kLevelB}) {
+    for (const auto& bytes : {kLevelB + "\r\nnotes\r\n", kLevelB + "\n###\n", kLevelB + "\rmore", kLevelB, "\xEF\xBB\xBF" "öo....###\r\n"s}) {
         folder.write("L.ZVK", bytes);
         EXPECT_EQ(readLevelText(folder.path / "L.ZVK"), kLevelB);
     }
@@ -56,6 +58,7 @@ TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)
         {"\xEF\xBB\xBF" "...#", "...#"},
         {kLevelB, kLevelB},                                // Windows-1252 is not valid UTF-8
         {"\xC0\xAF\xED\xA0\x80", "\xC0\xAF\xED\xA0\x80"},  // overlong form, surrogate
+        {"\xED\xBF\xBF", "\xED\xBF\xBF"}, {"\xE0\xA0\x80", "?"},  // the last surrogate; the first three-byte form
         {"€日😀ö", "\x80??\xF6"},                           // outside the code page: "?", no cell character
     };
     for (const auto& [line, text] : decoded)
@@ -64,21 +67,27 @@ TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)
     EXPECT_EQ(shownName("Müll") + shownName("M\xFCll\x80\x81"), "MüllMüll€\xC2\x81");
 }
 
-// The recovery keeps a "NeuesLevel.ZVK" only if the level start would take it.
+// The recovery keeps a "NeuesLevel.ZVK" only if the level start would take it; what the start refuses fails
+// with a reason instead of breaking the game.
 TEST(LevelFile, ProblemCheckAgreesWithTheLevelStart)
 {
-    for (const auto& text : {std::string(), std::string(5, '.'), kDemoLevel, std::string(1225, '.') + std::string(71, ' '),
-                             std::string(1226, '.') + std::string(70, ' '), std::string(36 * 36, '#'), std::string(182 * 182, '#')}) {
+    const std::pair<std::string, bool> texts[] = {
+        {"", false}, {"12345678", false}, {std::string(5, '.'), false}, {kDemoLevel, true},
+        {std::string(1225, '.') + std::string(71, ' '), true}, {std::string(1226, '.') + std::string(70, ' '), false},
+        {std::string(36 * 36, '#'), true}, {std::string(181 * 181, '#'), true}, {std::string(181 * 181 + 1, ' '), false}, {std::string(182 * 182, '#'), false}};
+    for (const auto& [text, playable] : texts) {
         TestGame t;
         t.game.LevelText = text;
-        bool started = true;
-        try {
-            t.game.Beginn();
-        } catch (const LevelStartError&) {
-            started = false;
-        }
-        EXPECT_EQ(!levelTextProblem(text), started) << text.size() << " cells";
+        if (playable)
+            EXPECT_NO_THROW(t.game.Beginn()) << text.size();
+        else
+            EXPECT_THROW(t.game.Beginn(), LevelStartError) << text.size();
+        EXPECT_EQ(!levelTextProblem(text), playable) << text.size() << " cells";
     }
+    // A headless worm numbered on from Endlaenge 1225 would pass index 1225 of the segment tables.
+    TestGame t;
+    t.game.LevelText = std::string(1225, 'o') + std::string(71, ' ');
+    EXPECT_THROW(t.game.Beginn(), LevelStartError);
 }
 
 } // namespace

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 
 namespace zorvik::testing {
@@ -38,10 +38,8 @@ struct LevelFolder {
     // The file's bytes; nothing for a folder or no file.
     std::string read(const std::string& name) const
     {
-        if (!std::filesystem::is_regular_file(path / name))
-            return {};
-        std::ifstream in(path / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
+        const bool file = std::filesystem::is_regular_file(path / name);
+        return file ? (std::ostringstream() << std::ifstream(path / name, std::ios::binary).rdbuf()).str() : "";
     }
     std::set<std::string> names() const
     {

@@ -18,36 +18,28 @@ namespace {
 using solver::Word;
 using Outcome = solver::Result::Outcome;
 
-std::string describe(const Game& game, const solver::Board& board)
+// The eatable cells left (1) or eaten (0), then the worm's cells head first, as the game shows them and as the
+// solver's position holds them; a worm that stands off the board shows no cells. Each segment's next step shows
+// in its cell after the next key.
+std::string describe(const solver::Board& board, const Game& game)
 {
     const int n = board.side() - 2;
-    if (game.WurmX[0] < 1 || game.WurmY[0] < 1 || game.WurmX[0] > n || game.WurmY[0] > n)
-        return "stuck";
     std::string out;
     for (int id = 0; id < board.eatableCount(); ++id) {
         const int cell = board.eatableCell(id);
         out += game.Spielfeld[std::size_t((cell / board.side() - 1) * n + cell % board.side() - 1)] == ' ' ? '0' : '1';
     }
-    for (int k = 0; k <= game.Laenge; ++k) {
-        out += " " + std::to_string(game.WurmX[k]) + "," + std::to_string(game.WurmY[k]);
-        for (int s = 0; s < 4 && k > 0; ++s)
-            if (solver::kStepX[s] == game.RichtungX[k] && solver::kStepY[s] == game.RichtungY[k])
-                out += solver::kStepLetters[s];
-    }
-    return out;
+    const bool onBoard = game.WurmX[0] >= 1 && game.WurmY[0] >= 1 && game.WurmX[0] <= n && game.WurmY[0] <= n;
+    return onBoard ? out + " " + segments(game) : out;
 }
 
 std::string describe(const solver::Board& board, const Word* position)
 {
-    const auto segments = board.segments(position);
-    if (segments.empty())
-        return "stuck";
     std::string out;
     for (int id = 0; id < board.eatableCount(); ++id)
         out += board.left(position, id) ? '1' : '0';
-    for (std::size_t k = 0; k < segments.size(); ++k)
-        out += " " + std::to_string(segments[k].first) + "," + std::to_string(segments[k].second) +
-               (k > 0 ? std::string(1, solver::kStepLetters[board.step(position, int(k))]) : "");
+    for (const auto& [x, y] : board.segments(position))
+        out += " " + std::to_string(x) + "," + std::to_string(y);
     return out;
 }
 
@@ -92,7 +84,7 @@ TEST(SolverModel, MovesAsTheGameDoesOnRandomBoardsAndWorms)
                 break;
             if (made == solver::MoveOutcome::Moved)
                 position = next;
-            ASSERT_EQ(describe(board, position.data()), describe(game, board)) << toUtf8(text) << " after " << keys;
+            ASSERT_EQ(describe(board, position.data()), describe(board, game)) << toUtf8(text) << " after " << keys;
         }
     }
 }
@@ -135,21 +127,16 @@ TEST(Solver, ReportsProgressStopsWhenCancelledAndKeepsToItsMemory)
     open.replace(50, 3, "\xF6oo");
     std::atomic<bool> cancel = false;
     int reports = 0;
-    solver::Options options;
-    options.timeLimit = std::chrono::seconds(60);
-    options.cancel = &cancel;
-    options.progress = [&](const solver::Progress&) { ++reports, cancel = true; };
+    const solver::Options options{.timeLimit = std::chrono::seconds(60), .cancel = &cancel,
+                                  .progress = [&](const solver::Progress&) { ++reports, cancel = true; }};
     const auto begin = std::chrono::steady_clock::now();
     const auto cancelled = solver::solve(open, options);
     EXPECT_LT(std::chrono::steady_clock::now() - begin, options.timeLimit / 2);
     EXPECT_TRUE(reports > 0 && !cancelled.provenShortest &&
                 (cancelled.outcome == Outcome::Cancelled || cancelled.outcome == Outcome::Found));
 
-    solver::Options small;
-    small.memoryLimit = 8 << 20;
-    small.timeLimit = std::chrono::seconds(1);
-    const auto bounded = solver::solve(open, small);
-    EXPECT_TRUE(bounded.peakMemoryBytes <= small.memoryLimit && bounded.outcome != Outcome::NoSolution);
+    const auto bounded = solver::solve(open, {.timeLimit = std::chrono::seconds(1), .memoryLimit = 8 << 20});
+    EXPECT_TRUE(bounded.peakMemoryBytes <= 8 << 20 && bounded.outcome != Outcome::NoSolution);
 }
 
 // The moves of the shortest solution by plain breadth-first search on the solver's own rules, -1 for

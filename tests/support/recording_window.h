@@ -4,6 +4,7 @@
 
 #include "model/window_operations.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace zorvik::testing {
 
 struct Call {
     enum Kind { Cls, Box, Line, Fill, Circle, MsgBox, Warning, Frame } kind;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Circle: x1, y1 centre, x2 radius
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Circle: x1, y1 centre, x2 radius; Frame: done, total, animation
     Colour colour = 0;
     std::string text;
     bool operator==(const Call&) const = default;
@@ -21,33 +22,37 @@ struct Call {
 // The calls as short text joined by "; ", e.g. "fill 255; circle 199 199 199 0"; numbers as %g prints them.
 std::string describe(const std::vector<Call>& calls);
 
+inline std::vector<Call> only(Call::Kind kind, const std::vector<Call>& calls)
+{
+    std::vector<Call> out;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out), [kind](const Call& c) { return c.kind == kind; });
+    return out;
+}
+
 class RecordingWindow : public WindowOperations {
 public:
-    RecordingWindow();
-
-    // What was recorded.
     std::vector<Call> calls;
-    int count(Call::Kind kind) const;
-    std::vector<Call> only(Call::Kind kind) const;
+    int count(Call::Kind kind) const { return int(only(kind).size()); }
+    std::vector<Call> only(Call::Kind kind) const { return testing::only(kind, calls); }
     void clear() { calls.clear(); }
 
     // Scripted state: sizes in twips, captions, and what the choosers answer.
     float scaleWidth = 5895, scaleHeight = 3615, width = 6015, height = 4140;
     int windowState = 0;
-    std::map<Control, float> controlWidths{{Control::WurmFrame, 2295}, {Control::LevelFrame, 2295}};
     std::map<Control, float> controlLefts;
     std::map<Control, std::string> captions{{Control::SchnellFlüssig, " schnell"}};
-    std::string caption = "Zorvik programmiert von Testern";
-    std::string dialogTitle;
+    std::string caption = "Zorvik programmiert von Testern", dialogTitle, chosenFile;
     std::vector<std::string> dialogsShown;  // "open" or "save", in order
-    std::string chosenFile;
     bool colourChosen = false;
     Colour chosenColour = 0;
 
-    void Cls() override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind) override;
-    void FillColor(Colour colour) override;
-    void Circle(float x, float y, float radius, Colour colour) override;
+    void Cls() override { calls.push_back({Call::Cls}); }
+    void Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind) override
+    {
+        calls.push_back({kind == LineKind::FilledBox ? Call::Box : Call::Line, x1, y1, x2, y2, colour});
+    }
+    void FillColor(Colour colour) override { calls.push_back({Call::Fill, 0, 0, 0, 0, colour}); }
+    void Circle(float x, float y, float radius, Colour colour) override { calls.push_back({Call::Circle, x, y, radius, 0, colour}); }
 
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& text) override { caption = text; }
@@ -59,9 +64,10 @@ public:
     float ScaleWidth() const override { return scaleWidth; }
     float ScaleHeight() const override { return scaleHeight; }
 
-    float ControlWidth(Control control) const override;
+    // Both frames are 2295 twips wide.
+    float ControlWidth(Control control) const override { return control == Control::WurmFrame || control == Control::LevelFrame ? 2295 : 0; }
     void SetControlLeft(Control control, float twips) override { controlLefts[control] = twips; }
-    std::string ControlCaption(Control control) const override;
+    std::string ControlCaption(Control control) const override { return captions.contains(control) ? captions.at(control) : ""; }
     void SetControlCaption(Control control, const std::string& text) override { captions[control] = text; }
 
     void DialogTitle(const std::string& title) override { dialogTitle = title; }
@@ -70,9 +76,12 @@ public:
     std::string FileName() const override { return chosenFile; }
     bool ShowColor() override { return colourChosen; }
     Colour Color() const override { return chosenColour; }
-    void MsgBox(const std::string& text) override;
-    void Warning(const std::string& text) override;
-    void AnimationFrame(Animation animation, int done, int total) override;
+    void MsgBox(const std::string& text) override { calls.push_back({Call::MsgBox, 0, 0, 0, 0, 0, text}); }
+    void Warning(const std::string& text) override { calls.push_back({Call::Warning, 0, 0, 0, 0, 0, text}); }
+    void AnimationFrame(Animation animation, int done, int total) override
+    {
+        calls.push_back({Call::Frame, float(done), float(total), float(static_cast<int>(animation))});
+    }
 };
 
 } // namespace zorvik::testing

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The test game's helpers.
+// The test game's helpers and the recording window's log.
 #include "support/test_game.h"
+
+#include <sstream>
 
 namespace zorvik::testing {
 
@@ -39,25 +41,69 @@ std::vector<std::string> rows(const Game& game)
     return out;
 }
 
+std::string segments(const GameState& game)
+{
+    std::string out;
+    for (int i = 0; i <= game.Laenge; ++i)
+        out += (i > 0 ? " " : "") + std::to_string(game.WurmX[i]) + "," + std::to_string(game.WurmY[i]);
+    return out;
+}
+
+std::vector<std::string> differences(const GameState& a, const GameState& b)
+{
+    std::vector<std::string> out;
+    auto compare = [&out](const char* name, const auto& x, const auto& y) {
+        if constexpr (requires { std::tuple_size<std::decay_t<decltype(x)>>::value; }) {  // a table: each entry
+            for (std::size_t i = 0; i < x.size(); ++i)
+                if (!(x[i] == y[i]))
+                    out.push_back(std::string(name) + "(" + std::to_string(i) + ")");
+        } else if (!(x == y)) {
+            out.emplace_back(name);
+        }
+    };
+#define ZORVIK_COMPARE(field) compare(#field, a.field, b.field)
+    ZORVIK_COMPARE(LevelText); ZORVIK_COMPARE(Spielfeld); ZORVIK_COMPARE(Endung); ZORVIK_COMPARE(Pinsel);
+    ZORVIK_COMPARE(Zaehler2); ZORVIK_COMPARE(Ringe); ZORVIK_COMPARE(Laenge); ZORVIK_COMPARE(Zelle);
+    ZORVIK_COMPARE(LevelNr); ZORVIK_COMPARE(Seitenzellen); ZORVIK_COMPARE(Zellgroesse); ZORVIK_COMPARE(Radius);
+    ZORVIK_COMPARE(Zaehler); ZORVIK_COMPARE(RestPunkte); ZORVIK_COMPARE(Endlaenge); ZORVIK_COMPARE(ZelleX);
+    ZORVIK_COMPARE(ZelleY); ZORVIK_COMPARE(AltX); ZORVIK_COMPARE(AltY); ZORVIK_COMPARE(WurmX);
+    ZORVIK_COMPARE(WurmY); ZORVIK_COMPARE(RichtungX); ZORVIK_COMPARE(RichtungY); ZORVIK_COMPARE(Weiss);
+    ZORVIK_COMPARE(Farbe); ZORVIK_COMPARE(SegmentFarbe); ZORVIK_COMPARE(WurmFarbe); ZORVIK_COMPARE(Schritt);
+    ZORVIK_COMPARE(MauerVersatz); ZORVIK_COMPARE(PunktVersatz); ZORVIK_COMPARE(StartRot); ZORVIK_COMPARE(ZielRot);
+    ZORVIK_COMPARE(StartGruen); ZORVIK_COMPARE(ZielGruen); ZORVIK_COMPARE(StartBlau); ZORVIK_COMPARE(ZielBlau);
+#undef ZORVIK_COMPARE
+    return out;
+}
+
+std::string describe(const std::vector<Call>& calls)
+{
+    static const char* const names[] = {"cls", "box", "line", "fill", "circle", "msgbox", "warning", "frame"};
+    std::ostringstream out;
+    for (const Call& c : calls) {
+        out << (&c == calls.data() ? "" : "; ") << names[c.kind];
+        if (c.kind == Call::Box || c.kind == Call::Line)
+            out << ' ' << c.x1 << ' ' << c.y1 << ' ' << c.x2 << ' ' << c.y2 << ' ' << c.colour;
+        else if (c.kind == Call::Circle)
+            out << ' ' << c.x1 << ' ' << c.y1 << ' ' << c.x2 << ' ' << c.colour;
+        else if (c.kind == Call::Fill)
+            out << ' ' << c.colour;
+        else if (c.kind == Call::Frame)
+            out << ' ' << c.x1 << '/' << c.y1;
+        else if (c.kind != Call::Cls)
+            out << ' ' << c.text;
+    }
+    return out.str();
+}
+
 void CountingGame::LevelLaden()
 {
     ++calls["LevelLaden"];
-    if (levelTexts.empty()) {
-        Game::LevelLaden();
-        return;
-    }
+    if (levelTexts.empty())
+        return Game::LevelLaden();
     if (LevelNr > static_cast<int>(levelTexts.size()) - 1)
         LevelNr = 0;
     LevelText = levelTexts.at(static_cast<std::size_t>(LevelNr));
     Beginn();
-}
-
-void TestGame::start(const std::string& text)
-{
-    game.LevelText = text;
-    game.Beginn();
-    window.clear();
-    game.calls.clear();
 }
 
 void play(Game& game, std::string_view moves)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A game on a recording window with the start-up defaults, and level texts written as ASCII rows.
+// A game on a recording window with the start-up defaults, level texts written as ASCII rows, and what tests
+// read back from a game.
 #pragma once
 
 #include "model/game.h"
@@ -19,6 +20,11 @@ std::string toUtf8(std::string_view gameText);
 std::string level(std::initializer_list<std::string_view> rows);
 // Spielfeld cut into rows, in UTF-8.
 std::vector<std::string> rows(const Game& game);
+// Segments 0 to Laenge as "x,y x,y ...", head first.
+std::string segments(const GameState& game);
+// The names of the fields in which the records differ, in declaration order; a table entry
+// is named with its index, e.g. "WurmX(29)".
+std::vector<std::string> differences(const GameState& a, const GameState& b);
 
 // The demo level, 7 x 7.
 inline const std::string kDemoLevel = "........#####..\xF6ooo\xE4..#####.........#.#.#.-------";
@@ -28,21 +34,14 @@ class CountingGame : public Game {
 public:
     using Game::Game;
     std::map<std::string, int> calls;
-
-    void Beginn() override { ++calls["Beginn"]; Game::Beginn(); }
-    void Bild() override { ++calls["Bild"]; Game::Bild(); }
-    void Nichts() override { ++calls["Nichts"]; Game::Nichts(); }
-    void Mauer() override { ++calls["Mauer"]; Game::Mauer(); }
-    void Punkt() override { ++calls["Punkt"]; Game::Punkt(); }
-    void Pank() override { ++calls["Pank"]; Game::Pank(); }
-    void Pix() override { ++calls["Pix"]; Game::Pix(); }
-    void SBK() override { ++calls["SBK"]; Game::SBK(); }
-    void Wauge() override { ++calls["Wauge"]; Game::Wauge(); }
-    void Tot() override { ++calls["Tot"]; Game::Tot(); }
-    void LevelLaden() override;
-
     // When set, LevelLaden starts this text instead of reading the level list.
     std::vector<std::string> levelTexts;
+
+#define ZORVIK_COUNTED(name) void name() override { ++calls[#name]; Game::name(); }
+    ZORVIK_COUNTED(Beginn) ZORVIK_COUNTED(Bild) ZORVIK_COUNTED(Nichts) ZORVIK_COUNTED(Mauer) ZORVIK_COUNTED(Punkt)
+    ZORVIK_COUNTED(Pank) ZORVIK_COUNTED(Pix) ZORVIK_COUNTED(SBK) ZORVIK_COUNTED(Wauge) ZORVIK_COUNTED(Tot)
+#undef ZORVIK_COUNTED
+    void LevelLaden() override;
 };
 
 // Arrow keys as letters: L, R, U, D.
@@ -54,7 +53,13 @@ struct TestGame {
 
     TestGame() { game.setStartDefaults(); }
     // LevelText = text, then a level start; the recording starts afresh after it.
-    void start(const std::string& text);
+    void start(const std::string& text)
+    {
+        game.LevelText = text;
+        game.Beginn();
+        window.clear();
+        game.calls.clear();
+    }
     void play(std::string_view moves) { testing::play(game, moves); }
 };
 
