@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -44,20 +45,13 @@ struct SessionWindow : NullWindow {
     void Warning(const std::string& text) override { ++warningCount, lastWarning = text; }
 };
 
-// What happened over every window of a session: level starts take back every dot that clicks have blanked.
-struct Tally {
-    std::int64_t startUps = 0, levelStarts = 0, levelLoads = 0, deaths = 0;
+// The game, counting level starts: a start takes back every dot that clicks have blanked.
+struct WatchedGame : Game {
+    using Game::Game;
+    std::int64_t levelStarts = 0;
     int blankedDots = 0;  // since the last level start
-};
 
-class WatchedGame : public Game {
-public:
-    WatchedGame(SessionWindow& window, const std::filesystem::path& folder, Tally& tally) : Game(window, folder), tally(tally) {}
-    Tally& tally;
-
-    void Beginn() override { ++tally.levelStarts, tally.blankedDots = 0, Game::Beginn(); }
-    void Tot() override { ++tally.deaths, Game::Tot(); }
-    void LevelLaden() override { ++tally.levelLoads, Game::LevelLaden(); }
+    void Beginn() override { ++levelStarts, blankedDots = 0, Game::Beginn(); }
 };
 
 // Runs the game as its window does, one event at a time, and checks the state after every event.
@@ -71,12 +65,10 @@ public:
     void close();
     bool running() const { return game_ != nullptr; }
 
+    // Any event: the handler runs, then the checks; `what` names it in a failure.
+    void act(const std::string& what, const std::function<void()>& handler);
     void key(int keyCode, int shift);
-    void mouseMove(float x, float y);
     void click();
-    void toggleSpeed();
-    // chosen = false: the chooser was closed without a choice.
-    void chooseColour(bool chosen, Colour colour);
     // An empty name: the chooser was closed without a choice. Relative names are taken in the game's folder.
     void save(const std::string& name);
     void load(const std::string& name);
@@ -91,21 +83,15 @@ public:
     SessionWindow& window() { return window_; }
     const std::filesystem::path& folder() const { return folder_; }
     std::int64_t actions() const { return actions_; }
-    // Totals over every window this session has opened; levels finished are those that keys finished.
-    const Tally& tally() const { return tally_; }
-    std::int64_t levelsFinished() const { return levelsFinished_; }
 
 private:
-    template <class Handler>
-    void handle(const std::string& action, Handler handler);
     [[noreturn]] void fail(const std::string& what) const;
     void settle();
 
     std::filesystem::path folder_;
     SessionWindow window_;
-    Tally tally_;
     std::unique_ptr<WatchedGame> game_;
-    std::int64_t actions_ = 0, levelsFinished_ = 0;
+    std::int64_t actions_ = 0;
     std::deque<std::string> recent_;
 };
 
@@ -122,9 +108,6 @@ private:
 //   H v k    level file number v of the folder goes: k % 3 = 0 a folder takes its place, 1 a broken file, 2 nothing
 //   any other byte: that key code
 std::size_t play(Session& session, std::string_view bytes, int most = INT_MAX);
-
-// Files that no level can be made of, chosen by the byte.
-std::string brokenLevelFile(unsigned char kind);
 
 // A full device like /dev/full in the folder, named "voll"; nothing when the system does not let us make one.
 void makeFullDevice(const std::filesystem::path& folder);
@@ -148,7 +131,7 @@ struct SoakOptions {
 };
 
 struct SoakReport {
-    std::int64_t actions = 0, startUps = 0, packLevels = 0, levelsFinished = 0, deaths = 0, messages = 0;
+    std::int64_t actions = 0, packLevels = 0, messages = 0;
     int longestWorm = 0;  // the highest Laenge seen
     std::string summary() const;
 };

@@ -58,6 +58,23 @@ std::string fileName(const Session& session, unsigned char n, bool saving)
     return names[n % (std::size(names) - saving)];
 }
 
+// Files that no level can be made of, chosen by the byte.
+std::string brokenLevelFile(unsigned char kind)
+{
+    switch (kind % 5) {
+    case 0: return "";
+    case 1: return "\r\n" + std::string(49, '.') + "\r\n";  // the level on line 2
+    case 2: return std::string(kind % 48 + 2, '#') + "\r\n";  // mostly not a square
+    case 3: return std::string(200000, '.');                   // a line longer than any level
+    default: {
+        std::string bytes(kind + 1u, '\0');
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * 167 + kind);
+        return bytes;
+    }
+    }
+}
+
 // The folder changes under the running game: a level file goes, becomes a folder, or is overwritten.
 void harm(const std::filesystem::path& folder, unsigned char victim, unsigned char how)
 {
@@ -83,7 +100,7 @@ std::size_t play(Session& session, std::string_view bytes, int most)
             session.start();
             continue;
         }
-        const WatchedGame& g = session.game();
+        WatchedGame& g = session.game();
         SessionWindow& window = session.window();
         switch (const unsigned char action = next()) {
         case 'L': session.key(kKeyLeft, 0); break;
@@ -97,15 +114,17 @@ std::size_t play(Session& session, std::string_view bytes, int most)
             break;
         }
         case 'M': {
-            const float board = static_cast<float>(g.Seitenzellen * g.Zellgroesse), x = pointer(next(), board);
-            session.mouseMove(x, pointer(next(), board));
+            const float board = static_cast<float>(g.Seitenzellen * g.Zellgroesse), x = pointer(next(), board), y = pointer(next(), board);
+            session.act("mouse move to " + std::to_string(x) + ", " + std::to_string(y), [&] { g.Form_MouseMove(0, 0, x, y); });
             break;
         }
         case 'C': session.click(); break;
-        case 'S': session.toggleSpeed(); break;
+        case 'S': session.act("speed label", [&] { g.SchnellFlüssig_Click(); }); break;
         case 'W': {
             const unsigned c = next();
-            session.chooseColour(c == 1 || c == 2 || (c > 2 && c % 4 != 0), c == 1 ? 0 : c == 2 ? 0xFFFFFF : c * 2654435761u >> 8);
+            window.colourChosen = c == 1 || c == 2 || (c > 2 && c % 4 != 0);
+            window.chosenColour = c == 1 ? 0 : c == 2 ? 0xFFFFFF : c * 2654435761u >> 8;
+            session.act("colour chooser, " + std::to_string(c), [&] { g.WurmFrame_Click(); });
             break;
         }
         case 's': session.save(fileName(session, next(), true)); break;
@@ -127,22 +146,6 @@ std::size_t play(Session& session, std::string_view bytes, int most)
         }
     }
     return at;
-}
-
-std::string brokenLevelFile(unsigned char kind)
-{
-    switch (kind % 5) {
-    case 0: return "";
-    case 1: return "\r\n" + std::string(49, '.') + "\r\n";  // the level on line 2
-    case 2: return std::string(kind % 48 + 2, '#') + "\r\n";  // mostly not a square
-    case 3: return std::string(200000, '.');                   // a line longer than any level
-    default: {
-        std::string bytes(kind + 1u, '\0');
-        for (std::size_t i = 0; i < bytes.size(); ++i)
-            bytes[i] = static_cast<char>(i * 167 + kind);
-        return bytes;
-    }
-    }
 }
 
 void makeFullDevice(const std::filesystem::path& folder) { ::mknod((folder / "voll").c_str(), S_IFCHR | 0666, makedev(1, 7)); }
@@ -265,9 +268,6 @@ SoakReport runSoak(const SoakOptions& options)
         if (session.running())
             session.close();
         report.actions += session.actions();
-        report.startUps += session.tally().startUps;
-        report.levelsFinished += session.levelsFinished();
-        report.deaths += session.tally().deaths;
         report.messages += session.window().messageCount;
     };
     try {
@@ -286,8 +286,8 @@ SoakReport runSoak(const SoakOptions& options)
 std::string SoakReport::summary() const
 {
     std::ostringstream out;
-    out << actions << " actions in " << startUps << " start-ups, " << packLevels << " levels of the game; " << levelsFinished
-        << " levels finished, " << deaths << " deaths, " << messages << " messages, longest worm " << longestWorm + 1 << " segments";
+    out << actions << " actions, " << packLevels << " levels of the game, " << messages << " messages, longest worm "
+        << longestWorm + 1 << " segments";
     return out.str();
 }
 
