@@ -17,7 +17,6 @@ using namespace zorvik::reliability;
 
 namespace {
 
-const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
 constexpr int kMostActions = 200;
 
 } // namespace
@@ -41,17 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(folder);
     try {
         session.start();
-        // Either the level plays as its first line says, or the player is told and the demo level plays.
-        const WatchedGame& game = session.game();
-        if (session.window().messageCount == 0) {
-            if (game.LevelText != decodeLevelLine(firstLine))
-                throw BrokenInvariant("the level in play is not the file's first line, and nobody was told");
-        } else {
-            const std::string& message = session.window().lastMessage;
-            if (session.window().messageCount != 1 || game.LevelText != kDemoLevelText ||
-                message.rfind(kNoLevels + "\nFehler in „A.ZVK“: ", 0) != 0 || message.size() < kNoLevels.size() + 25)
-                throw BrokenInvariant("a level that cannot be played gave no clear message and no demo level: " + message);
-        }
+        // Either the level plays as its first line says, or the player is told once and the demo level plays
+        // (what the message says is the level tests' business).
+        const bool told = session.window().messageCount > 0;
+        if (session.game().LevelText != (told ? std::string(kDemoLevelText) : decodeLevelLine(firstLine)) || session.window().messageCount > 1)
+            throw BrokenInvariant("the level in play is neither the file's first line nor, with one message, the demo level");
         play(session, std::string_view(bytes).substr(scriptStart), kMostActions);
         if (session.running())
             session.close();
