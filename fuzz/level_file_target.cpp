@@ -5,6 +5,7 @@
 #include "levels/level_file.h"
 #include "soak/session.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -31,11 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::ofstream(folder / "A.ZVK", std::ios::binary) << bytes;
 
-    const auto lineEnd = bytes.find_first_of("\r\n");
+    // The line feed of a CR LF is the first action: a key that does nothing.
+    const auto lineEnd = std::min(bytes.find_first_of("\r\n"), bytes.size());
     const std::string firstLine = bytes.substr(0, lineEnd);
-    std::size_t scriptStart = lineEnd == std::string::npos ? bytes.size() : lineEnd + 1;
-    if (lineEnd != std::string::npos && bytes[lineEnd] == '\r' && scriptStart < bytes.size() && bytes[scriptStart] == '\n')
-        ++scriptStart;
 
     Session session(folder);
     try {
@@ -45,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool told = session.window().messageCount > 0;
         if (session.game().LevelText != (told ? std::string(kDemoLevelText) : decodeLevelLine(firstLine)) || session.window().messageCount > 1)
             throw BrokenInvariant("the level in play is neither the file's first line nor, with one message, the demo level");
-        play(session, std::string_view(bytes).substr(scriptStart), kMostActions);
+        play(session, std::string_view(bytes).substr(std::min(lineEnd + 1, bytes.size())), kMostActions);
         if (session.running())
             session.close();
     } catch (const BrokenInvariant& e) {
