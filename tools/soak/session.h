@@ -131,9 +131,8 @@ struct SoakOptions {
 };
 
 struct SoakReport {
-    std::int64_t actions = 0, packLevels = 0, messages = 0;
+    std::int64_t actions = 0, packLevels = 0;
     int longestWorm = 0;  // the highest Laenge seen
-    std::string summary() const;
 };
 
 // Throws BrokenInvariant with the seed, the action and the recent actions when a check fails.

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -268,7 +267,6 @@ SoakReport runSoak(const SoakOptions& options)
         if (session.running())
             session.close();
         report.actions += session.actions();
-        report.messages += session.window().messageCount;
     };
     try {
         // First every level of the game once, each folder of them starting at the next, if asked; then the mix.
@@ -281,14 +279,6 @@ SoakReport runSoak(const SoakOptions& options)
         throw BrokenInvariant("soak with seed " + std::to_string(options.seed) + ": " + e.what());
     }
     return report;
-}
-
-std::string SoakReport::summary() const
-{
-    std::ostringstream out;
-    out << actions << " actions, " << packLevels << " levels of the game, " << messages << " messages, longest worm "
-        << longestWorm + 1 << " segments";
-    return out.str();
 }
 
 } // namespace zorvik::reliability
