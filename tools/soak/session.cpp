@@ -76,19 +76,17 @@ void Session::act(const std::string& what, const std::function<void()>& handler)
 // The resize events that the game's own size changes raise, until the window settles.
 void Session::settle()
 {
-    game_->Form_Resize();
+    game().Form_Resize();
     for (int events = 0; window_.resizeRaised; ++events) {
         if (events == 8)
             fail("the window keeps resizing itself");
         window_.resizeRaised = false;
-        game_->Form_Resize();
+        game().Form_Resize();
     }
 }
 
 void Session::start()
 {
-    if (game_)
-        fail("start while a window is open");
     const int remembered = numberIn(folder_ / kLastGameFile).value_or(0);
     const long messagesBefore = window_.messageCount;
     game_ = std::make_unique<WatchedGame>(window_, folder_);
@@ -118,8 +116,7 @@ void Session::close()
 
 void Session::key(int keyCode, int shift)
 {
-    WatchedGame& g = game();
-    act("key " + std::to_string(keyCode) + " shift " + std::to_string(shift), [&] { g.Form_KeyDown(keyCode, shift); });
+    act("key " + std::to_string(keyCode) + " shift " + std::to_string(shift), [&] { game().Form_KeyDown(keyCode, shift); });
 }
 
 void Session::click()
@@ -163,7 +160,6 @@ void Session::load(const std::string& name)
 
 void Session::resize(float scaleWidth, float scaleHeight, int state, bool fixed)
 {
-    game();
     window_.scaleWidth = scaleWidth;
     window_.scaleHeight = scaleHeight;
     window_.windowState = state;
