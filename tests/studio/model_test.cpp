@@ -57,9 +57,9 @@ TEST(StudioFiles, LevelFilesAsTheGameWritesThemGridsFromATextEditorAndTheSolutio
     saveFile(folder / "b.ZVK", std::string(50, '.') + "\r\n");
     EXPECT_THROW(studio::readLevelOrGrid(folder / "b.ZVK"), FileError);
 
-    const auto solution = studio::solutionFile(folder / "a.ZVK");
-    studio::writeSolution(solution, "LURD");
-    EXPECT_EQ(std::tuple(solution.filename().string(), bytes("a.solution")), std::tuple("a.solution", "LURD\n"));
+    // Written by the studio's window; read back here, a line that is no solution as none.
+    const auto solution = folder / "a.solution";
+    saveFile(solution, "LURD\r\n");
     EXPECT_EQ(studio::readSolution(solution), "LURD");
     saveFile(solution, "LUX\r\n");
     EXPECT_EQ(studio::readSolution(solution), std::nullopt);
@@ -81,8 +81,7 @@ TEST(StudioPlayback, AnyPositionIsTheStartWithThatManyMovesAndTheLastDotEndsIt)
         EXPECT_EQ(state(playback.game()), state(played.game)) << position;
     }
     playback.seek(99);
-    EXPECT_TRUE(playback.atEnd() && playback.game().finished());
-    EXPECT_EQ(playback.game().LevelNr, 4);
+    EXPECT_EQ(std::tuple(playback.atEnd(), playback.game().LevelNr), std::tuple(true, 4));
     EXPECT_TRUE(studio::finishes(text, moves));
     EXPECT_FALSE(studio::finishes(text, "UR") || studio::finishes(text, "RUU"));
 }
