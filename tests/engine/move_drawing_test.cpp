@@ -102,7 +102,8 @@ TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStoppedThenTheLevelSt
     TestGame fresh;
     fresh.game.LevelText = kDemoLevel;
     fresh.game.Beginn();
-    EXPECT_EQ(differences(fresh.game, t.game), (std::vector<std::string>{"WurmX(29)", "WurmY(29)", "Schritt"}));
+    EXPECT_EQ(std::tuple(segments(t.game), t.game.Spielfeld, t.game.RestPunkte, t.game.SegmentFarbe, t.game.Schritt),
+              std::tuple(segments(fresh.game), kDemoLevel, 24, fresh.game.SegmentFarbe, 5u));
     EXPECT_EQ(std::tuple(t.game.calls["Tot"], t.game.WurmX[29]), std::tuple(1, 200));
     // The same drawing from the redraw's Cls on; before it, discs on that leftover cell.
     const auto restart = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();
