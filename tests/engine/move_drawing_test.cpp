@@ -65,7 +65,7 @@ TEST(MoveDrawing, VacatedCellIsBlankedOnlyUnderAllThreeConditions)
         t.window.scaleHeight = 7 * side;
         t.start(level({"     ", row, "     ", "     ", "     "}));
         t.play(key);
-        EXPECT_EQ(describe(t.window.only(Call::Box)), boxes) << row << side << key;
+        EXPECT_EQ(describe(only(Call::Box, t.window.calls)), boxes) << row << side << key;
     }
 }
 

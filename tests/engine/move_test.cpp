@@ -53,14 +53,15 @@ TEST(Move, WallOrTargetOffTheBoardChangesOnlyTheHeadsStepAndDrawsNothing)
 {
     TestGame t;
     t.start(kDemoLevel);
-    auto stepAndWorm = [&t] { return std::tuple(t.game.RichtungX[0], t.game.RichtungY[0], segments(t.game), t.game.Spielfeld); };
+    // The head's step, the cell it ran into, the worm and the board.
+    auto stepAndWorm = [&t] { return std::tuple(t.game.RichtungX[0], t.game.RichtungY[0], t.game.Zelle, segments(t.game), t.game.Spielfeld); };
     t.play("U");
-    EXPECT_EQ(stepAndWorm(), std::tuple(0, -1, "2,3 3,3 4,3 5,3 6,3", kDemoLevel));
+    EXPECT_EQ(stepAndWorm(), std::tuple(0, -1, "#", "2,3 3,3 4,3 5,3 6,3", kDemoLevel));
     // Fault guarded: a head that a level without "ö" left off the board read outside Spielfeld.
     t.start(level({" o.", "   ", "   "}));
     t.start(t.game.LevelText);  // the head now stands where the last redraw stopped: (5, 5)
     t.play("LU");
-    EXPECT_EQ(stepAndWorm(), std::tuple(0, -1, "5,5 3,3 5,5 2,1", t.game.LevelText));
+    EXPECT_EQ(stepAndWorm(), std::tuple(0, -1, "#", "5,5 3,3 5,5 2,1", t.game.LevelText));
     t.game.WurmY[0] = 2;  // a border cell whose place would wrap into the next row is a wall too
     t.play("L");
     EXPECT_EQ(t.game.WurmX[0], 5);

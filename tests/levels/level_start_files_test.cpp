@@ -7,8 +7,6 @@
 namespace zorvik::testing {
 namespace {
 
-using namespace std::string_literals;
-
 // On the second of three levels, with a dot eaten.
 struct SecondLevel : LevelFolder {
     SecondLevel()
@@ -27,7 +25,6 @@ TEST(LevelStartFiles, SavingWritesTheNumberAndLoadingFourOfThreeLevelsColoursWit
     SecondLevel s;
     s.choose("saved start");
     s.game->Speichern_Click();
-    EXPECT_EQ(std::tuple(s.window.dialogTitle, s.window.dialogsShown), std::tuple("Level-Nummer speichern", std::vector{"save"s}));
     EXPECT_EQ(s.read("saved start"), std::string({32, 49, 32, 13, 10}));
     EXPECT_EQ(std::tuple(s.game->Spielfeld, s.game->calls["Beginn"]), std::tuple(kLevelB, 1));
     s.window.chosenFile = "relative";  // lands in the game's folder, wherever the process runs
@@ -38,7 +35,6 @@ TEST(LevelStartFiles, SavingWritesTheNumberAndLoadingFourOfThreeLevelsColoursWit
     s.write("four", " 4 \r\n");
     s.choose("four");
     s.game->Laden_Click();
-    EXPECT_EQ(std::tuple(s.window.dialogTitle, s.window.dialogsShown.back()), std::tuple("Level-Nummer öffnen", "open"));
     // Still the second level, and its caption, in pair 4: red at the tail to cyan at the head.
     EXPECT_EQ(std::pair(s.game->SegmentFarbe[s.game->Endlaenge], s.game->SegmentFarbe[0]), std::pair(255, 255 * 256 + 255 * 65536));
     EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions(), s.read(kLastGame)), std::tuple(kLevelB, "Level 2 B", " 4 \r\n"));

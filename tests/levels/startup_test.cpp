@@ -115,7 +115,7 @@ TEST(LastGame, ClosingWritesBlankOneBlankCrLfOverTheOldFileOrGivesAOneLineWarnin
     noFile.writeThreeLevels();
     std::filesystem::create_directory(noFile.path / kLastGame);
     EXPECT_NO_THROW(noFile.start().Form_Unload());
-    EXPECT_EQ(describe(noFile.window.only(Call::Warning)), "warning Zorvik: Der letzte Spielstand ließ sich nicht in „" +
+    EXPECT_EQ(describe(only(Call::Warning, noFile.window.calls)), "warning Zorvik: Der letzte Spielstand ließ sich nicht in „" +
                                                                (noFile.path / kLastGame).string() + "“ speichern (das ist ein Ordner).");
     EXPECT_EQ(f.names().size() + noFile.names().size(), 8u);  // no temporary file left behind
 }
