@@ -9,12 +9,10 @@
 namespace zorvik::testing {
 namespace {
 
-bool frameOf(const Call& c, Animation a) { return c.kind == Call::Frame && c.x2 == float(static_cast<int>(a)); }
-
 // The calls up to the last pacing call of an animation, and those after it.
 std::pair<std::vector<Call>, std::vector<Call>> splitAfter(const std::vector<Call>& calls, Animation a)
 {
-    const auto end = std::find_if(calls.rbegin(), calls.rend(), [a](const Call& c) { return frameOf(c, a); }).base();
+    const auto end = std::find_if(calls.rbegin(), calls.rend(), [a](const Call& c) { return c.kind == Call::Frame && c.x2 == float(static_cast<int>(a)); }).base();
     return {{calls.begin(), end}, {end, calls.end()}};
 }
 

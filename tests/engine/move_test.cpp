@@ -72,14 +72,13 @@ TEST(Move, LastDotLoadsTheNextLevelAndAfterLevel32767TheFirst)
 {
     TestGame t;
     t.game.levelTexts = {level({".ö ", "   ", "   "}), level({"ö. ", "   ", "   "})};
-    t.start(t.game.levelTexts[0]);
-    t.play("L");
-    EXPECT_EQ(std::tuple(t.game.LevelNr, t.game.Spielfeld), std::tuple(1, t.game.levelTexts[1]));
-    EXPECT_NE(describe(t.window.calls).find("frame 1/1;"), std::string::npos);  // the finished board, held a moment
-    // Fault guarded: LevelNr + 1 past 32767 overflowed instead of going on with the first level.
+    t.start(t.game.levelTexts[1]);
+    // The pack test finishes every pack level into the next. Fault guarded: LevelNr + 1 past 32767 overflowed
+    // instead of going on with the first level.
     t.game.LevelNr = 32767;
     t.play("R");
     EXPECT_EQ(std::tuple(t.game.LevelNr, t.game.Spielfeld), std::tuple(0, t.game.levelTexts[0]));
+    EXPECT_NE(describe(t.window.calls).find("frame 1/1;"), std::string::npos);  // the finished board, held a moment
 }
 
 // Fault guarded: a dot eaten by a worm that fills the segment tables wrote past them.

@@ -102,7 +102,6 @@ TEST(Solver, MovesAsTheGameDoesAndProvesTheShortestSolutionsOnRandomBoards)
         CountingGame game(window, "/nonexistent-zorvik-test-folder");  // fresh, as the solver's own
         game.setStartDefaults();
         game.levelTexts = {text};
-        game.LevelNr = 0;
         game.LevelLaden();
         const solver::Board board(game);
         solver::Mover mover(board);
