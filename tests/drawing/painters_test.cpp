@@ -41,43 +41,33 @@ std::vector<Call> paint(TestGame& t, void (Game::*painter)(), double z, int x, i
     return t.window.calls;
 }
 
-std::vector<Call> paint(void (Game::*painter)(), double z, int x, int y)
+// One game for all cell sizes: the colours a painter keeps from its last cell must not leak into the next.
+TEST(CellPainters, RingsAtCellSize400LeaveTheirCountersAndTinyCellsGetNoRings)
 {
     TestGame t;
-    return paint(t, painter, z, x, y);
-}
-
-TEST(CellPainters, RingsAtCellSize400)
-{
-    EXPECT_EQ(describe(paint(&Game::Nichts, 400, 3, 2)), "box 1200 800 1599 1199 0");
+    EXPECT_EQ(describe(paint(t, &Game::Nichts, 400, 3, 2)), "box 1200 800 1599 1199 0");
     // Mauer: 100 nested squares, each with its fill colour set; ring 50 is 65407, not 65408.
-    const auto walls = paint(&Game::Mauer, 400, 1, 1);
+    const auto walls = paint(t, &Game::Mauer, 400, 1, 1);
     const auto boxes = only(Call::Box, walls);
     ASSERT_EQ(std::pair(boxes.size(), only(Call::Fill, walls).size()), std::pair(100ul, 100ul));
     EXPECT_EQ(describe({boxes[0], boxes[50], boxes[99]}),
               "box 400 400 799 799 65280; box 450 450 699 699 65407; box 499 499 601 601 65532");
+    EXPECT_EQ(std::tuple(t.game.Zaehler, t.game.Ringe, t.game.Farbe), std::tuple(100, 100, 65532));
     // Punkt: 99 shrinking discs, each outlined in its own colour.
-    const auto discs = only(Call::Circle, paint(&Game::Punkt, 400, 0, 0));
+    const auto discs = only(Call::Circle, paint(t, &Game::Punkt, 400, 0, 0));
     ASSERT_EQ(discs.size(), 99u);
     EXPECT_EQ(describe({discs[0], discs[98]}), "circle 199 199 99.5 255; circle 150 150 1.5 16449540");
     // The inverted painters start from the inverse colour; Pix sets no fill colour.
-    const auto halving = only(Call::Box, paint(&Game::Pank, 400, 0, 0)), cutting = paint(&Game::Pix, 400, 1, 0);
+    const auto halving = only(Call::Box, paint(t, &Game::Pank, 400, 0, 0)), cutting = paint(t, &Game::Pix, 400, 1, 0);
     EXPECT_EQ(std::pair(halving.size(), cutting.size()), std::pair(99ul, 199ul));
     EXPECT_EQ(describe({halving[0], cutting[0], cutting[198]}), "box 99.5 99.5 299.5 299.5 16776960; "
               "line 499.5 99.5 699.5 299.5 16711935; line 697.5 99.5 501.5 299.5 16711681");
-}
-
-TEST(CellPainters, LeaveTheirCountersAndTinyCellsGetNoRings)
-{
-    TestGame wall;
-    paint(wall, &Game::Mauer, 400, 1, 1);
-    EXPECT_EQ(std::tuple(wall.game.Zaehler, wall.game.Ringe, wall.game.Farbe), std::tuple(100, 100, 65532));
     for (double z : {4.0, 5.0}) {  // Radius 1: no disc and no inner box; one line and one square
-        EXPECT_EQ(paint(&Game::Punkt, z, 1, 1).size() + paint(&Game::Pank, z, 1, 1).size(), 0u) << z;
-        EXPECT_EQ(std::pair(paint(&Game::Pix, z, 1, 1).size(), only(Call::Box, paint(&Game::Mauer, z, 1, 1)).size()),
+        EXPECT_EQ(paint(t, &Game::Punkt, z, 1, 1).size() + paint(t, &Game::Pank, z, 1, 1).size(), 0u) << z;
+        EXPECT_EQ(std::pair(paint(t, &Game::Pix, z, 1, 1).size(), only(Call::Box, paint(t, &Game::Mauer, z, 1, 1)).size()),
                   std::pair(1ul, 1ul)) << z;
     }
-    EXPECT_TRUE(paint(&Game::Mauer, 3, 1, 1).empty());
+    EXPECT_TRUE(paint(t, &Game::Mauer, 3, 1, 1).empty());
 }
 
 TEST(WormPainters, SbkPlacesAndPaintsTheSegmentAndTheEyesLookWhereTheHeadGoes)

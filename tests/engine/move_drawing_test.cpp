@@ -9,12 +9,10 @@
 namespace zorvik::testing {
 namespace {
 
-bool frameOf(const Call& c, Animation a) { return c.kind == Call::Frame && c.x2 == float(static_cast<int>(a)); }
-
 // The calls up to the last pacing call of an animation, and those after it.
 std::pair<std::vector<Call>, std::vector<Call>> splitAfter(const std::vector<Call>& calls, Animation a)
 {
-    const auto end = std::find_if(calls.rbegin(), calls.rend(), [a](const Call& c) { return frameOf(c, a); }).base();
+    const auto end = std::find_if(calls.rbegin(), calls.rend(), [a](const Call& c) { return c.kind == Call::Frame && c.x2 == float(static_cast<int>(a)); }).base();
     return {{calls.begin(), end}, {end, calls.end()}};
 }
 
@@ -65,7 +63,7 @@ TEST(MoveDrawing, VacatedCellIsBlankedOnlyUnderAllThreeConditions)
         t.window.scaleHeight = 7 * side;
         t.start(level({"     ", row, "     ", "     ", "     "}));
         t.play(key);
-        EXPECT_EQ(describe(t.window.only(Call::Box)), boxes) << row << side << key;
+        EXPECT_EQ(describe(only(Call::Box, t.window.calls)), boxes) << row << side << key;
     }
 }
 
@@ -102,7 +100,8 @@ TEST(MoveDrawing, DeathWipesTheWormTailFirstWhereTheAdvanceStoppedThenTheLevelSt
     TestGame fresh;
     fresh.game.LevelText = kDemoLevel;
     fresh.game.Beginn();
-    EXPECT_EQ(differences(fresh.game, t.game), (std::vector<std::string>{"WurmX(29)", "WurmY(29)", "Schritt"}));
+    EXPECT_EQ(std::tuple(segments(t.game), t.game.Spielfeld, t.game.RestPunkte, t.game.SegmentFarbe, t.game.Schritt),
+              std::tuple(segments(fresh.game), kDemoLevel, 24, fresh.game.SegmentFarbe, 5u));
     EXPECT_EQ(std::tuple(t.game.calls["Tot"], t.game.WurmX[29]), std::tuple(1, 200));
     // The same drawing from the redraw's Cls on; before it, discs on that leftover cell.
     const auto restart = std::find_if(c.rbegin(), c.rend(), [](const Call& x) { return x.kind == Call::Frame; }).base();

@@ -24,13 +24,10 @@ TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
     std::filesystem::create_symlink(f.path / "A.ZVK", f.path / "link.ZVK");
     std::filesystem::create_symlink(f.path / "gone", f.path / "dangling.ZVK");
     LevelList list(f.path);
-    auto listed = [&list] {
-        std::string out;
-        for (int i = 0; i < list.ListCount(); ++i)
-            out += list.List(i) + " ";
-        return out;
-    };
-    EXPECT_EQ(listed(), "A.ZVK a.zvk A1.ZVK b.ZVK C.Zvk link.ZVK Z.ZVK Äpfel.ZVK Öl.ZVK ša.ZVK Šb.ZVK ");
+    std::string listed;
+    for (int i = 0; i < list.ListCount(); ++i)
+        listed += list.List(i) + " ";
+    EXPECT_EQ(listed, "A.ZVK a.zvk A1.ZVK b.ZVK C.Zvk link.ZVK Z.ZVK Äpfel.ZVK Öl.ZVK ša.ZVK Šb.ZVK ");
     EXPECT_EQ(readLevelText(list.filePath(8)), "...\xF6");
     f.write("N.ZVK", "#");
     EXPECT_EQ(list.ListCount(), 11);  // until the next Refresh
@@ -39,7 +36,7 @@ TEST(LevelList, RegularLevelFilesOfAnyCaseSortedWithoutRegardToCase)
     EXPECT_EQ(LevelList(f.path / "missing").ListCount(), 0);
 }
 
-TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsIt)
+TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsItAndUtf8IsDecodedToTheCodePage)
 {
     LevelFolder folder;
     for (const auto& bytes : {kLevelB + "\r\nnotes\r\n", kLevelB + "\n###\n", kLevelB + "\rmore", kLevelB, "\xEF\xBB\xBF" "öo....###\r\n"s}) {
@@ -48,10 +45,7 @@ TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsIt)
     }
     EXPECT_EQ(demoLevelFile(), kDemoLevel + "\r\n");
     EXPECT_EQ(demoLevelFile().size(), 51u);  // "ö" and "ä" one byte each
-}
-
-TEST(LevelFile, Utf8IsDecodedToTheCodePageAndEverythingElseIsTakenAsItIs)
-{
+    // UTF-8 is decoded to the code page, everything else is taken as it is.
     const std::pair<std::string, std::string> decoded[] = {
         {"öo....###", kLevelB},  // this source file is UTF-8
         {"\xEF\xBB\xBF" "öo....###", kLevelB},

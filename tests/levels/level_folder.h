@@ -36,11 +36,7 @@ struct LevelFolder {
 
     void write(const std::string& name, const std::string& bytes) const { std::ofstream(path / name, std::ios::binary) << bytes; }
     // The file's bytes; nothing for a folder or no file.
-    std::string read(const std::string& name) const
-    {
-        const bool file = std::filesystem::is_regular_file(path / name);
-        return file ? (std::ostringstream() << std::ifstream(path / name, std::ios::binary).rdbuf()).str() : "";
-    }
+    std::string read(const std::string& name) const { return (std::ostringstream() << std::ifstream(path / name, std::ios::binary).rdbuf()).str(); }
     std::set<std::string> names() const
     {
         std::set<std::string> out;
@@ -72,7 +68,7 @@ struct LevelFolder {
     std::vector<std::string> messages() const
     {
         std::vector<std::string> out;
-        for (const auto& call : window.only(Call::MsgBox))
+        for (const auto& call : only(Call::MsgBox, window.calls))
             out.push_back(call.text);
         return out;
     }

@@ -18,8 +18,7 @@ TEST(LevelStart, DemoLevelIsSetUpAndDrawn)
     t.game.Beginn();
     const Game& g = t.game;
     EXPECT_EQ(std::tuple(g.Seitenzellen, g.Zellgroesse, g.Radius, g.Endlaenge, g.RestPunkte), std::tuple(9, 400, 199, 29, 24));
-    EXPECT_EQ(segments(g), "2,3 3,3 4,3 5,3 6,3");
-    EXPECT_EQ(g.Spielfeld, g.LevelText);
+    // Its worm and board: see Move.WallOrTargetOffTheBoardChangesOnlyTheHeadsStepAndDrawsNothing.
     // SBK: the level start's two placements, then the redraw's five.
     EXPECT_EQ(t.game.calls, (std::map<std::string, int>{{"Beginn", 1}, {"Bild", 1}, {"Nichts", 81}, {"Mauer", 45},
                                                          {"Punkt", 24}, {"SBK", 7}, {"Wauge", 2}}));

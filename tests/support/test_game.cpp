@@ -49,32 +49,6 @@ std::string segments(const GameState& game)
     return out;
 }
 
-std::vector<std::string> differences(const GameState& a, const GameState& b)
-{
-    std::vector<std::string> out;
-    auto compare = [&out](const char* name, const auto& x, const auto& y) {
-        if constexpr (requires { std::tuple_size<std::decay_t<decltype(x)>>::value; }) {  // a table: each entry
-            for (std::size_t i = 0; i < x.size(); ++i)
-                if (!(x[i] == y[i]))
-                    out.push_back(std::string(name) + "(" + std::to_string(i) + ")");
-        } else if (!(x == y)) {
-            out.emplace_back(name);
-        }
-    };
-#define ZORVIK_COMPARE(field) compare(#field, a.field, b.field)
-    ZORVIK_COMPARE(LevelText); ZORVIK_COMPARE(Spielfeld); ZORVIK_COMPARE(Endung); ZORVIK_COMPARE(Pinsel);
-    ZORVIK_COMPARE(Zaehler2); ZORVIK_COMPARE(Ringe); ZORVIK_COMPARE(Laenge); ZORVIK_COMPARE(Zelle);
-    ZORVIK_COMPARE(LevelNr); ZORVIK_COMPARE(Seitenzellen); ZORVIK_COMPARE(Zellgroesse); ZORVIK_COMPARE(Radius);
-    ZORVIK_COMPARE(Zaehler); ZORVIK_COMPARE(RestPunkte); ZORVIK_COMPARE(Endlaenge); ZORVIK_COMPARE(ZelleX);
-    ZORVIK_COMPARE(ZelleY); ZORVIK_COMPARE(AltX); ZORVIK_COMPARE(AltY); ZORVIK_COMPARE(WurmX);
-    ZORVIK_COMPARE(WurmY); ZORVIK_COMPARE(RichtungX); ZORVIK_COMPARE(RichtungY); ZORVIK_COMPARE(Weiss);
-    ZORVIK_COMPARE(Farbe); ZORVIK_COMPARE(SegmentFarbe); ZORVIK_COMPARE(WurmFarbe); ZORVIK_COMPARE(Schritt);
-    ZORVIK_COMPARE(MauerVersatz); ZORVIK_COMPARE(PunktVersatz); ZORVIK_COMPARE(StartRot); ZORVIK_COMPARE(ZielRot);
-    ZORVIK_COMPARE(StartGruen); ZORVIK_COMPARE(ZielGruen); ZORVIK_COMPARE(StartBlau); ZORVIK_COMPARE(ZielBlau);
-#undef ZORVIK_COMPARE
-    return out;
-}
-
 std::string describe(const std::vector<Call>& calls)
 {
     static const char* const names[] = {"cls", "box", "line", "fill", "circle", "msgbox", "warning", "frame"};

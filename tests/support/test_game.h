@@ -22,9 +22,6 @@ std::string level(std::initializer_list<std::string_view> rows);
 std::vector<std::string> rows(const Game& game);
 // Segments 0 to Laenge as "x,y x,y ...", head first.
 std::string segments(const GameState& game);
-// The names of the fields in which the records differ, in declaration order; a table entry
-// is named with its index, e.g. "WurmX(29)".
-std::vector<std::string> differences(const GameState& a, const GameState& b);
 
 // The demo level, 7 x 7.
 inline const std::string kDemoLevel = "........#####..\xF6ooo\xE4..#####.........#.#.#.-------";
