@@ -4,6 +4,7 @@
 #include "board_view.h"
 #include "level_document.h"
 #include "levels/file_access.h"
+#include "model/null_window.h"
 #include "play_dialog.h"
 #include "solution_panel.h"
 #include "studio/level_play.h"
@@ -87,6 +88,14 @@ TEST_F(Studio, APaintedLevelIsSavedInTheGamesOwnFormat)
     dialogs.file = folder.filePath("none.ZVK");
     keys(QKeySequence::Open);
     EXPECT_EQ(std::tuple(dialogs.messages.size(), window->document().path()), std::tuple(1u, folder.filePath("A.ZVK")));
+
+    // The game plays the saved level: up, along the dots, and on to the next level without a death.
+    saveFile(file("B.ZVK"), "\xF6.\r\n");
+    NullWindow screen;
+    CountingGame game(screen, folder.path().toStdString());
+    game.Form_load();
+    play(game, "URR");
+    EXPECT_EQ(std::tuple(game.LevelNr, game.calls["Tot"]), std::tuple(1, 0));
 }
 
 TEST_F(Studio, OpensAGridAndMarksTheCellsOfTheProblemChosen)
