@@ -204,6 +204,22 @@ TEST_F(StartedGame, OptionsAndChoosersWorkThroughTheDialogs)
     EXPECT_EQ(g.dialogs.requests, (std::vector<QString>{"colour", "save: Level-Nummer speichern", "open: Level-Nummer öffnen"}));
 }
 
+// The frames' etched border: its top line runs through the middle of the caption, with a gap around the caption.
+TEST_F(StartedGame, FrameBorderRunsThroughTheMiddleOfTheCaption)
+{
+    CaptionedControl* frame = g.window->control(Control::LevelFrame);
+    const QImage image = frame->grab().toImage();
+    const QFontMetrics metrics(frame->font());
+    const int w = image.width(), h = image.height(), line = metrics.height() / 2;
+    const int gapEnd = metrics.averageCharWidth() / 2 + 2 + metrics.horizontalAdvance(frame->caption()) + 2;
+    const QColor background = image.pixelColor(w - 1, 0);
+    const QRgb plain = background.rgb(), dark = background.darker(170).rgb(), light = background.lighter(150).rgb();
+    EXPECT_EQ((std::vector{image.pixel(gapEnd - 1, line), image.pixel(gapEnd, line), image.pixel(gapEnd, line + 1),
+                           image.pixel(gapEnd, line - 1), image.pixel(w - 2, h / 2), image.pixel(w - 1, h / 2),
+                           image.pixel(w / 2, h - 2), image.pixel(w / 2, h - 1)}),
+              (std::vector{plain, dark, light, plain, dark, light, dark, light}));
+}
+
 // Guards against pack level names that wrapped onto a second line, out of sight, leaving only their numbers.
 TEST_F(StartedGame, EveryPackLevelNameShowsInFullOnOneLine)
 {
