@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A real temporary folder of level files, removed afterwards, and a game started over it as the window starts it.
+// A real temporary folder of level files (the soak's work folder), removed afterwards, and a game started over it as the window starts it.
 #pragma once
 
+#include "soak/session.h"
 #include "support/test_game.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
-#include <sstream>
-#include <stdexcept>
 
 namespace zorvik::testing {
 
@@ -20,30 +17,15 @@ inline const std::string kLevelC = level({"öoä.", "....", "....", "#..#"});
 inline const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
 inline const std::string kLastGame = "Zorvik letzter Spielstand";
 
-struct LevelFolder {
-    std::filesystem::path path;
+struct LevelFolder : reliability::WorkFolder {
     RecordingWindow window;
     std::unique_ptr<CountingGame> game;
 
-    LevelFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zorvik-levels-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("no temporary folder");
-        path = pattern;
-    }
-    ~LevelFolder() { std::filesystem::remove_all(path); }
-
-    void write(const std::string& name, const std::string& bytes) const { std::ofstream(path / name, std::ios::binary) << bytes; }
+    LevelFolder() : WorkFolder("zorvik-levels") {}
+    void write(const std::string& name, const std::string& bytes) const { reliability::writeFile(path / name, bytes); }
     // The file's bytes; nothing for a folder or no file.
-    std::string read(const std::string& name) const { return (std::ostringstream() << std::ifstream(path / name, std::ios::binary).rdbuf()).str(); }
-    std::set<std::string> names() const
-    {
-        std::set<std::string> out;
-        for (const auto& entry : std::filesystem::directory_iterator(path))
-            out.insert(entry.path().filename().string());
-        return out;
-    }
+    std::string read(const std::string& name) const { return reliability::readFile(path / name); }
+    std::set<std::string> names() const { return reliability::fileNames(path); }
     void writeThreeLevels() const
     {
         write("A.ZVK", kLevelA + "\r\n");

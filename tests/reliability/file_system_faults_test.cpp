@@ -35,23 +35,6 @@ const std::string kOneDot = "\xF6.##\r\n";
 constexpr uid_t kNobody = 65534;
 constexpr int kSkip = 77;
 
-void write(const std::filesystem::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-
-std::string read(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// The names in the folder, sorted: hidden ones (temporary files) first.
-std::set<std::string> names(const std::filesystem::path& folder)
-{
-    std::set<std::string> sorted;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        sorted.insert(entry.path().filename().string());
-    return sorted;
-}
-
 // Runs the scenario in a child process: mounts made there vanish with it, a limit or a user set there stays there,
 // and a hang ends it after 30 s. Its failures print as in any test; exit status kSkip skips the test. A player
 // without root rights, as permissions bind only those, when asked: the tests run as root.
@@ -119,10 +102,10 @@ TEST(FileSystemFaults, FailedWritesSayWhyAndKeepTheEarlierFiles)
         inChild([&] {
             if (fault.tmpfs)
                 mountTmpfs(folder.path);
-            write(folder.path / "A.ZVK", kOneDot);
-            write(folder.path / "B.ZVK", kOneDot);
-            write(folder.path / kLastGame, " 1 \r\n");
-            write(folder.path / "Stand", " 0 \r\n");
+            writeFile(folder.path / "A.ZVK", kOneDot);
+            writeFile(folder.path / "B.ZVK", kOneDot);
+            writeFile(folder.path / kLastGame, " 1 \r\n");
+            writeFile(folder.path / "Stand", " 0 \r\n");
             fault.strike(folder.path);
             Session session(folder.path);
             session.start();
@@ -134,9 +117,9 @@ TEST(FileSystemFaults, FailedWritesSayWhyAndKeepTheEarlierFiles)
             session.close();
             EXPECT_EQ(session.window().lastWarning, "Zorvik: Der letzte Spielstand ließ sich nicht in „" +
                                                         (folder.path / kLastGame).string() + "“ speichern (" + fault.reason + ").");
-            EXPECT_EQ(read(folder.path / "Stand"), " 0 \r\n");
-            EXPECT_EQ(read(folder.path / kLastGame), " 1 \r\n");
-            EXPECT_FALSE(names(folder.path).begin()->starts_with("."));  // no temporary file left
+            EXPECT_EQ(readFile(folder.path / "Stand"), " 0 \r\n");
+            EXPECT_EQ(readFile(folder.path / kLastGame), " 1 \r\n");
+            EXPECT_FALSE(fileNames(folder.path).begin()->starts_with("."));  // no temporary file left
             session.start();
             EXPECT_EQ(session.game().LevelNr, 1);
         });
@@ -151,7 +134,7 @@ TEST(FileSystemFaults, DemoLevelThatCannotBeWrittenPlaysFromMemory)
     const WorkFolder folder("zorvik-faults");
     const auto levels = folder.path / "Levels";
     const std::string reason = "ein Teil des Pfades ist kein Ordner";
-    write(levels, "kein Ordner");
+    writeFile(levels, "kein Ordner");
     Session session(levels);
     session.start();
     EXPECT_EQ(session.window().lastMessage, kNoLevels + "\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ speichern (" + reason + ").");
@@ -162,7 +145,7 @@ TEST(FileSystemFaults, DemoLevelThatCannotBeWrittenPlaysFromMemory)
     EXPECT_EQ(session.window().lastMessage, kNotSaved + "„Stand“ lässt sich nicht schreiben (" + reason + ").");
     session.close();
     EXPECT_EQ(session.window().warningCount, 1);
-    EXPECT_EQ(read(levels), "kein Ordner");
+    EXPECT_EQ(readFile(levels), "kein Ordner");
 }
 
 // A save to /dev/null was reported as failed: a device has nothing to flush. A name near the longest the file
@@ -170,13 +153,13 @@ TEST(FileSystemFaults, DemoLevelThatCannotBeWrittenPlaysFromMemory)
 TEST(FileSystemFaults, SavesToDevicesAndUnderLongNames)
 {
     const WorkFolder folder("zorvik-faults");
-    write(folder.path / "A.ZVK", kOneDot);
+    writeFile(folder.path / "A.ZVK", kOneDot);
     Session session(folder.path);
     session.start();
     session.save("/dev/null");
     session.save(std::string(250, 'n'));
     EXPECT_EQ(session.window().messageCount, 0);
-    EXPECT_EQ(read(folder.path / std::string(250, 'n')), " 0 \r\n");
+    EXPECT_EQ(readFile(folder.path / std::string(250, 'n')), " 0 \r\n");
 
     // A full device of our own, like /dev/full: the save fails, and the device stays a device.
     makeFullDevice(folder.path);
@@ -237,8 +220,8 @@ TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
             const WorkFolder folder("zorvik-faults");
             const auto file = folder.path / kind.name;
             if (kind.name != "NeuesLevel.ZVK")
-                write(folder.path / "A.ZVK", kOneDot);
-            write(file, "alt");
+                writeFile(folder.path / "A.ZVK", kOneDot);
+            writeFile(file, "alt");
             setup.make(folder.path, file);
             const std::string before = shape(file);
             inChild(
@@ -252,8 +235,8 @@ TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
                         EXPECT_EQ(window.warningCount, 0);
                 },
                 setup.asPlayer);
-            EXPECT_EQ(std::pair(shape(file), read(file)), std::pair(before, setup.refused ? std::string("alt") : kind.bytes));
-            EXPECT_FALSE(names(folder.path).begin()->starts_with("."));  // no temporary file left
+            EXPECT_EQ(std::pair(shape(file), readFile(file)), std::pair(before, setup.refused ? std::string("alt") : kind.bytes));
+            EXPECT_FALSE(fileNames(folder.path).begin()->starts_with("."));  // no temporary file left
         }
 }
 
@@ -261,7 +244,7 @@ TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
 TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile)
 {
     const WorkFolder folder("zorvik-faults");
-    write(folder.path / "A.ZVK", kOneDot);
+    writeFile(folder.path / "A.ZVK", kOneDot);
     for (int round = 0; round < 30; ++round) {
         const pid_t saver = ::fork();
         if (saver == 0) {
@@ -278,14 +261,14 @@ TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile
     if (gone == 0)
         _exit(0);
     ::waitpid(gone, nullptr, 0);
-    write(folder.path / (".Stand.tmp" + std::to_string(gone) + "-1"), " 3 ");
+    writeFile(folder.path / (".Stand.tmp" + std::to_string(gone) + "-1"), " 3 ");
     const std::string inProgress = ".Stand.tmp" + std::to_string(::getpid()) + "-1";
-    write(folder.path / inProgress, " 4 ");
-    write(folder.path / ".Stand.tmp", "the player's own");
+    writeFile(folder.path / inProgress, " 4 ");
+    writeFile(folder.path / ".Stand.tmp", "the player's own");
     Session session(folder.path);
     session.start();
-    EXPECT_EQ(names(folder.path), (std::set<std::string>{".Stand.tmp", inProgress, "A.ZVK", "Stand"}));
-    EXPECT_EQ(read(folder.path / "Stand"), " 0 \r\n");
+    EXPECT_EQ(fileNames(folder.path), (std::set<std::string>{".Stand.tmp", inProgress, "A.ZVK", "Stand"}));
+    EXPECT_EQ(readFile(folder.path / "Stand"), " 0 \r\n");
 }
 
 // A pipe where a number file belongs blocked the game for good: at start-up, and in the load and save labels.
@@ -293,8 +276,8 @@ TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile
 TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangOrKillTheGame)
 {
     const WorkFolder folder("zorvik-faults");
-    write(folder.path / "A.ZVK", kOneDot);
-    write(folder.path / "B.ZVK", kOneDot);
+    writeFile(folder.path / "A.ZVK", kOneDot);
+    writeFile(folder.path / "B.ZVK", kOneDot);
     const auto rohr = folder.path / "Rohr";
     ASSERT_EQ(::mkfifo((folder.path / kLastGame).c_str(), 0666), 0);
     ASSERT_EQ(::mkfifo(rohr.c_str(), 0666), 0);
@@ -338,7 +321,7 @@ TEST(FileSystemFaults, PipesInPlaceOfFilesDoNotHangOrKillTheGame)
 TEST(FileSystemFaults, LevelFilesAndFoldersThatGoWhileTheGameRuns)
 {
     const WorkFolder folder("zorvik-faults");
-    write(folder.path / "A.ZVK", kOneDot);
+    writeFile(folder.path / "A.ZVK", kOneDot);
     Session session(folder.path);
     session.start();
 
@@ -366,7 +349,7 @@ TEST(FileSystemFaults, HugeFilesAreReadOnlyAsFarAsTheyMatter)
 {
     const WorkFolder folder("zorvik-faults");
     for (const auto& name : {std::string("A.ZVK"), kLastGame}) {
-        write(folder.path / name, ".");
+        writeFile(folder.path / name, ".");
         std::filesystem::resize_file(folder.path / name, 1ull << 30);  // a gibibyte, sparse
     }
     Session session(folder.path);
@@ -375,7 +358,7 @@ TEST(FileSystemFaults, HugeFilesAreReadOnlyAsFarAsTheyMatter)
     EXPECT_EQ(session.window().lastMessage,
               kNoLevels + "\nFehler in „A.ZVK“: Die Datei lässt sich nicht lesen (die erste Zeile ist länger als jedes mögliche Level).");
     session.close();
-    EXPECT_EQ(read(folder.path / kLastGame), " 0 \r\n");
+    EXPECT_EQ(readFile(folder.path / kLastGame), " 0 \r\n");
 }
 
 } // namespace

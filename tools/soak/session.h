@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -111,6 +112,12 @@ std::size_t play(Session& session, std::string_view bytes, int most = INT_MAX);
 
 // A full device like /dev/full in the folder, named "voll"; nothing when the system does not let us make one.
 void makeFullDevice(const std::filesystem::path& folder);
+
+// A file's bytes written as given; the bytes of a file, empty for a folder or no file; the names in a folder,
+// sorted (hidden ones, such as temporary files, first). Shared by the soak and the file tests.
+void writeFile(const std::filesystem::path& file, const std::string& bytes);
+std::string readFile(const std::filesystem::path& file);
+std::set<std::string> fileNames(const std::filesystem::path& folder);
 
 // A new empty folder, on a memory file system when there is one; removed with everything in it.
 struct WorkFolder {

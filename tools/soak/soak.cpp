@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -18,8 +19,6 @@
 namespace zorvik::reliability {
 
 namespace {
-
-void writeBytes(const std::filesystem::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 
 int steer(const Game& g, unsigned char how)
 {
@@ -85,7 +84,7 @@ void harm(const std::filesystem::path& folder, unsigned char victim, unsigned ch
     if (how % 3 == 0)
         std::filesystem::create_directory(file);
     else if (how % 3 == 1)
-        writeBytes(file, brokenLevelFile(how));
+        writeFile(file, brokenLevelFile(how));
 }
 
 } // namespace
@@ -145,6 +144,21 @@ std::size_t play(Session& session, std::string_view bytes, int most)
         }
     }
     return at;
+}
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+
+std::string readFile(const std::filesystem::path& file)
+{
+    return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
+}
+
+std::set<std::string> fileNames(const std::filesystem::path& folder)
+{
+    std::set<std::string> sorted;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        sorted.insert(entry.path().filename().string());
+    return sorted;
 }
 
 void makeFullDevice(const std::filesystem::path& folder) { ::mknod((folder / "voll").c_str(), S_IFCHR | 0666, makedev(1, 7)); }
@@ -221,11 +235,11 @@ void fillFolder(Random& random, const std::filesystem::path& folder)
 {
     for (int i = 0, count = chance(random) < 0.07 ? 0 : uniform(random, 1, 4); i < count; ++i) {
         const std::string start[] = {"", "", "\xD6" "de ", "Über "};
-        writeBytes(folder / (start[uniform(random, 0, 3)] + char('A' + i) + (chance(random) < 0.3 ? ".zvk" : ".ZVK")),
+        writeFile(folder / (start[uniform(random, 0, 3)] + char('A' + i) + (chance(random) < 0.3 ? ".zvk" : ".ZVK")),
                    levelFile(random, randomBoard(random)));
     }
     if (chance(random) < 0.15)
-        writeBytes(folder / "Kaputt.ZVK", brokenLevelFile(static_cast<unsigned char>(uniform(random, 0, 255))));
+        writeFile(folder / "Kaputt.ZVK", brokenLevelFile(static_cast<unsigned char>(uniform(random, 0, 255))));
 }
 
 } // namespace
@@ -245,7 +259,7 @@ SoakReport runSoak(const SoakOptions& options)
         if (first < 0)
             fillFolder(random, folder.path);
         if (first >= 0 || chance(random) < 0.3)
-            writeBytes(folder.path / kLastGameFile, " " + std::to_string(first >= 0 ? first : uniform(random, 0, 6)) + " \r\n");
+            writeFile(folder.path / kLastGameFile, " " + std::to_string(first >= 0 ? first : uniform(random, 0, 6)) + " \r\n");
         Session session(folder.path);
         session.start();
         while (session.actions() < budget) {
