@@ -16,16 +16,10 @@ ReferenceRaster::ReferenceRaster(int widthPixels, int heightPixels, double twips
     image_.fill(toRgb(background_));
 }
 
-QRgb ReferenceRaster::toRgb(Colour colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
+QRgb ReferenceRaster::toRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
-int ReferenceRaster::toPixel(double twips) const
-{
-    // Pixel p covers the twips from p * twipsPerPixel up to, not including, the next pixel's.
-    return static_cast<int>(std::floor(twips / twipsPerPixel_));
-}
+// Pixel p covers the twips from p * twipsPerPixel up to, not including, the next pixel's.
+int ReferenceRaster::toPixel(double twips) const { return static_cast<int>(std::floor(twips / twipsPerPixel_)); }
 
 void ReferenceRaster::resize(int widthPixels, int heightPixels)
 {
@@ -44,28 +38,19 @@ void ReferenceRaster::FillColor(Colour colour) { fill_ = colour; }
 
 void ReferenceRaster::fillSpan(int y, int left, int right, QRgb rgb)
 {
-    if (y < 0 || y >= image_.height())
-        return;
-    left = std::max(left, 0);
-    right = std::min(right, image_.width() - 1);
-    if (left > right)
-        return;
-    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(row + left, row + right + 1, rgb);
+    left = std::max(left, 0), right = std::min(right, image_.width() - 1);
+    if (y >= 0 && y < image_.height() && left <= right)
+        std::fill_n(reinterpret_cast<QRgb*>(image_.scanLine(y)) + left, right - left + 1, rgb);
 }
 
 void ReferenceRaster::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
     const int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
-    const QRgb rgb = toRgb(colour);
-    if (kind == LineKind::Plain) {
-        plainLine(px1, py1, px2, py2, rgb);
-        return;
-    }
-    const int top = std::max(std::min(py1, py2), 0);
+    if (kind == LineKind::Plain)
+        return plainLine(px1, py1, px2, py2, toRgb(colour));
     const int bottom = std::min(std::max(py1, py2), image_.height() - 1);
-    for (int y = top; y <= bottom; ++y)
-        fillSpan(y, std::min(px1, px2), std::max(px1, px2), rgb);
+    for (int y = std::max(std::min(py1, py2), 0); y <= bottom; ++y)
+        fillSpan(y, std::min(px1, px2), std::max(px1, px2), toRgb(colour));
 }
 
 void ReferenceRaster::plainLine(int x1, int y1, int x2, int y2, QRgb rgb)
@@ -73,20 +58,15 @@ void ReferenceRaster::plainLine(int x1, int y1, int x2, int y2, QRgb rgb)
     // Bresenham, both end pixels included.
     const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
+    for (int error = dx + dy;;) {
         fillSpan(y1, x1, x1, rgb);
         if (x1 == x2 && y1 == y2)
             break;
         const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x1 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y1 += sy;
-        }
+        if (twice >= dy)
+            error += dy, x1 += sx;
+        if (twice <= dx)
+            error += dx, y1 += sy;
     }
 }
 
@@ -95,55 +75,35 @@ void ReferenceRaster::Circle(float x, float y, float radius, Colour colour)
     if (radius < 0)
         return;
     // The disc is every pixel whose centre lies within the radius, and always the centre's own pixel.
-    const double cx = x / twipsPerPixel_;
-    const double cy = y / twipsPerPixel_;
-    const double r = radius / twipsPerPixel_;
-    const int centreX = static_cast<int>(std::floor(cx));
-    const int centreY = static_cast<int>(std::floor(cy));
+    const double cx = x / twipsPerPixel_, cy = y / twipsPerPixel_, r = radius / twipsPerPixel_;
+    const int centreX = static_cast<int>(std::floor(cx)), centreY = static_cast<int>(std::floor(cy));
     const int top = std::min(static_cast<int>(std::ceil(cy - r - 0.5)), centreY);
     const int bottom = std::max(static_cast<int>(std::floor(cy + r - 0.5)), centreY);
 
     struct Span {
-        int left, right;
+        int left = 1, right = 0;
         bool empty() const { return left > right; }
     };
-    std::vector<Span> spans(static_cast<std::size_t>(bottom - top + 3), Span{1, 0});
+    std::vector<Span> spans(static_cast<std::size_t>(bottom - top + 3));
     for (int row = top; row <= bottom; ++row) {
         const double dy = row + 0.5 - cy;
-        Span span{1, 0};
+        Span span;
         if (dy * dy <= r * r) {
             const double half = std::sqrt(r * r - dy * dy);
             span = {static_cast<int>(std::ceil(cx - half - 0.5)), static_cast<int>(std::floor(cx + half - 0.5))};
         }
         if (row == centreY)
-            span = span.empty() ? Span{centreX, centreX}
-                                : Span{std::min(span.left, centreX), std::max(span.right, centreX)};
+            span = span.empty() ? Span{centreX, centreX} : Span{std::min(span.left, centreX), std::max(span.right, centreX)};
         spans[static_cast<std::size_t>(row - top + 1)] = span;
     }
 
     // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
-    const QRgb outline = toRgb(colour);
-    const QRgb inside = toRgb(fill_);
     for (int row = top; row <= bottom; ++row) {
         const std::size_t i = static_cast<std::size_t>(row - top + 1);
         const Span span = spans[i], above = spans[i - 1], below = spans[i + 1];
-        if (span.empty())
-            continue;
-        int innerLeft = span.left + 1, innerRight = span.right - 1;
-        if (above.empty() || below.empty()) {
-            innerLeft = 1;
-            innerRight = 0;
-        } else {
-            innerLeft = std::max({innerLeft, above.left, below.left});
-            innerRight = std::min({innerRight, above.right, below.right});
-        }
-        if (innerLeft > innerRight) {
-            fillSpan(row, span.left, span.right, outline);
-            continue;
-        }
-        fillSpan(row, span.left, innerLeft - 1, outline);
-        fillSpan(row, innerLeft, innerRight, inside);
-        fillSpan(row, innerRight + 1, span.right, outline);
+        fillSpan(row, span.left, span.right, toRgb(colour));
+        if (!above.empty() && !below.empty())
+            fillSpan(row, std::max({span.left + 1, above.left, below.left}), std::min({span.right - 1, above.right, below.right}), toRgb(fill_));
     }
 }
 

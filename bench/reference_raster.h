@@ -21,7 +21,6 @@ public:
     // Gives the image a new size in pixels; what fits of the old picture stays.
     void resize(int widthPixels, int heightPixels);
     void setTwipsPerPixel(double twipsPerPixel) { twipsPerPixel_ = twipsPerPixel; }
-    double twipsPerPixel() const { return twipsPerPixel_; }
 
     const QImage& image() const { return image_; }
 
