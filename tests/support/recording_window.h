@@ -2,7 +2,7 @@
 // A window that records every operation the game asks of it, with scripted sizes and dialog answers.
 #pragma once
 
-#include "model/window_operations.h"
+#include "model/null_window.h"
 
 #include <algorithm>
 #include <map>
@@ -29,14 +29,15 @@ inline std::vector<Call> only(Call::Kind kind, const std::vector<Call>& calls)
     return out;
 }
 
-class RecordingWindow : public WindowOperations {
+// The rest answers as the window without a screen does.
+class RecordingWindow : public NullWindow {
 public:
     std::vector<Call> calls;
     int count(Call::Kind kind) const { return int(only(kind, calls).size()); }
     void clear() { calls.clear(); }
 
     // Scripted state: sizes in twips, captions, and what the choosers answer.
-    float scaleWidth = 5895, scaleHeight = 3615, width = 6015, height = 4140;
+    float width = 6015, height = 4140;
     int windowState = 0;
     std::map<Control, float> controlLefts;
     std::map<Control, std::string> captions{{Control::SchnellFlüssig, " schnell"}};
@@ -59,8 +60,6 @@ public:
     void SetWidth(float twips) override { width = twips; }
     void SetHeight(float twips) override { height = twips; }
     int WindowState() const override { return windowState; }
-    float ScaleWidth() const override { return scaleWidth; }
-    float ScaleHeight() const override { return scaleHeight; }
 
     // Both frames are 2295 twips wide.
     float ControlWidth(Control control) const override { return control == Control::WurmFrame || control == Control::LevelFrame ? 2295 : 0; }
@@ -68,10 +67,6 @@ public:
     std::string ControlCaption(Control control) const override { return captions.contains(control) ? captions.at(control) : ""; }
     void SetControlCaption(Control control, const std::string& text) override { captions[control] = text; }
 
-    // The window test checks the choosers' titles through the real dialogs.
-    void DialogTitle(const std::string&) override {}
-    void ShowOpen() override {}
-    void ShowSave() override {}
     std::string FileName() const override { return chosenFile; }
     bool ShowColor() override { return colourChosen; }
     Colour Color() const override { return chosenColour; }
