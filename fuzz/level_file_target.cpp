@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -24,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::filesystem::remove_all(entry.path());
     makeFullDevice(folder);
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    std::ofstream(folder / "A.ZVK", std::ios::binary) << bytes;
+    writeFile(folder / "A.ZVK", bytes);
 
     // The line feed of a CR LF is the first action: a key that does nothing.
     const auto lineEnd = std::min(bytes.find_first_of("\r\n"), bytes.size());

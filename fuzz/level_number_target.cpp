@@ -6,9 +6,7 @@
 #include "soak/session.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
-#include <string_view>
 
 using namespace zorvik;
 using namespace zorvik::reliability;
@@ -25,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const WorkFolder work("zorvik-fuzz-level-number");
     const auto& folder = work.path;
     for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
-        std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << "\xF6.o.\r\n";
-    std::ofstream(folder / kLastGameFile, std::ios::binary | std::ios::trunc) << bytes;
-    std::ofstream(folder / "Stand", std::ios::binary | std::ios::trunc) << bytes;
+        writeFile(folder / name, "\xF6.o.\r\n");
+    writeFile(folder / kLastGameFile, bytes);
+    writeFile(folder / "Stand", bytes);
     // The session checks that start-up, the load and the close do with the number what the game says.
     Session session(folder);
     session.start();

@@ -87,11 +87,8 @@ TEST(Move, WormThatFillsTheTablesEatsWithoutGrowing)
     TestGame t;
     t.start(level({"..ö", "   ", "   "}));
     t.game.Laenge = kLastSegment;
-    for (int i = 1; i <= kLastSegment; ++i) {  // the body waits on the head's cell
-        t.game.WurmX[i] = 3;
-        t.game.WurmY[i] = 1;
-        t.game.RichtungX[i] = 0;
-    }
+    for (int i = 1; i <= kLastSegment; ++i)  // the body waits on the head's cell
+        t.game.WurmX[i] = 3, t.game.WurmY[i] = 1, t.game.RichtungX[i] = 0;
     t.play("L");
     EXPECT_EQ(std::tuple(t.game.Laenge, t.game.RestPunkte, rows(t.game)[0]), std::tuple(kLastSegment, 1, ". ö"));
     EXPECT_EQ(t.window.count(Call::Box), 1);  // moved without growing: its old tail cell is blanked

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <vector>
 
@@ -32,7 +31,7 @@ TEST(Soak, SeededRandomPlayerKeepsEveryInvariantOverTheLevelsAndRandomBoards)
 TEST(Soak, OneCellLevelInAWindowSevenThousandPixelsHighStillMoves)
 {
     const WorkFolder folder("zorvik-huge-window");
-    std::ofstream(folder.path / "A.ZVK", std::ios::binary) << "o\r\n";  // no head: it keeps the cell a mouse move names
+    writeFile(folder.path / "A.ZVK", "o\r\n");  // no head: it keeps the cell a mouse move names
     Session session(folder.path);
     // Maximised on a wall of screens; the pointer on board cell (1, 0), above the only inner cell; a chosen colour
     // restarts the level and puts the head there.

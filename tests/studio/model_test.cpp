@@ -5,7 +5,6 @@
 #include "studio/level_edits.h"
 #include "studio/level_formats.h"
 #include "studio/level_play.h"
-#include "support/state_diff.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>

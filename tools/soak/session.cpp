@@ -160,10 +160,8 @@ void Session::load(const std::string& name)
 
 void Session::resize(float scaleWidth, float scaleHeight, int state, bool fixed)
 {
-    window_.scaleWidth = scaleWidth;
-    window_.scaleHeight = scaleHeight;
-    window_.windowState = state;
-    window_.sizeFixed = fixed;
+    window_.scaleWidth = scaleWidth, window_.scaleHeight = scaleHeight;
+    window_.windowState = state, window_.sizeFixed = fixed;
     act("resize to " + std::to_string(scaleWidth) + " x " + std::to_string(scaleHeight) + ", state " +
                std::to_string(state) + (fixed ? ", fixed" : ""), [&] { settle(); });
 }
@@ -173,8 +171,7 @@ void Session::check()
     if (!game_)
         return;
     const WatchedGame& g = *game_;
-    const std::string& text = g.LevelText;
-    const std::string& board = g.Spielfeld;
+    const std::string &text = g.LevelText, &board = g.Spielfeld;
 
     if (const auto problem = levelTextProblem(text))
         fail("the level in play cannot be played: " + *problem);

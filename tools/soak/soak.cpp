@@ -101,10 +101,7 @@ std::size_t play(Session& session, std::string_view bytes, int most)
         WatchedGame& g = session.game();
         SessionWindow& window = session.window();
         switch (const unsigned char action = next()) {
-        case 'L': session.key(kKeyLeft, 0); break;
-        case 'R': session.key(kKeyRight, 0); break;
-        case 'U': session.key(kKeyUp, 0); break;
-        case 'D': session.key(kKeyDown, 0); break;
+        case 'L': case 'U': case 'R': case 'D': session.key(kKeyLeft + int(std::string_view("LURD").find(char(action))), 0); break;
         case 'T': session.key(steer(g, next()), 0); break;
         case 'K': {
             const int low = next(), code = static_cast<std::int16_t>(low + 256 * next());
@@ -173,11 +170,7 @@ WorkFolder::WorkFolder(const std::string& prefix)
     path = pattern;
 }
 
-WorkFolder::~WorkFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-}
+WorkFolder::~WorkFolder() { std::error_code ignored; std::filesystem::remove_all(path, ignored); }
 
 namespace {
 
