@@ -33,10 +33,7 @@ TEST(ColourTables, HoldEveryOrderedPairOfCornersTwiceThenBlackAndTheGradientRoun
 std::vector<Call> paint(TestGame& t, void (Game::*painter)(), double z, int x, int y)
 {
     t.window.clear();
-    t.game.Zellgroesse = z;
-    t.game.Radius = Int(z / 2) - 1;
-    t.game.ZelleX = x;
-    t.game.ZelleY = y;
+    t.game.Zellgroesse = z, t.game.Radius = Int(z / 2) - 1, t.game.ZelleX = x, t.game.ZelleY = y;
     (t.game.*painter)();
     return t.window.calls;
 }
@@ -73,8 +70,7 @@ TEST(CellPainters, RingsAtCellSize400LeaveTheirCountersAndTinyCellsGetNoRings)
 TEST(WormPainters, SbkPlacesAndPaintsTheSegmentAndTheEyesLookWhereTheHeadGoes)
 {
     TestGame t;
-    t.game.Laenge = 3;
-    t.game.SegmentFarbe[3] = 1234;
+    t.game.Laenge = 3, t.game.SegmentFarbe[3] = 1234;
     EXPECT_EQ(describe(paint(t, &Game::SBK, 400, 4, 2)), "fill 1234; circle 1799 999 199 0");
     EXPECT_EQ(std::tuple(t.game.WurmX[3], t.game.WurmY[3], t.game.RichtungX[3], t.game.RichtungY[3]), std::tuple(4, 2, -1, 0));
     t.window.clear();
@@ -82,15 +78,13 @@ TEST(WormPainters, SbkPlacesAndPaintsTheSegmentAndTheEyesLookWhereTheHeadGoes)
     EXPECT_ANY_THROW(t.game.SBK());
     EXPECT_TRUE(t.game.WurmX[1225] == 0 && t.window.calls.empty());
 
-    t.game.WurmX[0] = 3;
-    t.game.WurmY[0] = 2;
+    t.game.WurmX[0] = 3, t.game.WurmY[0] = 2;
     t.game.RichtungX[0] = 1;  // right: the turquoise eye above, the yellow-green one below
     t.game.Wauge();
     EXPECT_EQ(describe(t.window.calls), "fill 13168640; circle 1498.5 899.5 49.75 0; fill 0; circle 1498.5 899.5 12.4375 0; "
                                         "fill 61640; circle 1498.5 1098.5 49.75 0; fill 0; circle 1498.5 1098.5 12.4375 0");
     t.window.clear();
-    t.game.RichtungX[0] = 0;
-    t.game.RichtungY[0] = -1;  // up: the turquoise eye on the left
+    t.game.RichtungX[0] = 0, t.game.RichtungY[0] = -1;  // up: the turquoise eye on the left
     t.game.Wauge();
     EXPECT_EQ(describe({t.window.calls[1], t.window.calls[5]}), "circle 1299.5 899.5 49.75 0; circle 1498.5 899.5 49.75 0");
 }

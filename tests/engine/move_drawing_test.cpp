@@ -34,8 +34,7 @@ TEST(MoveDrawing, SlideFramesAndStepsInBothModes)
     for (const auto& [caption, text, side, key, step, count, lastHead] : cases) {
         TestGame t;
         t.window.captions[Control::SchnellFlüssig] = caption;
-        t.window.scaleWidth = 2295 + 10000;
-        t.window.scaleHeight = side;
+        t.window.scaleWidth = 2295 + 10000, t.window.scaleHeight = side;
         t.start(text);
         t.play(key);
         const auto slide = splitAfter(t.window.calls, Animation::Slide).first;

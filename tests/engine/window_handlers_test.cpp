@@ -51,9 +51,7 @@ TEST(Options, AnimationLabelTogglesAndEveryColourChoiceRestarts)
     EXPECT_TRUE(t.window.calls.empty() && t.game.calls.empty());
 
     auto choose = [&](bool chosen, Colour colour) {
-        t.window.colourChosen = chosen;
-        t.window.chosenColour = colour;
-        t.game.calls.clear();
+        t.window.colourChosen = chosen, t.window.chosenColour = colour, t.game.calls.clear();
         t.game.WurmFrame_Click();
         return t.game.calls["Beginn"];
     };
@@ -73,8 +71,7 @@ TEST(Resize, MinimumSizeOneEventAtATimeThenPanelsAtTheRightEdgeAndARestart)
     TestGame t;
     t.start(kDemoLevel);
     t.window.windowState = 1;  // minimised: nothing, whatever the size
-    t.window.height = 3000;
-    t.window.width = 5000;
+    t.window.height = 3000, t.window.width = 5000;
     t.game.Form_Resize();
     t.window.windowState = 0;
     using Size = std::tuple<float, float, int>;  // height, width, restarts
@@ -82,8 +79,7 @@ TEST(Resize, MinimumSizeOneEventAtATimeThenPanelsAtTheRightEdgeAndARestart)
         EXPECT_EQ(Size(t.window.height, t.window.width, t.game.calls["Beginn"]), expected);
         t.game.Form_Resize();
     }
-    t.window.scaleWidth = 9000;
-    t.window.scaleHeight = 6000;
+    t.window.scaleWidth = 9000, t.window.scaleHeight = 6000;
     t.game.Form_Resize();
     EXPECT_EQ(t.window.controlLefts, (std::map<Control, float>{{Control::WurmFrame, 6705}, {Control::LevelFrame, 6705}}));
     EXPECT_EQ(std::tuple(t.game.calls["Beginn"], t.game.Zellgroesse), std::tuple(2, 666));  // at 6015 wide, then Int(6000 / 9)

@@ -26,25 +26,11 @@ struct LevelFolder : reliability::WorkFolder {
     // The file's bytes; nothing for a folder or no file.
     std::string read(const std::string& name) const { return reliability::readFile(path / name); }
     std::set<std::string> names() const { return reliability::fileNames(path); }
-    void writeThreeLevels() const
-    {
-        write("A.ZVK", kLevelA + "\r\n");
-        write("B.ZVK", kLevelB + "\r\n");
-        write("C.ZVK", kLevelC + "\r\n");
-    }
+    void writeThreeLevels() const { write("A.ZVK", kLevelA + "\r\n"), write("B.ZVK", kLevelB + "\r\n"), write("C.ZVK", kLevelC + "\r\n"); }
     // The window is created over the folder, then its load event runs.
-    CountingGame& start()
-    {
-        game = std::make_unique<CountingGame>(window, path);
-        game->Form_load();
-        return *game;
-    }
+    CountingGame& start() { return game = std::make_unique<CountingGame>(window, path), game->Form_load(), *game; }
     // What the move does after the last dot.
-    void finishLevel()
-    {
-        game->LevelNr = game->LevelNr + 1;
-        game->LevelLaden();
-    }
+    void finishLevel() { game->LevelNr = game->LevelNr + 1, game->LevelLaden(); }
     // "Level n" and the level's name, as the level frame shows them.
     std::string captions() { return window.captions[Control::LevelFrame] + " " + window.captions[Control::LevelName]; }
     std::vector<std::string> messages() const

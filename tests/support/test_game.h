@@ -50,13 +50,7 @@ struct TestGame {
 
     TestGame() { game.setStartDefaults(); }
     // LevelText = text, then a level start; the recording starts afresh after it.
-    void start(const std::string& text)
-    {
-        game.LevelText = text;
-        game.Beginn();
-        window.clear();
-        game.calls.clear();
-    }
+    void start(const std::string& text) { game.LevelText = text, game.Beginn(), window.clear(), game.calls.clear(); }
     void play(std::string_view moves) { testing::play(game, moves); }
 };
 

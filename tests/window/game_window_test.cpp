@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game window driven as a player would: start-up, resizing, keys, clicks, options, choosers, pacing and closing.
+#include "levels/file_access.h"
 #include "model/game.h"
 #include "support/test_game.h"
 #include "window/game_window.h"
@@ -7,12 +8,10 @@
 #include "window/translations.h"
 #include "window/unix_signals.h"
 
-#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
@@ -24,8 +23,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace zorvik::testing {
 namespace {
@@ -66,8 +63,8 @@ struct GuiGame {
             new QApplication(argc, argv);
     }
     std::string file(const std::string& name) const { return folder.filePath(QString::fromStdString(name)).toStdString(); }
-    std::string read(const std::string& name) const { return (std::ostringstream() << std::ifstream(file(name)).rdbuf()).str(); }
-    void writeLevel(const std::string& name, const std::string& text) { std::ofstream(file(name)) << text << "\r\n"; }
+    std::string read(const std::string& name) const { return readFileStart(file(name), 1000); }
+    void writeLevel(const std::string& name, const std::string& text) { saveFile(file(name), text + "\r\n"); }
     // Form_load, the first showing and its resize.
     void start(double scale = 1)
     {
@@ -119,10 +116,8 @@ TEST(GameWindowStart, ChoosersSpeakGerman)
     // Both choosers take their words from the same catalogue.
     QColorDialog colour;
     QStringList texts;
-    for (const QLabel* label : colour.findChildren<QLabel*>())
-        texts << label->text();
-    for (const QAbstractButton* button : colour.findChildren<QAbstractButton*>())
-        texts << button->text();
+    for (const QWidget* shown : colour.findChildren<QWidget*>())  // labels and buttons
+        texts << shown->property("text").toString();
     const QString all = texts.join('|').remove('&');
     EXPECT_TRUE(all.contains("Grundfarben") && all.contains("Abbrechen")) << all.toStdString();
 }
@@ -197,7 +192,7 @@ TEST_F(StartedGame, OptionsAndChoosersWorkThroughTheDialogs)
     g.dialogs.fileAnswer = QString::fromStdString(g.file("start.txt"));
     click(g.window->button("Speichern"));
     EXPECT_EQ(g.read("start.txt"), " 0 \r\n");
-    std::ofstream(g.file("four.txt")) << " 4 \r\n";
+    saveFile(g.file("four.txt"), " 4 \r\n");
     g.dialogs.fileAnswer = QString::fromStdString(g.file("four.txt"));
     click(g.window->button("Laden"));
     EXPECT_EQ(g.game().LevelNr, 4);

@@ -33,20 +33,11 @@ std::optional<int> numberIn(const std::filesystem::path& file)
     return bytes ? readLevelNumber(*bytes) : std::nullopt;
 }
 
-bool isRegularFile(const std::filesystem::path& file)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
-}
+bool isRegularFile(const std::filesystem::path& file) { std::error_code error; return std::filesystem::is_regular_file(file, error); }
 
 } // namespace
 
-WatchedGame& Session::game() const
-{
-    if (!game_)
-        throw BrokenInvariant("no window is open");
-    return *game_;
-}
+WatchedGame& Session::game() const { return game_ ? *game_ : throw BrokenInvariant("no window is open"); }
 
 void Session::fail(const std::string& what) const
 {
