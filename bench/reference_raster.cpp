@@ -11,10 +11,7 @@ namespace zorvik {
 
 ReferenceRaster::ReferenceRaster(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
     : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
-      twipsPerPixel_(twipsPerPixel), background_(background)
-{
-    image_.fill(toRgb(background_));
-}
+      twipsPerPixel_(twipsPerPixel), background_(background) { image_.fill(toRgb(background_)); }
 
 QRgb ReferenceRaster::toRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 

@@ -21,13 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         throw BrokenInvariant("the number " + std::to_string(*number) + " does not survive a write and a read");
 
     static const WorkFolder work("zorvik-fuzz-level-number");
-    const auto& folder = work.path;
     for (const char* name : {"A.ZVK", "B.ZVK", "C.ZVK"})
-        writeFile(folder / name, "\xF6.o.\r\n");
-    writeFile(folder / kLastGameFile, bytes);
-    writeFile(folder / "Stand", bytes);
+        writeFile(work.path / name, "\xF6.o.\r\n");
+    writeFile(work.path / kLastGameFile, bytes);
+    writeFile(work.path / "Stand", bytes);
     // The session checks that start-up, the load and the close do with the number what the game says.
-    Session session(folder);
+    Session session(work.path);
     session.start();
     session.load("Stand");
     session.close();

@@ -2,6 +2,7 @@
 // A real temporary folder of level files (the soak's work folder), removed afterwards, and a game started over it as the window starts it.
 #pragma once
 
+#include "levels/last_game.h"
 #include "soak/session.h"
 #include "support/test_game.h"
 
@@ -15,7 +16,6 @@ inline const std::string kLevelA = level({"ö.", ".."});
 inline const std::string kLevelB = level({"öo.", "...", "###"});
 inline const std::string kLevelC = level({"öoä.", "....", "....", "#..#"});
 inline const std::string kNoLevels = "Es sind keine Level vorhanden! Ich werde ein Demo-Level speichern.";
-inline const std::string kLastGame = "Zorvik letzter Spielstand";
 
 struct LevelFolder : reliability::WorkFolder {
     RecordingWindow window;
@@ -28,18 +28,11 @@ struct LevelFolder : reliability::WorkFolder {
     std::set<std::string> names() const { return reliability::fileNames(path); }
     void writeThreeLevels() const { write("A.ZVK", kLevelA + "\r\n"), write("B.ZVK", kLevelB + "\r\n"), write("C.ZVK", kLevelC + "\r\n"); }
     // The window is created over the folder, then its load event runs.
-    CountingGame& start() { return game = std::make_unique<CountingGame>(window, path), game->Form_load(), *game; }
+    CountingGame& start() { game = std::make_unique<CountingGame>(window, path); game->Form_load(); return *game; }
     // What the move does after the last dot.
     void finishLevel() { game->LevelNr = game->LevelNr + 1, game->LevelLaden(); }
     // "Level n" and the level's name, as the level frame shows them.
     std::string captions() { return window.captions[Control::LevelFrame] + " " + window.captions[Control::LevelName]; }
-    std::vector<std::string> messages() const
-    {
-        std::vector<std::string> out;
-        for (const auto& call : only(Call::MsgBox, window.calls))
-            out.push_back(call.text);
-        return out;
-    }
 };
 
 } // namespace zorvik::testing

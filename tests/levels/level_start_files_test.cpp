@@ -13,7 +13,7 @@ TEST(LevelStartFiles, FailuresAreToldSavingWritesTheNumberAndLoadingFourOfThreeL
 {
     LevelFolder s;
     s.writeThreeLevels();
-    s.write(kLastGame, " 1 \r\n");
+    s.write(kLastGameFile, " 1 \r\n");
     s.start();
     s.game->Spielfeld[3] = ' ';
     s.game->calls.clear();
@@ -29,7 +29,7 @@ TEST(LevelStartFiles, FailuresAreToldSavingWritesTheNumberAndLoadingFourOfThreeL
         (s.game.get()->*click)();
     }
     EXPECT_EQ(s.names(), before);
-    EXPECT_EQ(s.messages(), (std::vector<std::string>{
+    EXPECT_EQ(s.window.messages, (std::vector<std::string>{
                                 "Die Level-Nummer wurde nicht geladen: In „" + folder + "/A.ZVK“ steht keine Level-Nummer von 0 bis 32767.",
                                 "Die Level-Nummer wurde nicht geladen: „" + folder +
                                     "/nothing here“ lässt sich nicht lesen (Datei oder Ordner nicht gefunden).",
@@ -57,10 +57,10 @@ TEST(LevelStartFiles, FailuresAreToldSavingWritesTheNumberAndLoadingFourOfThreeL
     s.game->Laden_Click();
     // Still the second level, and its caption, in pair 4: red at the tail to cyan at the head.
     EXPECT_EQ(std::pair(s.game->SegmentFarbe[s.game->Endlaenge], s.game->SegmentFarbe[0]), std::pair(255, 255 * 256 + 255 * 65536));
-    EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions(), s.read(kLastGame)), std::tuple(kLevelB, "Level 2 B", " 4 \r\n"));
+    EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions(), s.read(kLastGameFile)), std::tuple(kLevelB, "Level 2 B", " 4 \r\n"));
     s.finishLevel();
     EXPECT_EQ(std::tuple(s.captions(), s.game->LevelText), std::tuple("Level 1 A", kLevelA));
-    EXPECT_EQ(s.messages().size(), 4u);
+    EXPECT_EQ(s.window.messages.size(), 4u);
 }
 
 } // namespace

@@ -33,8 +33,9 @@ inline std::vector<Call> only(Call::Kind kind, const std::vector<Call>& calls)
 class RecordingWindow : public NullWindow {
 public:
     std::vector<Call> calls;
+    std::vector<std::string> messages;  // the message boxes' texts, also in calls
     int count(Call::Kind kind) const { return int(only(kind, calls).size()); }
-    void clear() { calls.clear(); }
+    void clear() { calls.clear(), messages.clear(); }
 
     // Scripted state: sizes in twips, captions, and what the choosers answer.
     float width = 6015, height = 4140;
@@ -70,7 +71,7 @@ public:
     std::string FileName() const override { return chosenFile; }
     bool ShowColor() override { return colourChosen; }
     Colour Color() const override { return chosenColour; }
-    void MsgBox(const std::string& text) override { calls.push_back({Call::MsgBox, 0, 0, 0, 0, 0, text}); }
+    void MsgBox(const std::string& text) override { calls.push_back({Call::MsgBox, 0, 0, 0, 0, 0, text}), messages.push_back(text); }
     void Warning(const std::string& text) override { calls.push_back({Call::Warning, 0, 0, 0, 0, 0, text}); }
     void AnimationFrame(Animation animation, int done, int total) override
     {

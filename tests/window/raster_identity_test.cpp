@@ -22,9 +22,7 @@ namespace {
 // Draws every operation on the game's raster canvas and on the reference one.
 struct TwinCanvas : Canvas {
     TwinCanvas(int width, int height, double tpp, Colour background = 3 + 65536 * 67)
-        : fast(width, height, tpp, background), reference(width, height, tpp, background)
-    {
-    }
+        : fast(width, height, tpp, background), reference(width, height, tpp, background) {}
     void Cls() override { fast.Cls(), reference.Cls(); }
     void Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind) override
     {
@@ -138,18 +136,12 @@ struct TwinGame {
 
     TwinGame(int width, int height, double tpp)
         : canvas(width, height, tpp), window(canvas, float(width * tpp), float(height * tpp)),
-          game(window, "/nonexistent-zorvik-test-folder")
-    {
-        game.setStartDefaults();
-    }
+          game(window, "/nonexistent-zorvik-test-folder") { game.setStartDefaults(); }
     bool start(const std::string& text) { return game.LevelText = text, game.Beginn(), canvas.agree(); }
 };
 
-struct Picture {
-    int width, height;
-    double tpp;
-    std::string moves;  // a board to play on, or none
-};
+// A window's size in pixels and its twips per pixel, and a board to play on, or none.
+struct Picture { int width, height; double tpp; std::string moves; };
 
 void PrintTo(const Picture& p, std::ostream* out) { *out << p.width << "x" << p.height << " at " << p.tpp; }
 

@@ -81,9 +81,8 @@ void Session::start()
     const int remembered = numberIn(folder_ / kLastGameFile).value_or(0);
     const long messagesBefore = window_.messageCount;
     game_ = std::make_unique<WatchedGame>(window_, folder_);
-    const int levelCount = game_->AlleLevel.ListCount();
+    const int expected = remembered < game_->AlleLevel.ListCount() ? remembered : 0;
     act("start", [&] { game_->Form_load(); });
-    const int expected = remembered < levelCount ? remembered : 0;
     if (window_.messageCount == messagesBefore && game_->LevelNr != expected)
         fail("start-up with " + std::to_string(remembered) + " remembered plays level number " + std::to_string(game_->LevelNr));
     act("first showing", [&] { settle(); });
@@ -129,7 +128,7 @@ void Session::save(const std::string& name)
     window_.chosenFile = name;
     const long messagesBefore = window_.messageCount;
     act("save to \"" + name + "\"", [&] { g.Speichern_Click(); });
-    const auto file = std::filesystem::path(folder_) / name;  // a relative name is taken in the game's folder
+    const auto file = folder_ / name;  // a relative name is taken in the game's folder
     if (!name.empty() && window_.messageCount == messagesBefore && isRegularFile(file) && numberIn(file) != g.LevelNr)
         fail("a save without a message left no level number in the file");
 }
