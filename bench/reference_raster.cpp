@@ -10,8 +10,7 @@
 namespace zorvik {
 
 ReferenceRaster::ReferenceRaster(int widthPixels, int heightPixels, double twipsPerPixel, Colour background)
-    : image_(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32),
-      twipsPerPixel_(twipsPerPixel), background_(background) { image_.fill(toRgb(background_)); }
+    : twipsPerPixel_(twipsPerPixel), background_(background) { resize(widthPixels, heightPixels); }
 
 QRgb ReferenceRaster::toRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
@@ -22,16 +21,10 @@ void ReferenceRaster::resize(int widthPixels, int heightPixels)
 {
     QImage next(std::max(widthPixels, 1), std::max(heightPixels, 1), QImage::Format_RGB32);
     next.fill(toRgb(background_));
-    const int rows = std::min(next.height(), image_.height());
-    const int bytes = std::min(next.bytesPerLine(), image_.bytesPerLine());
-    for (int y = 0; y < rows; ++y)
-        std::copy_n(image_.constScanLine(y), bytes, next.scanLine(y));
+    for (int y = 0; y < std::min(next.height(), image_.height()); ++y)
+        std::copy_n(image_.constScanLine(y), std::min(next.bytesPerLine(), image_.bytesPerLine()), next.scanLine(y));
     image_ = std::move(next);
 }
-
-void ReferenceRaster::Cls() { image_.fill(toRgb(background_)); }
-
-void ReferenceRaster::FillColor(Colour colour) { fill_ = colour; }
 
 void ReferenceRaster::fillSpan(int y, int left, int right, QRgb rgb)
 {
@@ -43,11 +36,12 @@ void ReferenceRaster::fillSpan(int y, int left, int right, QRgb rgb)
 void ReferenceRaster::Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind)
 {
     const int px1 = toPixel(x1), py1 = toPixel(y1), px2 = toPixel(x2), py2 = toPixel(y2);
+    const QRgb rgb = toRgb(colour);
     if (kind == LineKind::Plain)
-        return plainLine(px1, py1, px2, py2, toRgb(colour));
+        return plainLine(px1, py1, px2, py2, rgb);
     const int bottom = std::min(std::max(py1, py2), image_.height() - 1);
     for (int y = std::max(std::min(py1, py2), 0); y <= bottom; ++y)
-        fillSpan(y, std::min(px1, px2), std::max(px1, px2), toRgb(colour));
+        fillSpan(y, std::min(px1, px2), std::max(px1, px2), rgb);
 }
 
 void ReferenceRaster::plainLine(int x1, int y1, int x2, int y2, QRgb rgb)
@@ -94,13 +88,18 @@ void ReferenceRaster::Circle(float x, float y, float radius, Colour colour)
         spans[static_cast<std::size_t>(row - top + 1)] = span;
     }
 
-    // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour.
+    // The outline is the disc's pixels with a neighbour outside it; the rest takes the fill colour. Each pixel is
+    // painted once; a row without an inside is all outline.
+    const QRgb outline = toRgb(colour), inside = toRgb(fill_);
     for (int row = top; row <= bottom; ++row) {
         const std::size_t i = static_cast<std::size_t>(row - top + 1);
         const Span span = spans[i], above = spans[i - 1], below = spans[i + 1];
-        fillSpan(row, span.left, span.right, toRgb(colour));
-        if (!above.empty() && !below.empty())
-            fillSpan(row, std::max({span.left + 1, above.left, below.left}), std::min({span.right - 1, above.right, below.right}), toRgb(fill_));
+        int innerLeft = std::max({span.left + 1, above.left, below.left}), innerRight = std::min({span.right - 1, above.right, below.right});
+        if (span.empty() || above.empty() || below.empty() || innerLeft > innerRight)
+            innerLeft = span.right + 1, innerRight = span.right;
+        fillSpan(row, span.left, innerLeft - 1, outline);
+        fillSpan(row, innerLeft, innerRight, inside);
+        fillSpan(row, innerRight + 1, span.right, outline);
     }
 }
 

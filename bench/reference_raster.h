@@ -13,9 +13,9 @@ public:
     // twipsPerPixel: 15 on a 96-dpi screen, 7.5 when each logical pixel is two device pixels.
     ReferenceRaster(int widthPixels, int heightPixels, double twipsPerPixel, Colour background);
 
-    void Cls() override;
+    void Cls() override { image_.fill(toRgb(background_)); }
     void Line(float x1, float y1, float x2, float y2, Colour colour, LineKind kind) override;
-    void FillColor(Colour colour) override;
+    void FillColor(Colour colour) override { fill_ = colour; }
     void Circle(float x, float y, float radius, Colour colour) override;
 
     // Gives the image a new size in pixels; what fits of the old picture stays.
