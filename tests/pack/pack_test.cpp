@@ -45,7 +45,7 @@ TEST_P(PackSolution, FinishesTheLevelWithoutADeathAndStartsTheNext)
 
     std::string moves = readFileStart(fs::path(GetParam()).replace_extension(".solution"), 1 << 16);
     moves.erase(moves.find_last_not_of("\r\n") + 1);
-    ASSERT_FALSE(moves.empty()) << "no solution file";
+    ASSERT_FALSE(moves.empty()) << "an empty solution file";  // a missing one fails the read
     for (std::size_t played = 0; played < moves.size(); play(game, moves.substr(played++, 1)))
         ASSERT_TRUE(game.LevelNr == int(at) && game.calls["Tot"] == 0) << "finished or died after " << played << " moves";
     EXPECT_EQ(std::tuple(game.LevelNr, game.LevelText, game.calls["Tot"]), std::tuple(int(next), game.levelTexts[next], 0));

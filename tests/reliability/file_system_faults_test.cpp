@@ -68,8 +68,8 @@ void mountTmpfs(const std::filesystem::path& folder, unsigned long flags = 0)
 }
 
 // A save whose write failed emptied the earlier level-start file: its number was lost; a close that could not
-// write said nothing. Full and read-only disks,
-// and a file size limit of 0 (every write fails with EFBIG, as on a full disk; no privilege needed).
+// write said nothing. Full and read-only disks, and a file size limit of 0 (every write fails with EFBIG, as on a
+// full disk; no privilege needed).
 TEST(FileSystemFaults, FailedWritesSayWhyAndKeepTheEarlierFiles)
 {
     const struct {

@@ -101,6 +101,7 @@ std::size_t play(Session& session, std::string_view bytes, int most)
         WatchedGame& g = session.game();
         SessionWindow& window = session.window();
         switch (const unsigned char action = next()) {
+        // The arrow keys' codes run Left, Up, Right, Down.
         case 'L': case 'U': case 'R': case 'D': session.key(kKeyLeft + int(std::string_view("LURD").find(char(action))), 0); break;
         case 'T': session.key(steer(g, next()), 0); break;
         case 'K': {
