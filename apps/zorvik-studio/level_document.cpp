@@ -2,7 +2,7 @@
 // The level being made, its undo steps as whole texts before and after.
 #include "level_document.h"
 
-#include "levels/level_list.h"
+#include "model/level_list.h"
 #include "studio/level_edits.h"
 #include "studio/level_formats.h"
 

@@ -2,7 +2,7 @@
 // The game's icon as pictures: every size a desktop asks for, drawn by the game's own painters.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 
 #include <QIcon>
 #include <QImage>

@@ -3,7 +3,7 @@
 // move's frames at their pace from the event loop, and input that comes meanwhile waits its turn.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 #include "screen/frame_show.h"
 
 #include <QPoint>

@@ -2,7 +2,7 @@
 // The drawing operations in twips turned into pixels of an image: solid fills, one-pixel outlines, no smoothing.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 
 #include <QImage>
 

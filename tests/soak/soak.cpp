@@ -4,9 +4,9 @@
 #include "soak/session.h"
 
 #include "levels/last_game.h"
-#include "levels/level_list.h"
 #include "levels/text_encoding.h"
 #include "model/cell_codes.h"
+#include "model/level_list.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hidden file list of level files in the game's folder, sorted by name.
+// The hidden file list of level files in the game's folder, sorted by name: part of the game's record, read
+// from the folder in levels/level_list.cpp.
 #pragma once
 
 #include <filesystem>
