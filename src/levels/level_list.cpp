@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level list: the level files of one folder, in name order.
-#include "levels/level_list.h"
+#include "model/level_list.h"
 
 #include "levels/text_encoding.h"
 

@@ -40,7 +40,7 @@ for page in man6/zorvik.6.gz man1/zorvik-check.1.gz man1/zorvik-studio.1.gz; do
     fail "man warns about $page"
 done
 # Every picture is the painters' own; the scalable one drawn at 48 pixels looks like the 48-pixel one.
-"$build/src/window/zorvik-icon" "$work/icons"
+"$build/tools/zorvik-icon/zorvik-icon" "$work/icons"
 diff -r "$work/icons" "$prefix/share/icons/hicolor" || fail "an installed icon is not what the painters draw"
 rsvg-convert -w 48 -h 48 "$work/icons/scalable/apps/$id.svg" >"$work/svg48.png"
 difference=$(compare -metric MAE "$work/icons/48x48/apps/$id.png" "$work/svg48.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true

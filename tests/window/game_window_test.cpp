@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game window driven as a player would: start-up, resizing, keys, clicks, options, choosers, pacing and closing.
+#include "game_window.h"
 #include "levels/file_access.h"
 #include "model/game.h"
+#include "screen/icon.h"
+#include "screen/translations.h"
+#include "screen/unix_signals.h"
 #include "support/test_game.h"
-#include "window/game_window.h"
-#include "window/icon.h"
-#include "window/translations.h"
-#include "window/unix_signals.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's small helpers: the frames of a move shown at its pace, key codes and twips to pixels.
 #include "model/window_operations.h"
-#include "window/desktop_scale.h"
-#include "window/frame_show.h"
-#include "window/key_codes.h"
-#include "window/twips.h"
+#include "screen/desktop_scale.h"
+#include "screen/frame_show.h"
+#include "screen/key_codes.h"
+#include "screen/twips.h"
 
 #include <gtest/gtest.h>
 
