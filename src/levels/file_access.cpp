@@ -140,7 +140,7 @@ void overwrite(const std::filesystem::path& file, std::string_view bytes)
     out.close();
 }
 
-// Part of every temporary file's name and of no name a player gives, so that the cleaner never takes a file of theirs.
+// Part of every temporary file's name and of no name a player gives, so that the cleaner never takes theirs.
 constexpr std::string_view kTemporaryMark = ".zorvik-tmp-";
 
 // A hidden name that no level list shows, with the process number so that a later start can tell a file
@@ -175,17 +175,18 @@ std::optional<std::vector<std::string>> attributeNames(List list)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
         const ssize_t size = list(nullptr, 0);
-        if (size < 0)
-            return errno == ENOTSUP ? std::optional(std::vector<std::string>{}) : std::nullopt;
+        if (size <= 0)
+            return size == 0 || errno == ENOTSUP ? std::optional(std::vector<std::string>{}) : std::nullopt;
         std::string names(static_cast<std::size_t>(size), '\0');
         const ssize_t got = list(names.data(), names.size());
         if (got < 0 && errno == ERANGE)  // one was added meanwhile
             continue;
         if (got < 0)
             return std::nullopt;
+        names.resize(static_cast<std::size_t>(got));
         std::vector<std::string> result;
-        for (std::size_t at = 0; at < static_cast<std::size_t>(got); at = names.find('\0', at) + 1)
-            result.emplace_back(names.c_str() + at);
+        for (std::size_t at = 0; at < names.size(); at += result.back().size() + 1)
+            result.emplace_back(names.c_str() + at);  // each name ends in a NUL
         return result;
     }
     return std::nullopt;
