@@ -8,7 +8,16 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cstdlib>
+
 namespace zorvik {
+
+void ignoreRelativeBaseFolders()
+{
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
+        if (const char* value = std::getenv(name); value && *value != '/')
+            ::unsetenv(name);
+}
 
 void keepDialogSettingsInOwnFolder()
 {

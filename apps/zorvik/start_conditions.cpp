@@ -3,6 +3,7 @@
 #include "start_conditions.h"
 
 #include "levels/file_access.h"
+#include "window/dialogs.h"
 
 #include <algorithm>
 #include <csignal>
@@ -64,6 +65,7 @@ bool canStart()
         return false;
     }
     prepareForFewDescriptors();
+    ignoreRelativeBaseFolders();
     // A pipe whose reader has gone (standard error piped into a closed pager) answers EPIPE instead of
     // ending the game unsaved; the toolkit writes there from its first moment.
     std::signal(SIGPIPE, SIG_IGN);

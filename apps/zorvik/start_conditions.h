@@ -18,8 +18,8 @@ std::optional<std::string> missingDisplay();
 // the game never reads, is kept back for the saves.
 void prepareForFewDescriptors();
 
-// Both of the above, and SIGPIPE ignored: false, with the line printed on standard error, when the game
-// cannot start here.
+// Both of the above, relative XDG base folders ignored (see ignoreRelativeBaseFolders) and SIGPIPE ignored:
+// false, with the line printed on standard error, when the game cannot start here.
 bool canStart();
 
 } // namespace zorvik

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zorvik {
@@ -14,6 +15,9 @@ namespace zorvik {
 class LevelList {
 public:
     explicit LevelList(std::filesystem::path folder);
+
+    // A name the list takes for a level file: it ends in ".ZVK" in any letter case and is not hidden.
+    static bool isLevelFileName(std::string_view name);
 
     int ListCount() const;
     // Entry i from 0, without folder, as the player sees it in UTF-8: a name that is not valid
