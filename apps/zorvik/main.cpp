@@ -10,6 +10,7 @@
 #include "screen/unix_signals.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <iostream>
 
@@ -22,7 +23,7 @@ int main(int argc, char** argv)
         return 1;  // before anything is written
 
     // Before the toolkit reads it: a scale it cannot show would leave no window.
-    const zorvik::DesktopScale scale = zorvik::takeDesktopScale();
+    zorvik::DesktopScale scale = zorvik::takeDesktopScale();
     if (!scale.warning.empty())
         std::cerr << scale.warning << std::endl;
     int toolkitArgc = 1;  // the toolkit's own options are not the game's
@@ -33,6 +34,16 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(zorvik::zorvikIconSet());
     zorvik::keepDialogSettingsInOwnFolder();
     zorvik::installGermanTranslations(app);
+    // The window's smallest outer size, as the game window keeps it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        zorvik::DesktopScale fitted = scale;
+        fitted.warning.clear();
+        zorvik::fitScaleToScreen(fitted, screen->devicePixelRatio(), screen->logicalDotsPerInchX(), 6015, 4020,
+                                 screen->availableGeometry().width(), screen->availableGeometry().height());
+        if (!fitted.warning.empty())
+            std::cerr << fitted.warning << std::endl;
+        scale = fitted;
+    }
 
     zorvik::UnixSignals endSignals;
     zorvik::QtDialogs dialogs;

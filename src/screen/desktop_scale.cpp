@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Checking and taking over QT_SCALE_FACTOR.
+// Checking and taking over QT_SCALE_FACTOR, and fitting it to the screen.
 #include "screen/desktop_scale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 
 namespace zorvik {
 
@@ -36,6 +38,24 @@ DesktopScale takeDesktopScale()
         ::setenv(kVariable, "1", 1);
     }
     return scale;
+}
+
+void fitScaleToScreen(DesktopScale& scale, double toolkitScale, double dotsPerInch, int width, int height,
+                      double areaWidth, double areaHeight)
+{
+    constexpr double kTwipsPerInch = 1440;
+    if (areaWidth < 1 || areaHeight < 1 || dotsPerInch <= 0)
+        return;
+    // A window larger than the screen cannot be seen whole, and its picture alone may take gigabytes.
+    const double fitting = std::min(areaWidth * kTwipsPerInch / (width * dotsPerInch),
+                                    areaHeight * kTwipsPerInch / (height * dotsPerInch));
+    if (scale.own <= fitting)
+        return;
+    std::ostringstream warning;
+    warning << "zorvik: at a scale of " << toolkitScale * scale.own
+            << " the window would be larger than the screen; it is shown at " << toolkitScale * fitting;
+    scale.own = fitting;
+    scale.warning = warning.str();
 }
 
 } // namespace zorvik
