@@ -32,15 +32,22 @@ bool needsNoDisplay(std::string_view platform)
 
 } // namespace
 
-std::optional<std::string> missingDisplay()
+bool displayAvailable()
 {
     if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
-        return std::nullopt;
+        return true;
     // A list like "wayland;xcb" is tried in order; "offscreen:fontengine=freetype" carries options.
     std::istringstream platforms(isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "");
     for (std::string platform; std::getline(platforms, platform, ';');)
         if (needsNoDisplay(platform.substr(0, platform.find(':'))))
-            return std::nullopt;
+            return true;
+    return false;
+}
+
+std::optional<std::string> missingDisplay()
+{
+    if (displayAvailable())
+        return std::nullopt;
     return "Zorvik: Kein Bildschirm gefunden. Das Spiel läuft nur in einer grafischen Sitzung (X11 oder Wayland).";
 }
 

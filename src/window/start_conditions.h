@@ -8,8 +8,10 @@
 
 namespace zorvik {
 
-// Why there is no screen for the window, as one line for the player; nothing when there is one: DISPLAY or
-// WAYLAND_DISPLAY is set, or QT_QPA_PLATFORM names a platform that needs none (offscreen, for one).
+// DISPLAY or WAYLAND_DISPLAY is set, or QT_QPA_PLATFORM names a platform that needs none (offscreen, for one).
+bool displayAvailable();
+
+// Why there is no screen for the window, as one line for the player; nothing when there is one.
 std::optional<std::string> missingDisplay();
 
 // Under a low limit of open files: raises the limit as far as the system allows, and where it stays low,
