@@ -210,7 +210,7 @@ TEST_F(Studio, EditsLeftUnsavedWhenTheSessionEndsAreKeptAndOfferedAtTheNextStart
     {
         UnixSignals endSignals;
         QObject::connect(&endSignals, &UnixSignals::received, window.get(), &studio::StudioWindow::endSession);
-        ::raise(SIGHUP);
+        ::raise(SIGTERM);
         // The scripted question would cancel the close: the window goes without asking.
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }));
     }
