@@ -366,11 +366,11 @@ void SolutionPanel::updateState()
         else if (!solution_->loaded && besideLevel)
             about = QStringLiteral("Gespeichert als „%1“").arg(savedName);
         result_->setText(QStringLiteral("%1: %2 Züge").arg(about).arg(solution_->moves.size()));
-    }
-    else if (!note_.isEmpty() || !solution_)
+    } else if (!note_.isEmpty() || !solution_) {
         result_->setText(note_);
-    else
+    } else {
         result_->setText(QStringLiteral("Die Lösung gehört zu einer anderen Fassung des Levels; „Lösen“ sucht eine neue."));
+    }
     position_->setText(!usable ? QString()
                                : QStringLiteral("Zug %1 von %2%3")
                                      .arg(playback_ ? playback_->position() : 0)
