@@ -2,12 +2,15 @@
 // The level being made, its undo steps as whole texts before and after.
 #include "level_document.h"
 
+#include "levels/file_access.h"
 #include "model/level_list.h"
 #include "studio/level_edits.h"
 #include "studio/level_formats.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace zorvik::studio {
 
@@ -70,6 +73,7 @@ void LevelDocument::newLevel(int side)
     undo_.clear();
     setText(studio::newLevel(side));
     setPath({});
+    emit replaced();
 }
 
 void LevelDocument::open(const QString& path)
@@ -78,6 +82,27 @@ void LevelDocument::open(const QString& path)
     undo_.clear();
     setText(text);
     setPath(path);
+    emit replaced();
+}
+
+void LevelDocument::restore(const std::string& text, const QString& path)
+{
+    std::optional<std::string> saved;
+    if (!path.isEmpty()) {
+        try {
+            saved = readLevelOrGrid(toPath(path));
+        } catch (const FileError&) {
+            // The file has gone since: the level is kept all the same, as a level not saved.
+        }
+    }
+    undo_.clear();
+    setText(saved.value_or(text));
+    setPath(path);
+    emit replaced();
+    if (saved && *saved != text)
+        undo_.push(new TextChange(*this, *saved, text, QStringLiteral("Wiederherstellen")));
+    else if (!saved)
+        undo_.resetClean();
 }
 
 void LevelDocument::save(const QString& path)

@@ -31,6 +31,9 @@ public:
     // Throw FileError with the reason; nothing changes then.
     void open(const QString& path);
     void save(const QString& path);
+    // Edits kept from an earlier run: the level `text` of the file `path` (empty for a new level), unsaved,
+    // one step to undo back to that file as it is on disk.
+    void restore(const std::string& text, const QString& path);
 
     // The cells painted between the start and the end of a stroke are one step to undo.
     void startStroke();
@@ -41,6 +44,8 @@ public:
 signals:
     void textChanged();
     void pathChanged();
+    // Another level took this one's place (new, opened or restored); saving under a new name is no such change.
+    void replaced();
 
 private:
     friend class TextChange;

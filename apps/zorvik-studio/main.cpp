@@ -3,6 +3,8 @@
 #include "studio_dialogs.h"
 #include "studio_window.h"
 #include "screen/icon.h"
+#include "screen/start_conditions.h"
+#include "screen/unix_signals.h"
 
 #include <QApplication>
 #include <QFile>
@@ -47,6 +49,13 @@ int main(int argc, char** argv)
         level = argv[i];
     }
 
+    // As the game says it: the toolkit would abort without a word a person can use.
+    if (!zorvik::displayAvailable()) {
+        std::cerr << "zorvik-studio: Kein Bildschirm gefunden. Das Studio läuft nur in einer grafischen Sitzung (X11 oder Wayland)."
+                  << std::endl;
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorvik-studio"));
     QApplication::setApplicationVersion(QStringLiteral(ZORVIK_VERSION));
@@ -58,10 +67,13 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkit);
 
+    zorvik::UnixSignals endSignals;
     zorvik::studio::QtStudioDialogs dialogs;
     zorvik::studio::StudioWindow window(dialogs);
+    QObject::connect(&endSignals, &zorvik::UnixSignals::received, &window, &zorvik::studio::StudioWindow::endSession);
     if (level != nullptr)
         window.openFile(QFile::decodeName(level));
     window.show();
+    window.offerRecovery();
     return QApplication::exec();
 }

@@ -120,7 +120,11 @@ SolutionPanel::SolutionPanel(LevelDocument& document, BoardView& view, StudioDia
         updateState();
     });
     connect(&document_, &LevelDocument::textChanged, this, &SolutionPanel::levelChanged);
-    connect(&document_, &LevelDocument::pathChanged, this, &SolutionPanel::loadSavedSolution);
+    connect(&document_, &LevelDocument::pathChanged, this, [this] {
+        loadSavedSolution();
+        updateState();  // saved under a new name, the solution is no longer saved beside it
+    });
+    connect(&document_, &LevelDocument::replaced, this, &SolutionPanel::levelReplaced);
     updateState();
 }
 
@@ -153,6 +157,7 @@ void SolutionPanel::startSearch()
     bar_->setRange(0, seconds_->value() * 1000);
     bar_->setValue(0);
     progress_->setText(QStringLiteral("Die Suche beginnt …"));
+    figuresOf_ = document_.text();
     note_.clear();
     updateState();
 }
@@ -191,7 +196,7 @@ void SolutionPanel::finished(const solver::Result& result)
     case Outcome::Found:
         stopShowing();
         solution_ = Solution{levelText, result.moves,
-                             result.provenShortest ? QStringLiteral("Kürzeste Lösung") : QStringLiteral("Gefundene Lösung")};
+                             result.provenShortest ? QStringLiteral("Kürzeste Lösung") : QStringLiteral("Gefundene Lösung"), {}, false};
         note_.clear();
         progress_->setText(progress_->text() + QStringLiteral(", gefunden nach %1").arg(seconds(result.bestFoundAfter)));
         break;
@@ -220,6 +225,28 @@ void SolutionPanel::levelChanged()
     updateState();
 }
 
+void SolutionPanel::levelReplaced()
+{
+    if (run_) {
+        run_->cancel();
+        disconnect(run_, nullptr, this, nullptr);
+        endSearch();
+    }
+    stopShowing();
+    solution_.reset();
+    note_.clear();
+    progress_->clear();
+    figuresOf_.clear();
+    loadSavedSolution();
+    updateState();
+}
+
+QString SolutionPanel::solutionFileOfLevel() const
+{
+    return document_.path().isEmpty() ? QString()
+                                      : QFile::decodeName(solutionFile(QFile::encodeName(document_.path()).toStdString()).c_str());
+}
+
 void SolutionPanel::loadSavedSolution()
 {
     // A level opened with its solution beside it can be played back at once, if the moves still finish it.
@@ -229,7 +256,7 @@ void SolutionPanel::loadSavedSolution()
     if (!saved)
         return;
     if (finishes(document_.text(), *saved)) {
-        solution_ = Solution{document_.text(), *saved, QStringLiteral("Gespeicherte Lösung")};
+        solution_ = Solution{document_.text(), *saved, QStringLiteral("Gespeicherte Lösung"), solutionFileOfLevel(), true};
         note_.clear();
     } else {
         note_ = QStringLiteral("Die gespeicherte Lösung beendet das Level nicht mehr; „Lösen“ sucht eine neue.");
@@ -306,7 +333,7 @@ void SolutionPanel::saveSolution()
         dialogs_.message(this, QStringLiteral("Die Lösung ließ sich nicht speichern (%1).").arg(QString::fromUtf8(failure.what())));
         return;
     }
-    solution_->about = QStringLiteral("Gespeichert als „%1“").arg(QFileInfo(QFile::decodeName(file.string().c_str())).fileName());
+    solution_->savedAs = QFile::decodeName(file.c_str());
     updateState();
 }
 
@@ -319,6 +346,8 @@ void SolutionPanel::updateState()
     searchButton_->setText(running ? QStringLiteral("Abbrechen") : QStringLiteral("Lösen"));
     searchButton_->setToolTip(running ? cancel_->toolTip() : solve_->toolTip());
     bar_->setVisible(running);
+    // The figures of a search belong to the level it searched.
+    progress_->setVisible(running || figuresOf_ == document_.text());
 
     const bool usable = fits();
     for (QAction* each : playbackActions())
@@ -328,12 +357,20 @@ void SolutionPanel::updateState()
     play_->setText(playing ? QStringLiteral("Anhalten") : QStringLiteral("Lösung a&bspielen"));
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 
-    if (usable)
-        result_->setText(QStringLiteral("%1: %2 Züge").arg(solution_->about).arg(solution_->moves.size()));
-    else if (!note_.isEmpty() || !solution_)
+    if (usable) {
+        const bool besideLevel = !solution_->savedAs.isEmpty() && solution_->savedAs == solutionFileOfLevel();
+        const QString savedName = QFileInfo(solution_->savedAs).fileName();
+        QString about = solution_->about;
+        if (solution_->loaded && !besideLevel)
+            about = QStringLiteral("Lösung aus „%1“").arg(savedName);
+        else if (!solution_->loaded && besideLevel)
+            about = QStringLiteral("Gespeichert als „%1“").arg(savedName);
+        result_->setText(QStringLiteral("%1: %2 Züge").arg(about).arg(solution_->moves.size()));
+    } else if (!note_.isEmpty() || !solution_) {
         result_->setText(note_);
-    else
+    } else {
         result_->setText(QStringLiteral("Die Lösung gehört zu einer anderen Fassung des Levels; „Lösen“ sucht eine neue."));
+    }
     position_->setText(!usable ? QString()
                                : QStringLiteral("Zug %1 von %2%3")
                                      .arg(playback_ ? playback_->position() : 0)

@@ -61,7 +61,11 @@ private:
     // The search has reported its end; its object goes once the report is handled.
     std::string endSearch();
     void levelChanged();
+    // Another level is in the window: nothing of the last one is shown, its search is dropped.
+    void levelReplaced();
     void loadSavedSolution();
+    // Where the solution of the level in the window is saved; empty for a level never saved.
+    QString solutionFileOfLevel() const;
     void seek(std::size_t position);
     void playOrPause();
     void saveSolution();
@@ -75,10 +79,13 @@ private:
 
     struct Solution {
         std::string levelText, moves;
-        QString about;  // where it came from, e.g. "kürzeste Lösung"
+        QString about;    // where it came from, e.g. "Kürzeste Lösung"
+        QString savedAs;  // the file it was read from or written to
+        bool loaded = false;
     };
     std::optional<Solution> solution_;
     QString note_;  // how the last search or save went, when no solution is shown
+    std::string figuresOf_;  // the level text the search figures were counted on
     SolveRun* run_ = nullptr;  // a child: going with the panel, it stops the search and waits for it
     std::unique_ptr<Playback> playback_;
     QTimer playTimer_;

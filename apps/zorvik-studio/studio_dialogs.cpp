@@ -2,8 +2,10 @@
 // The toolkit's dialogs in German.
 #include "studio_dialogs.h"
 
+#include <QDateTime>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -57,6 +59,23 @@ std::optional<int> QtStudioDialogs::boardSide(QWidget* parent, int current, int 
                                           QStringLiteral("Felder je Seite (der Inhalt bleibt in der Mitte):"), current, 1,
                                           largest, 1, &ok);
     return ok ? std::optional<int>(side) : std::nullopt;
+}
+
+StudioDialogs::Recovery QtStudioDialogs::recoveryFound(QWidget* parent, const QString& levelName, const QDateTime& when)
+{
+    QMessageBox box(QMessageBox::Question, kTitle,
+                    QStringLiteral("Das Studio wurde beendet, als „%1“ ungespeicherte Änderungen hatte.").arg(levelName),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral("Die Sicherungskopie vom %1 wiederherstellen oder verwerfen?")
+                               .arg(QLocale(QLocale::German).toString(when, QStringLiteral("d. MMMM yyyy 'um' HH:mm 'Uhr'"))));
+    QPushButton* restore = box.addButton(QStringLiteral("Wiederherstellen"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    // Closed without a choice: the copy waits for the next start.
+    if (box.clickedButton() == restore)
+        return Recovery::Restore;
+    return box.clickedButton() == discard ? Recovery::Discard : Recovery::Later;
 }
 
 } // namespace zorvik::studio

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QDateTime;
 class QWidget;
 
 namespace zorvik::studio {
@@ -13,6 +14,7 @@ namespace zorvik::studio {
 class StudioDialogs {
 public:
     enum class Answer { Save, Discard, Cancel };
+    enum class Recovery { Restore, Discard, Later };
 
     virtual ~StudioDialogs() = default;
     // Empty when closed without a choice.
@@ -23,6 +25,9 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     // Cells a side for the board; nothing when cancelled.
     virtual std::optional<int> boardSide(QWidget* parent, int current, int largest) = 0;
+    // A studio ended with unsaved edits of `levelName`, last kept at `when`: restore them or drop them;
+    // Later keeps them for the next start.
+    virtual Recovery recoveryFound(QWidget* parent, const QString& levelName, const QDateTime& when) = 0;
 };
 
 class QtStudioDialogs : public StudioDialogs {
@@ -32,6 +37,7 @@ public:
     Answer unsavedChanges(QWidget* parent, const QString& levelName) override;
     void message(QWidget* parent, const QString& text) override;
     std::optional<int> boardSide(QWidget* parent, int current, int largest) override;
+    Recovery recoveryFound(QWidget* parent, const QString& levelName, const QDateTime& when) override;
 };
 
 } // namespace zorvik::studio

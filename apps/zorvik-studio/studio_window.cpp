@@ -4,18 +4,23 @@
 
 #include "board_view.h"
 #include "board_window.h"
+#include "help_dialog.h"
 #include "level_document.h"
 #include "levels/file_access.h"
 #include "model/cell_codes.h"
 #include "model/game.h"
 #include "play_dialog.h"
+#include "recovery_keeper.h"
 #include "solution_panel.h"
+#include "studio/finding_words.h"
 #include "studio/level_edits.h"
 #include "studio_dialogs.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -24,6 +29,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace zorvik::studio {
@@ -62,7 +68,8 @@ QString levelFolder()
 } // namespace
 
 StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), document_(new LevelDocument(this)), board_(new BoardView(this)),
+    : QMainWindow(parent), dialogs_(dialogs), document_(new LevelDocument(this)),
+      recovery_(new RecoveryKeeper(*document_, dialogs_, this)), board_(new BoardView(this)),
       draft_(std::make_unique<Game>(board_->window(), std::filesystem::path())), pointer_(new QLabel(this)),
       size_(new QLabel(this))
 {
@@ -73,6 +80,7 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
     solution_ = new SolutionPanel(*document_, *board_, dialogs_, [this] { return save(); }, this);
     makeActions();
     makeDocks();
+    addHelpMenu(*this);
     statusBar()->addWidget(pointer_, 1);
     statusBar()->addPermanentWidget(size_);
 
@@ -121,6 +129,8 @@ StudioWindow::~StudioWindow()
 {
     // The undo stack says it is clean once more as it goes, after this window's own parts are gone.
     disconnect(&document_->undoStack(), nullptr, this, nullptr);
+    // Before the document: its undo stack going would read as "saved" and remove the recovery copy.
+    delete recovery_;
 }
 
 void StudioWindow::makeActions()
@@ -268,13 +278,13 @@ void StudioWindow::draw()
 
 void StudioWindow::check()
 {
-    findings_ = check::checkLevelText(document_->text(), check::Language::German);
+    findings_ = check::checkLevelText(document_->text());
     problems_->clear();
     board_->setMarkedCells({});
     for (const auto& finding : findings_) {
         const bool error = finding.severity == check::Severity::Error;
         auto* item = new QListWidgetItem(style()->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning),
-                                         QString::fromStdString(finding.text), problems_);
+                                         QString::fromStdString(designerText(finding, document_->side())), problems_);
         item->setToolTip(error ? QStringLiteral("Fehler: das Level lässt sich so nicht spielen oder nicht beenden")
                                : QStringLiteral("Warnung"));
     }
@@ -395,12 +405,36 @@ void StudioWindow::play()
     dialog->open();
 }
 
+void StudioWindow::offerRecovery() { recovery_->offerLeftCopies(); }
+
+void StudioWindow::endSession()
+{
+    recovery_->keepNow();
+    ending_ = true;
+    // A question or a chooser that is open ends first (the one on top first); the window closes once the
+    // handler that opened it is done.
+    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QWidget* next = QApplication::activeModalWidget();
+        modal = next == modal ? nullptr : next;  // one that will not go must not hold the loop
+    }
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
 void StudioWindow::closeEvent(QCloseEvent* event)
 {
-    if (keepOrDropChanges())
+    if (ending_) {
         event->accept();
-    else
+    } else if (keepOrDropChanges()) {
+        // Saved or dropped as the designer said: there is nothing left to recover.
+        recovery_->discard();
+        event->accept();
+    } else {
         event->ignore();
+    }
 }
 
 } // namespace zorvik::studio

@@ -23,6 +23,7 @@ namespace zorvik::studio {
 
 class BoardView;
 class LevelDocument;
+class RecoveryKeeper;
 class SolutionPanel;
 class StudioDialogs;
 
@@ -46,6 +47,12 @@ public:
     bool saveAs();
     // Plays the level in a dialog of its own.
     void play();
+    RecoveryKeeper& recovery() const { return *recovery_; }
+    // At the start: the edits a studio left unsaved when it ended, offered to restore.
+    void offerRecovery();
+    // The session ends (SIGTERM, SIGHUP): no one is there to answer a question, so the unsaved edits go
+    // to the recovery copy and the window closes.
+    void endSession();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +75,8 @@ private:
 
     StudioDialogs& dialogs_;
     LevelDocument* document_;
+    RecoveryKeeper* recovery_;
+    bool ending_ = false;
     BoardView* board_;
     std::unique_ptr<Game> draft_;  // draws the level being edited
     QListWidget* problems_ = nullptr;

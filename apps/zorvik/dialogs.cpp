@@ -16,13 +16,6 @@
 
 namespace zorvik {
 
-void ignoreRelativeBaseFolders()
-{
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
-        if (const char* value = std::getenv(name); value && *value != '/')
-            ::unsetenv(name);
-}
-
 namespace {
 
 // The file chooser starts threads, each with its own wake-up descriptors, and watches the folder shown; when

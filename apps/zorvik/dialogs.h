@@ -23,11 +23,6 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
 };
 
-// A relative path in XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_STATE_HOME or XDG_CACHE_HOME is invalid, as the XDG
-// base folders have it (the toolkit took it, and its settings landed inside the level folder): such a value
-// is taken out of the environment, so that everything falls back on the folders under $HOME. Call before the
-// toolkit starts.
-void ignoreRelativeBaseFolders();
 
 // The toolkit's file chooser remembers its last folder in the toolkit's settings, in a file shared by every
 // program of that toolkit; this keeps them in $XDG_CONFIG_HOME/zorvik instead. Call after the application exists.

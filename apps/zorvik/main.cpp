@@ -2,10 +2,10 @@
 // zorvik: the game in its window, playing the levels of the working folder or of the folder given.
 #include "command_line.h"
 #include "game_window.h"
-#include "start_conditions.h"
 #include "model/game.h"
 #include "screen/desktop_scale.h"
 #include "screen/icon.h"
+#include "screen/start_conditions.h"
 #include "screen/translations.h"
 #include "screen/unix_signals.h"
 

@@ -3,7 +3,7 @@
 #include "levels/file_access.h"
 #include "levels/last_game.h"
 #include "levels/level_file.h"
-#include "levels/level_list.h"
+#include "model/level_list.h"
 #include "levels/level_number.h"
 #include "levels/text_encoding.h"
 #include "model/game.h"

@@ -4,6 +4,7 @@
 #include "levels/file_access.h"
 #include "model/game.h"
 #include "screen/icon.h"
+#include "screen/start_conditions.h"
 #include "screen/translations.h"
 #include "screen/unix_signals.h"
 #include "support/test_game.h"

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The display check and the preparations for a low limit of open files.
-#include "start_conditions.h"
+#include "screen/start_conditions.h"
 
 #include "levels/file_access.h"
-#include "window/dialogs.h"
 
 #include <algorithm>
 #include <csignal>
@@ -15,6 +14,14 @@
 #include <unistd.h>
 
 namespace zorvik {
+
+void ignoreRelativeBaseFolders()
+{
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
+        if (const char* value = std::getenv(name); value && *value != '/')
+            ::unsetenv(name);
+}
+
 
 namespace {
 
@@ -33,15 +40,22 @@ bool needsNoDisplay(std::string_view platform)
 
 } // namespace
 
-std::optional<std::string> missingDisplay()
+bool displayAvailable()
 {
     if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"))
-        return std::nullopt;
+        return true;
     // A list like "wayland;xcb" is tried in order; "offscreen:fontengine=freetype" carries options.
     std::istringstream platforms(isSet("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "");
     for (std::string platform; std::getline(platforms, platform, ';');)
         if (needsNoDisplay(platform.substr(0, platform.find(':'))))
-            return std::nullopt;
+            return true;
+    return false;
+}
+
+std::optional<std::string> missingDisplay()
+{
+    if (displayAvailable())
+        return std::nullopt;
     return "Zorvik: Kein Bildschirm gefunden. Das Spiel läuft nur in einer grafischen Sitzung (X11 oder Wayland).";
 }
 
