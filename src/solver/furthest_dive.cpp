@@ -60,7 +60,7 @@ Furthest diveForDots(const Board& board, std::size_t mostPositions, const std::f
     } catch (const StopRequested&) {
         // Out of time or cancelled: the furthest so far stands.
     }
-    Furthest furthest{eaten[best], {}};
+    Furthest furthest{eaten[best], {}, parents.size()};
     for (std::uint32_t node = best; node != 0; node = parents[node])
         furthest.moves += kStepLetters[steps[node]];
     std::reverse(furthest.moves.begin(), furthest.moves.end());

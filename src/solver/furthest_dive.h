@@ -13,6 +13,7 @@ namespace zorvik::solver {
 struct Furthest {
     int dots = 0;       // eaten
     std::string moves;  // that eat them, as L, R, U, D
+    std::size_t positions = 0;  // seen on the way
 };
 
 // The bounds may show at the start that no moves finish a level, and the search then reaches no

@@ -242,14 +242,15 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
     result.positions = shared.positions;
     result.peakMemoryBytes = fixedBytes + shared.peakMemory;
     result.lowerBound = std::size_t(shared.lowerBound);
-    // The furthest position counts as the game plays its moves; should the two ever differ, the start.
     if (proven && bestMoves.empty()) {
         // The bounds may have ended the proof before it reached anything; how far a worm gets shows
-        // where the level is stuck.
+        // where the level is stuck. The searches' memory is given back by now.
         const std::size_t positionBytes = sizeof(Word) * std::size_t(board.words()) + 32;
         Furthest dive = diveForDots(board, std::min(kMostDivePositions, options.memoryLimit / 8 / positionBytes), stopping);
+        result.positions += dive.positions;
         shared.offerFurthest(dive.dots, std::move(dive.moves));
     }
+    // The furthest position counts as the game plays its moves; should the two ever differ, the start.
     if (!bestMoves.empty()) {
         result.furthestDots = result.dots;
         result.furthestMoves = bestMoves;
