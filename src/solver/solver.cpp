@@ -246,9 +246,13 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
         // The bounds may have ended the proof before it reached anything; how far a worm gets shows
         // where the level is stuck. The searches' memory is given back by now.
         const std::size_t positionBytes = sizeof(Word) * std::size_t(board.words()) + 32;
-        Furthest dive = diveForDots(board, std::min(kMostDivePositions, options.memoryLimit / 8 / positionBytes), stopping);
-        result.positions += dive.positions;
-        shared.offerFurthest(dive.dots, std::move(dive.moves));
+        try {
+            Furthest dive = diveForDots(board, std::min(kMostDivePositions, options.memoryLimit / 8 / positionBytes), stopping);
+            result.positions += dive.positions;
+            shared.offerFurthest(dive.dots, std::move(dive.moves));
+        } catch (const std::bad_alloc&) {
+            // The proof stands; the furthest is what the searches reached.
+        }
     }
     // The furthest position counts as the game plays its moves; should the two ever differ, the start.
     if (!bestMoves.empty()) {
