@@ -97,9 +97,11 @@ std::string Search::pathTo(std::uint32_t node) const
 
 void Search::noteFurthest(std::uint32_t node)
 {
+    // Its moves are kept here: reading the furthest node's record would cost a cache miss a position.
     const int eaten = board_.dotCount() - board_.dotsLeft(key(node));
-    if (eaten > furthestDots_ || (eaten == furthestDots_ && moves(node) < moves(furthest_))) {
+    if (eaten > furthestDots_ || (eaten == furthestDots_ && moves(node) < furthestMoves_)) {
         furthestDots_ = eaten;
+        furthestMoves_ = moves(node);
         furthest_ = node;
     }
 }

@@ -122,6 +122,7 @@ private:
     std::size_t openBytes_ = 0;
     std::uint32_t furthest_ = 0;  // the start, until a dot is eaten
     int furthestDots_ = 0;
+    int furthestMoves_ = 0;
 };
 
 } // namespace zorvik::solver
