@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ const char* kUsage =
     "usage: zorvik-check [--solve] [--time SECONDS] LEVEL.ZVK...\n"
     "Checks each level file for what would make the game refuse it or leave it unfinishable.\n"
     "  --solve         also search the shortest moves that finish each level that passes (L, R, U, D)\n"
-    "  --time SECONDS  how long the search may take per level (default 10); it stops sooner once it\n"
-    "                  has proved its solution the shortest\n"
+    "  --time SECONDS  how long the search may take per level (default 10, at most 1000000000); it\n"
+    "                  stops sooner once it has proved its solution the shortest\n"
+    "Without a solution it says what ended the search and prints the furthest it got:\n"
+    "  FILE: furthest: K of N dots: MOVES\n"
     "  --version       show the version and end\n"
     "Exit status 0 only when every file passes.\n";
 
@@ -32,17 +35,29 @@ struct Options {
     std::vector<std::string> files;
 };
 
+// About 31 years: far beyond any search, well within what the solver's clock counts.
+constexpr double kMostSeconds = 1e9;
+
+[[noreturn]] void mistake(const std::string& text)
+{
+    std::cerr << "zorvik-check: " << text << " (zorvik-check --help lists the options)\n";
+    std::exit(2);
+}
+
 bool parseOptions(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--solve") {
             options.solve = true;
-        } else if (argument == "--time" && i + 1 < argc) {
+        } else if (argument == "--time") {
+            if (i + 1 == argc)
+                mistake("--time needs a number of seconds");
+            const std::string value = argv[++i];
             char* end = nullptr;
-            options.seconds = std::strtod(argv[++i], &end);
-            if (*end != '\0' || !(options.seconds > 0) || !std::isfinite(options.seconds))
-                return false;
+            options.seconds = std::strtod(value.c_str(), &end);
+            if (value.empty() || *end != '\0' || !(options.seconds > 0) || !(options.seconds <= kMostSeconds))
+                mistake("--time takes a number of seconds above 0 and at most 1000000000, not \"" + value + "\"");
         } else if (argument == "--help" || argument == "-h") {
             std::cout << kUsage;
             std::exit(0);
@@ -50,8 +65,7 @@ bool parseOptions(int argc, char** argv, Options& options)
             std::cout << "zorvik-check " ZORVIK_VERSION "\n";
             std::exit(0);
         } else if (argument.size() > 1 && argument[0] == '-' && argument != "--") {
-            std::cerr << "zorvik-check: unknown option \"" << argument << "\" (zorvik-check --help lists the options)\n";
-            std::exit(2);
+            mistake("unknown option \"" + argument + "\"");
         } else if (argument != "--") {
             options.files.push_back(argument);
         }
@@ -98,30 +112,40 @@ bool checkFile(const std::string& file, const Options& options)
         return true;
 
     zorvik::solver::Options limits;
-    limits.timeLimit = std::chrono::milliseconds(static_cast<long long>(options.seconds * 1000));
+    // Whole milliseconds, at least one.
+    limits.timeLimit = std::chrono::milliseconds(static_cast<long long>(std::ceil(options.seconds * 1000)));
     const auto solution = zorvik::solver::solve(*text, limits);
     using Outcome = zorvik::solver::Result::Outcome;
-    switch (solution.outcome) {
-    case Outcome::Found:
+    if (solution.outcome == Outcome::Found) {
         std::cout << file << ": solution, " << solution.moves.size() << " moves, "
                   << (solution.provenShortest ? "proven shortest"
                                               : "not proven shortest (none has fewer than " + std::to_string(solution.lowerBound) + ")")
                   << ": " << solution.moves << "\n";
         return true;
+    }
+    const std::string tried = " (" + std::to_string(solution.positions) + " positions tried" +
+                              (solution.lowerBound > 0 ? ", none finishes in fewer than " + std::to_string(solution.lowerBound) + " moves" : "") +
+                              ")";
+    std::ostringstream seconds;
+    seconds << options.seconds;
+    switch (solution.outcome) {
     case Outcome::NoSolution:
         std::cout << file << ": error: no solution: the search proved that no moves finish the level\n";
-        return false;
+        break;
     case Outcome::OutOfMemory:
-        std::cout << file << ": warning: no solution found before the search filled its memory (" << solution.positions
-                  << " positions tried)\n";
-        return true;
+        std::cout << file << ": warning: no solution found: the search reached its memory limit of "
+                  << (limits.memoryLimit >> 20) << " MB" << tried << "\n";
+        break;
     case Outcome::OutOfTime:
     case Outcome::Cancelled:
+    case Outcome::Found:
+        std::cout << file << ": warning: no solution found: the search reached its time limit of " << seconds.str() << " s"
+                  << tried << "\n";
         break;
     }
-    std::cout << file << ": warning: no solution found within " << options.seconds << " s (" << solution.positions
-              << " positions tried)\n";
-    return true;
+    std::cout << file << ": furthest: " << solution.furthestDots << " of " << solution.dots << " dots: " << solution.furthestMoves
+              << "\n";
+    return solution.outcome != Outcome::NoSolution;
 }
 
 } // namespace

@@ -38,6 +38,21 @@ QString seconds(std::chrono::milliseconds time) { return QLocale(QLocale::German
 
 QString megabytes(std::size_t bytes) { return QLocale(QLocale::German).toString(bytes / 1048576.0, 'f', 1) + " MB"; }
 
+// A limit as a designer reads it: "1 GB", "512 MB".
+QString memoryLimit(std::size_t bytes)
+{
+    return bytes >= (std::size_t(1) << 30) && bytes % (std::size_t(1) << 30) == 0 ? QStringLiteral("%1 GB").arg(bytes >> 30)
+                                                                                  : QStringLiteral("%1 MB").arg(bytes >> 20);
+}
+
+QString moveCount(std::size_t moves) { return moves == 1 ? QStringLiteral("1 Zug") : QStringLiteral("%1 Zügen").arg(number(moves)); }
+
+// "; mindestens 142 Züge nötig", when the search has shown that much.
+QString lowerBound(std::size_t moves)
+{
+    return moves == 0 ? QString() : QStringLiteral("; mindestens %1 nötig").arg(moves == 1 ? QStringLiteral("1 Zug") : number(moves) + " Züge");
+}
+
 QAction* action(QWidget* owner, const QString& text, const QString& tip, const QKeySequence& keys, QStyle::StandardPixmap icon)
 {
     auto* made = new QAction(owner->style()->standardIcon(icon), text, owner);
@@ -134,7 +149,9 @@ QList<QAction*> SolutionPanel::playbackActions() const { return {first_, back_, 
 
 bool SolutionPanel::fits() const { return solution_ && solution_->levelText == document_.text(); }
 
-std::string SolutionPanel::moves() const { return fits() ? solution_->moves : std::string(); }
+std::string SolutionPanel::moves() const { return fitsComplete() ? solution_->moves : std::string(); }
+
+QString SolutionPanel::summary() const { return result_->text(); }
 
 void SolutionPanel::startSearch()
 {
@@ -146,7 +163,9 @@ void SolutionPanel::startSearch()
         updateState();
         return;
     }
-    run_ = new SolveRun(document_.text(), std::chrono::seconds(seconds_->value()), this);
+    runSeconds_ = seconds_->value();
+    runTime_.start();
+    run_ = new SolveRun(document_.text(), std::chrono::seconds(runSeconds_), this);
     connect(run_, &SolveRun::progressed, this, &SolutionPanel::progressed);
     connect(run_, &SolveRun::finished, this, &SolutionPanel::finished);
     connect(run_, &SolveRun::failed, this, [this](const QString& reason) {
@@ -183,6 +202,8 @@ void SolutionPanel::progressed(const solver::Progress& progress)
                        .arg(number(progress.positions), seconds(progress.elapsed), megabytes(progress.memoryBytes));
     if (progress.bestMoves > 0)
         text += QStringLiteral(" · beste Lösung bisher: %1 Züge").arg(progress.bestMoves);
+    else if (progress.lowerBound > 0)
+        text += QStringLiteral(" · mindestens %1 Züge nötig").arg(number(progress.lowerBound));
     progress_->setText(text);
 }
 
@@ -201,18 +222,31 @@ void SolutionPanel::finished(const solver::Result& result)
         progress_->setText(progress_->text() + QStringLiteral(", gefunden nach %1").arg(seconds(result.bestFoundAfter)));
         break;
     case Outcome::NoSolution:
-        note_ = QStringLiteral("Keine Lösung: keine der %1 Stellungen, die der Wurm erreichen kann, beendet das Level.")
-                    .arg(number(result.positions));
+        note_ = QStringLiteral("Keine Lösung – bewiesen.");
         break;
     case Outcome::OutOfTime:
-        note_ = QStringLiteral("In der Zeit wurde keine Lösung gefunden.");
+        note_ = QStringLiteral("Abgebrochen nach %1 s (Zeitgrenze)%2.").arg(runSeconds_).arg(lowerBound(result.lowerBound));
         break;
     case Outcome::OutOfMemory:
-        note_ = QStringLiteral("Der Speicher war voll, bevor eine Lösung gefunden wurde.");
+        note_ = QStringLiteral("Speichergrenze (%1) erreicht%2.")
+                    .arg(memoryLimit(solver::Options{}.memoryLimit), lowerBound(result.lowerBound));
         break;
     case Outcome::Cancelled:
-        note_ = QStringLiteral("Die Suche wurde abgebrochen.");
+        note_ = QStringLiteral("Abgebrochen nach %1%2.")
+                    .arg(seconds(std::chrono::milliseconds(runTime_.elapsed())), lowerBound(result.lowerBound));
         break;
+    }
+    // Where the search got furthest is where the level gets stuck: it plays back like a solution, unless
+    // a solution of this very level is at hand.
+    if (result.outcome != Outcome::Found && !fitsComplete()) {
+        stopShowing();
+        const QString about = result.furthestMoves.empty()
+                                  ? QStringLiteral("Am weitesten: %1 von %2 Punkten").arg(result.furthestDots).arg(result.dots)
+                                  : QStringLiteral("Am weitesten: %1 von %2 Punkten nach %3")
+                                        .arg(result.furthestDots)
+                                        .arg(result.dots)
+                                        .arg(moveCount(result.furthestMoves.size()));
+        solution_ = Solution{levelText, result.furthestMoves, about, {}, false, false};
     }
     updateState();
 }
@@ -250,7 +284,7 @@ QString SolutionPanel::solutionFileOfLevel() const
 void SolutionPanel::loadSavedSolution()
 {
     // A level opened with its solution beside it can be played back at once, if the moves still finish it.
-    if (fits() || document_.path().isEmpty())
+    if (fitsComplete() || document_.path().isEmpty())
         return;
     const auto saved = readSolution(solutionFile(QFile::encodeName(document_.path()).toStdString()));
     if (!saved)
@@ -319,7 +353,7 @@ void SolutionPanel::playOrPause()
 
 void SolutionPanel::saveSolution()
 {
-    if (!fits())
+    if (!fitsComplete())
         return;
     const std::string moves = solution_->moves;
     if ((document_.path().isEmpty() || document_.isModified()) && !saveLevel_())
@@ -349,15 +383,20 @@ void SolutionPanel::updateState()
     // The figures of a search belong to the level it searched.
     progress_->setVisible(running || figuresOf_ == document_.text());
 
-    const bool usable = fits();
+    const bool shown = fits();
+    const bool complete = fitsComplete();
+    const bool usable = shown && !solution_->moves.empty();
     for (QAction* each : playbackActions())
         each->setEnabled(usable);
-    save_->setEnabled(usable);
+    save_->setEnabled(complete);
     const bool playing = playTimer_.isActive();
-    play_->setText(playing ? QStringLiteral("Anhalten") : QStringLiteral("Lösung a&bspielen"));
+    play_->setText(playing ? QStringLiteral("Anhalten") : complete || !shown ? QStringLiteral("Lösung a&bspielen") : QStringLiteral("Weiteste Züge a&bspielen"));
     play_->setIcon(style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 
-    if (usable) {
+    QStringList lines;
+    if (!note_.isEmpty())
+        lines << note_;
+    if (complete) {
         const bool besideLevel = !solution_->savedAs.isEmpty() && solution_->savedAs == solutionFileOfLevel();
         const QString savedName = QFileInfo(solution_->savedAs).fileName();
         QString about = solution_->about;
@@ -365,12 +404,13 @@ void SolutionPanel::updateState()
             about = QStringLiteral("Lösung aus „%1“").arg(savedName);
         else if (!solution_->loaded && besideLevel)
             about = QStringLiteral("Gespeichert als „%1“").arg(savedName);
-        result_->setText(QStringLiteral("%1: %2 Züge").arg(about).arg(solution_->moves.size()));
-    } else if (!note_.isEmpty() || !solution_) {
-        result_->setText(note_);
-    } else {
-        result_->setText(QStringLiteral("Die Lösung gehört zu einer anderen Fassung des Levels; „Lösen“ sucht eine neue."));
+        lines << QStringLiteral("%1: %2 Züge").arg(about).arg(solution_->moves.size());
+    } else if (shown) {
+        lines << solution_->about;
+    } else if (solution_ && solution_->complete && note_.isEmpty()) {
+        lines << QStringLiteral("Die Lösung gehört zu einer anderen Fassung des Levels; „Lösen“ sucht eine neue.");
     }
+    result_->setText(lines.join('\n'));
     position_->setText(!usable ? QString()
                                : QStringLiteral("Zug %1 von %2%3")
                                      .arg(playback_ ? playback_->position() : 0)

@@ -5,6 +5,7 @@
 
 #include "solver/solver.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -44,6 +45,8 @@ public:
     bool showing() const { return playback_ != nullptr; }
     // The moves of the solution that fits the level as it is now; empty when there is none.
     std::string moves() const;
+    // What the last search found or why it found nothing, as the panel says it.
+    QString summary() const;
     Playback* playback() const { return playback_.get(); }
     // The board changed its size: the shown position is drawn again.
     void redraw();
@@ -71,6 +74,7 @@ private:
     void saveSolution();
     void updateState();
     bool fits() const;
+    bool fitsComplete() const { return fits() && solution_->complete; }
 
     LevelDocument& document_;
     BoardView& view_;
@@ -82,10 +86,14 @@ private:
         QString about;    // where it came from, e.g. "Kürzeste Lösung"
         QString savedAs;  // the file it was read from or written to
         bool loaded = false;
+        // False for the furthest a failed search got: played back the same, but no solution to save.
+        bool complete = true;
     };
     std::optional<Solution> solution_;
-    QString note_;  // how the last search or save went, when no solution is shown
+    QString note_;  // how the last search or save went
     std::string figuresOf_;  // the level text the search figures were counted on
+    int runSeconds_ = 0;  // the time limit of the search running
+    QElapsedTimer runTime_;
     SolveRun* run_ = nullptr;  // a child: going with the panel, it stops the search and waits for it
     std::unique_ptr<Playback> playback_;
     QTimer playTimer_;

@@ -112,7 +112,7 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
     connect(&document_->undoStack(), &QUndoStack::cleanChanged, this, &StudioWindow::updateTitle);
     connect(solution_, &SolutionPanel::showingChanged, this, [this](bool showing) {
         if (showing)
-            statusBar()->showMessage(QStringLiteral("Wiedergabe der Lösung: ein Klick aufs Brett kehrt zum Bearbeiten zurück."));
+            statusBar()->showMessage(QStringLiteral("Wiedergabe: ein Klick aufs Brett kehrt zum Bearbeiten zurück."));
         else
             statusBar()->clearMessage();
         if (!showing)

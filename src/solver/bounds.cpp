@@ -7,8 +7,8 @@
 
 namespace zorvik::solver {
 
-Estimator::Estimator(const LevelTables& level, std::size_t cacheBytes)
-    : level_(level), board_(level.board()), leftovers_(level, cacheBytes)
+Estimator::Estimator(const LevelTables& level, std::size_t cacheBytes, StopFlags stop)
+    : level_(level), board_(level.board()), stop_(stop), leftovers_(level, cacheBytes, stop)
 {
     const auto cells = std::size_t(board_.cellCount());
     time_.assign(cells * 4, kNever);
@@ -86,6 +86,8 @@ void Estimator::reach(const Word* p)
     std::size_t waiting = 0;
     int t = 0;
     for (; dotsToReach > 0 && (!current_.empty() || waiting > 0); ++t) {
+        if (t % 16 == 0)
+            stop_.check();
         next_.clear();
         if (std::size_t(t + 1) < later_.size() && !later_[std::size_t(t + 1)].empty()) {
             waiting -= later_[std::size_t(t + 1)].size();

@@ -22,8 +22,9 @@ namespace zorvik::solver {
 // round of the others.
 class Estimator {
 public:
-    // What the estimator keeps between positions stays below `cacheBytes`.
-    Estimator(const LevelTables& distances, std::size_t cacheBytes);
+    // What the estimator keeps between positions stays below `cacheBytes`. `stop` ends an estimate
+    // half done (StopRequested); the estimator is then no more to be used.
+    Estimator(const LevelTables& distances, std::size_t cacheBytes, StopFlags stop = {});
 
     // At least this many moves finish the level from `position`, or kNever when nothing can.
     int estimate(const Word* position);
@@ -36,6 +37,7 @@ private:
 
     const LevelTables& level_;
     const Board& board_;
+    StopFlags stop_;
     // Scratch of the relaxed walk, over cell × incoming step.
     std::vector<std::uint16_t> time_;
     std::vector<std::uint16_t> release_;  // by cell: the move from which the body has left it

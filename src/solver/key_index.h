@@ -2,6 +2,8 @@
 // A flat hash index over keys of a fixed number of words that are kept one after another elsewhere.
 #pragma once
 
+#include "solver/stopping.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -14,6 +16,10 @@ public:
     using Word = std::uint64_t;
 
     explicit KeyIndex(int words = 1) : words_(words) {}
+
+    // Growing a large index takes long: these flags stop it half done (StopRequested), which leaves the
+    // index unusable; the search it belongs to ends there.
+    void watch(StopFlags stop) { stop_ = stop; }
 
     static Word hash(const Word* key, int words)
     {
@@ -67,17 +73,22 @@ private:
         std::vector<Word> old = std::move(slots_);
         slots_.assign(std::max<std::size_t>(old.size() * 2, 1024), 0);
         mask_ = slots_.size() - 1;
-        for (const Word slot : old)
-            if (slot != 0) {
-                const auto index = static_cast<std::uint32_t>(slot & 0xFFFFFFFF) - 1;
-                std::size_t at = hash(keyAt(index), words_) & mask_;
-                while (slots_[at] != 0)
-                    at = (at + 1) & mask_;
-                slots_[at] = slot;
-            }
+        for (std::size_t i = 0; i < old.size(); ++i) {
+            if (i % 65536 == 0)
+                stop_.check();
+            const Word slot = old[i];
+            if (slot == 0)
+                continue;
+            const auto index = static_cast<std::uint32_t>(slot & 0xFFFFFFFF) - 1;
+            std::size_t at = hash(keyAt(index), words_) & mask_;
+            while (slots_[at] != 0)
+                at = (at + 1) & mask_;
+            slots_[at] = slot;
+        }
     }
 
     int words_;
+    StopFlags stop_;
     std::vector<Word> slots_;
     std::size_t count_ = 0;
     std::size_t mask_ = 0;

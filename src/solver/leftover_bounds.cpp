@@ -12,9 +12,10 @@ constexpr Word kLeftBits = ~((Word(1) << 48) - 1);
 
 } // namespace
 
-LeftoverBounds::LeftoverBounds(const LevelTables& level, std::size_t bytes)
-    : level_(level), board_(level.board()), stride_(4 + level.dots()), budget_(bytes), index_(level.board().headerWords())
+LeftoverBounds::LeftoverBounds(const LevelTables& level, std::size_t bytes, StopFlags stop)
+    : level_(level), board_(level.board()), stride_(4 + level.dots()), budget_(bytes), stop_(stop), index_(level.board().headerWords())
 {
+    index_.watch(stop);
     // A set takes its facts, its key and two index slots; the vectors may hold twice what they use.
     const std::size_t perSet = 2 * (std::size_t(stride_) * 2 + std::size_t(board_.headerWords()) * sizeof(Word)) + 2 * sizeof(Word);
     mostSets_ = std::max<std::size_t>(bytes / perSet, 64);
@@ -62,6 +63,8 @@ void LeftoverBounds::workOut(const Word* p, std::uint16_t* facts) const
         std::vector<bool> inTree(dots.size(), false);
         std::size_t current = 0;
         for (std::size_t added = 1; added < dots.size(); ++added) {
+            if (added % 64 == 0)
+                stop_.check();
             inTree[current] = true;
             std::size_t closest = 0;
             for (std::size_t j = 0; j < dots.size(); ++j) {
@@ -97,6 +100,8 @@ void LeftoverBounds::workOut(const Word* p, std::uint16_t* facts) const
     int pockets = 0, total = 0, largestSaving = 0;
     std::fill(facts + 4, facts + stride_, kNever);
     for (const int dot : dots) {
+        if (dot % 64 == 0)
+            stop_.check();
         int way = kNever;
         for (const int other : dots)
             if (other != dot)

@@ -4,6 +4,7 @@
 
 #include "solver/key_index.h"
 #include "solver/level_tables.h"
+#include "solver/stopping.h"
 
 #include <cstdint>
 #include <vector>
@@ -26,8 +27,9 @@ struct Leftover {
 
 class LeftoverBounds {
 public:
-    // The store of sets starts afresh before it holds `bytes`.
-    LeftoverBounds(const LevelTables& level, std::size_t bytes);
+    // The store of sets starts afresh before it holds `bytes`. Working out a set of a thousand dots
+    // takes milliseconds: `stop` ends it (StopRequested), and the store is then no more to be used.
+    LeftoverBounds(const LevelTables& level, std::size_t bytes, StopFlags stop = {});
 
     Leftover of(const Word* position);
     std::size_t memoryBytes() const { return keys_.capacity() * sizeof(Word) + facts_.capacity() * 2 + index_.memoryBytes(); }
@@ -42,6 +44,7 @@ private:
     int stride_;  // tree, pockets, shrinkers, entries, then one entry a dot
     std::size_t budget_;
     std::size_t mostSets_;
+    StopFlags stop_;
     std::vector<Word> keys_;
     std::vector<std::uint16_t> facts_;
     KeyIndex index_;

@@ -19,7 +19,7 @@ constexpr std::size_t kMostWalkedCells = 4'000'000;
 
 } // namespace
 
-LevelTables::LevelTables(const Board& board) : board_(board)
+LevelTables::LevelTables(const Board& board, std::function<void()> check) : board_(board), checkpoint_(std::move(check))
 {
     const auto cells = std::size_t(board.cellCount());
     openSteps_.assign(cells, 0);
@@ -30,6 +30,7 @@ LevelTables::LevelTables(const Board& board) : board_(board)
     distances_.assign(std::size_t(board.eatableCount()) * cells, kNever);
     std::deque<int> queue;
     for (int id = 0; id < board.eatableCount(); ++id) {
+        checkpoint();
         std::uint16_t* from = &distances_[std::size_t(id) * cells];
         from[board.eatableCell(id)] = 0;
         queue.push_back(board.eatableCell(id));
@@ -65,6 +66,7 @@ LevelTables::LevelTables(const Board& board) : board_(board)
     findRooms();
     findSmallestRooms();
     findTours();
+    checkpoint_ = nullptr;  // the caller's check lives no longer than the construction
 }
 
 // The dots' distances, and tour(mask, d): d first, then the best order of the rest of mask.
@@ -79,7 +81,9 @@ void LevelTables::findTours()
     if (k == 0 || k > kExactTourDots)
         return;
     tours_.assign((std::size_t(1) << k) * std::size_t(k), kNever);
-    for (std::uint32_t mask = 1; mask < (std::uint32_t(1) << k); ++mask)
+    for (std::uint32_t mask = 1; mask < (std::uint32_t(1) << k); ++mask) {
+        if (mask % 4096 == 0)
+            checkpoint();
         for (int d = 0; d < k; ++d) {
             if (!(mask >> d & 1))
                 continue;
@@ -90,6 +94,7 @@ void LevelTables::findTours()
                     best = std::min(best, dotDistance(d, e) + tour(rest, e));
             tours_[std::size_t(mask) * std::size_t(k) + std::size_t(d)] = static_cast<std::uint16_t>(saturated(best));
         }
+    }
 }
 
 void LevelTables::findOnwards()
@@ -104,6 +109,7 @@ void LevelTables::findOnwards()
     std::vector<int> queue;
     for (int dot = 0; dot < dots(); ++dot)
         for (int step = 0; step < 4; ++step) {
+            checkpoint();
             Word* found = &onwards_[std::size_t((dot * 4 + step) * words)];
             if (board_.kind(board_.eatableCell(dotId(dot)) - board_.offset(step)) == CellKind::Wall)
                 continue;  // no way in by this step
@@ -138,6 +144,7 @@ void LevelTables::findAfterHalving()
     for (int id = 0; id < board_.eatableCount(); ++id) {
         if (board_.kind(board_.eatableCell(id)) != CellKind::Halving)
             continue;
+        checkpoint();
         halvingIndices_[std::size_t(id)] = static_cast<int>(afterHalving_.size() / std::size_t(8 * std::max(dots(), 1)));
         for (int step = 0; step < 4; ++step) {
             // By dot: the soonest to eat it and go on, then the soonest to eat it at all.
@@ -188,6 +195,7 @@ void LevelTables::findRooms()
     for (int door = 0; door < cells; ++door) {
         if (std::popcount(unsigned(openSteps_[std::size_t(door)])) != 2)
             continue;
+        checkpoint();
         const int sides[2] = {std::countr_zero(unsigned(openSteps_[std::size_t(door)])),
                               31 - std::countl_zero(unsigned(openSteps_[std::size_t(door)]))};
         std::vector<Word> bits[2];
@@ -232,6 +240,7 @@ void LevelTables::findSmallestRooms()
         order[r] = static_cast<int>(r);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return roomSizes_[std::size_t(a)] < roomSizes_[std::size_t(b)]; });
     for (const int room : order) {
+        checkpoint();
         const Word* cells = roomCells(room);
         bool dot = false;
         for (std::size_t i = 0; i < words; ++i)

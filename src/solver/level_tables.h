@@ -5,6 +5,7 @@
 #include "solver/worm_model.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace zorvik::solver {
@@ -18,7 +19,9 @@ inline int saturated(int moves) { return moves < kNever ? moves : kNever; }
 // there are few enough of them to work them all out.
 class LevelTables {
 public:
-    explicit LevelTables(const Board& board);
+    // On a large board the walks take a while: `check` is called between them and may end the
+    // work by throwing.
+    explicit LevelTables(const Board& board, std::function<void()> check = {});
 
     const Board& board() const { return board_; }
     // Moves from eatable cell `id` to `cell` if nothing but walls stood in the way; kNever if walled off.
@@ -71,7 +74,14 @@ private:
     void findSmallestRooms();
     void findTours();
 
+    void checkpoint() const
+    {
+        if (checkpoint_)
+            checkpoint_();
+    }
+
     const Board& board_;
+    std::function<void()> checkpoint_;
     std::vector<std::uint16_t> distances_;
     std::vector<std::uint8_t> openSteps_;
     std::vector<int> dotIds_;      // the eatable id of each dot

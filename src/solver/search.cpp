@@ -19,8 +19,9 @@ constexpr std::size_t kNoRoom = ~std::size_t(0);
 
 Search::Search(const LevelTables& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes)
     : level_(level), board_(level.board()), shared_(shared), slot_(slot), weight_(weight), words_(board_.words()),
-      estimator_(level, cacheBytes), mover_(board_), index_(words_)
+      stop_(&shared.stop, &shared.stopSlot[slot]), estimator_(level, cacheBytes, stop_), mover_(board_), index_(words_)
 {
+    index_.watch(stop_);
 }
 
 Word* Search::key(std::uint32_t node) const
@@ -80,10 +81,10 @@ std::size_t Search::push(std::uint32_t node)
     return rank;
 }
 
-std::string Search::movesTo(std::uint32_t node, int lastStep) const
+std::string Search::pathTo(std::uint32_t node) const
 {
     // Parents always have fewer moves than their children, the start none.
-    std::string moves(1, kStepLetters[lastStep]);
+    std::string moves;
     for (std::uint32_t child = node; child != 0; child = parent(child)) {
         const int difference = board_.head(key(child)) - board_.head(key(parent(child)));
         for (int s = 0; s < 4; ++s)
@@ -94,7 +95,27 @@ std::string Search::movesTo(std::uint32_t node, int lastStep) const
     return moves;
 }
 
+void Search::noteFurthest(std::uint32_t node)
+{
+    // Its moves are kept here: reading the furthest node's record would cost a cache miss a position.
+    const int eaten = board_.dotCount() - board_.dotsLeft(key(node));
+    if (eaten > furthestDots_ || (eaten == furthestDots_ && moves(node) < furthestMoves_)) {
+        furthestDots_ = eaten;
+        furthestMoves_ = moves(node);
+        furthest_ = node;
+    }
+}
+
 SearchEnd Search::run(std::size_t quickLook)
+{
+    try {
+        return explore(quickLook);
+    } catch (const StopRequested&) {
+        return SearchEnd::Stopped;  // told to stop inside an estimate or a growing index
+    }
+}
+
+SearchEnd Search::explore(std::size_t quickLook)
 {
     auto keyAt = [this](std::uint32_t node) { return key(node); };
     std::vector<Word> next(std::size_t(words_), 0);
@@ -118,11 +139,12 @@ SearchEnd Search::run(std::size_t quickLook)
         }
         const std::uint32_t node = bucket.back();
         bucket.pop_back();
+        // On a board of a thousand dots one expansion takes milliseconds: the flags are read every time.
+        if (stop_.raised() || (quickLook > 0 && nodes_ > quickLook))
+            return SearchEnd::Stopped;
         if (++expanded % 256 == 0) {
             const std::size_t held = memoryBytes();
             shared_.take(slot_, held + estimator_.headroomBytes(), held);
-            if (shared_.stop || shared_.stopSlot[slot_] || (quickLook > 0 && nodes_ > quickLook))
-                return SearchEnd::Stopped;
             if (!shared_.fits(slot_, held + estimator_.headroomBytes()))
                 return SearchEnd::OutOfMemory;  // the other search may have taken more
         }
@@ -143,7 +165,7 @@ SearchEnd Search::run(std::size_t quickLook)
             if (outcome == MoveOutcome::Blocked || outcome == MoveOutcome::Dies)
                 continue;
             if (outcome == MoveOutcome::Finished) {
-                if (moves + 1 < shared_.best && shared_.offer(movesTo(node, step)) && quickLook > 0)
+                if (moves + 1 < shared_.best && shared_.offer(pathTo(node) + kStepLetters[step]) && quickLook > 0)
                     return SearchEnd::Stopped;
                 continue;
             }
@@ -159,8 +181,10 @@ SearchEnd Search::run(std::size_t quickLook)
                 setRecord(found, node, reached, estimator_.estimate(next.data()));
                 ++nodes_;
                 ++shared_.positions;
+                noteFurthest(found);
             } else if (reached < this->moves(found)) {
                 setRecord(found, node, reached, this->estimate(found));
+                noteFurthest(found);
             } else {
                 continue;
             }

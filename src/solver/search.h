@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorvik::solver {
@@ -28,6 +29,19 @@ struct SearchShared {
     std::function<std::size_t(int slot, std::size_t otherSetAside)> allowance;
     std::atomic<std::size_t> holding[2] = {0, 0};  // what each search holds
     std::atomic<std::size_t> peakMemory{0};        // the most both held at once
+
+    // Each search hands in, when it ends, the position with the most dots eaten that it reached and the
+    // moves to it; the most dots are kept, in the fewest moves.
+    void offerFurthest(int dots, std::string moves)
+    {
+        std::lock_guard lock(furthestMutex_);
+        if (dots > furthestDots || (dots == furthestDots && moves.size() < furthestMoves.size())) {
+            furthestDots = dots;
+            furthestMoves = std::move(moves);
+        }
+    }
+    int furthestDots = 0;  // read once the searches have ended
+    std::string furthestMoves;
 
     // A search that holds `held` bytes and has set aside `setAside` (held included) says so, and with
     // `more` asks for that many bytes more; false, and nothing changes, when they do not fit.
@@ -48,6 +62,7 @@ struct SearchShared {
     }
 
 private:
+    std::mutex furthestMutex_;
     std::mutex memoryMutex_;
     std::size_t setAside_[2] = {0, 0};
 };
@@ -68,7 +83,10 @@ public:
     Search(const LevelTables& level, SearchShared& shared, int slot, int weight, std::size_t cacheBytes);
 
     // With a `quickLook`, the search stops (Stopped) after that many positions or its first solution.
+    // The stop flags of `shared` end it within an expansion, or sooner inside a costly estimate.
     SearchEnd run(std::size_t quickLook = 0);
+    // The most dots eaten in a position this search has reached, and the moves to it.
+    std::pair<int, std::string> furthest() const { return {furthestDots_, pathTo(furthest_)}; }
 
 private:
     // Each node's key words are followed by one word: its parent, the moves to it and its estimate.
@@ -83,7 +101,9 @@ private:
     bool grow(std::size_t more);
     bool roomForOneMore();
     std::size_t push(std::uint32_t node);  // returns its rank, or kNoRoom
-    std::string movesTo(std::uint32_t node, int lastStep) const;
+    SearchEnd explore(std::size_t quickLook);
+    std::string pathTo(std::uint32_t node) const;
+    void noteFurthest(std::uint32_t node);
     std::size_t memoryBytes() const;
 
     const LevelTables& level_;
@@ -92,6 +112,7 @@ private:
     int slot_;
     int weight_;
     int words_;
+    StopFlags stop_;
     Estimator estimator_;
     Mover mover_;
     KeyIndex index_;
@@ -99,6 +120,9 @@ private:
     std::uint32_t nodes_ = 0;
     std::vector<std::vector<std::uint32_t>> open_;  // by rank, last in first out
     std::size_t openBytes_ = 0;
+    std::uint32_t furthest_ = 0;  // the start, until a dot is eaten
+    int furthestDots_ = 0;
+    int furthestMoves_ = 0;
 };
 
 } // namespace zorvik::solver

@@ -5,13 +5,17 @@
 
 #include "model/game.h"
 #include "model/null_window.h"
+#include "solver/furthest_dive.h"
 #include "solver/search.h"
+#include "solver/stopping.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <exception>
-#include <new>
 #include <map>
 #include <mutex>
+#include <new>
+#include <optional>
 #include <thread>
 
 namespace zorvik::solver {
@@ -34,19 +38,30 @@ public:
     void Tot() override { died = true; }
 };
 
-// True when the moves finish the level in the game, with the last key and without a death.
-bool finishes(const std::string& levelText, const std::string& moves)
+// The moves played in the game: the dots they eat, or -1 when the worm dies or the level ends before
+// the last key.
+int dotsEaten(const std::string& levelText, const std::string& moves, bool* finished = nullptr)
 {
     static const std::map<char, int> keys{{'L', kKeyLeft}, {'R', kKeyRight}, {'U', kKeyUp}, {'D', kKeyDown}};
     ReplayGame game;
     game.LevelText = levelText;
     game.Beginn();
+    const auto dots = game.RestPunkte;
     for (std::size_t i = 0; i < moves.size(); ++i) {
         game.Form_KeyDown(keys.at(moves[i]), 0);
         if (game.died || (game.finished && i + 1 < moves.size()))
-            return false;
+            return -1;
     }
-    return game.finished;
+    if (finished != nullptr)
+        *finished = game.finished;
+    return game.finished ? int(dots) : int(dots - game.RestPunkte);
+}
+
+// True when the moves finish the level in the game, with the last key and without a death.
+bool finishes(const std::string& levelText, const std::string& moves)
+{
+    bool finished = false;
+    return dotsEaten(levelText, moves, &finished) >= 0 && finished;
 }
 
 using Clock = std::chrono::steady_clock;
@@ -69,6 +84,13 @@ constexpr int kFindingLater = 12;
 constexpr std::size_t kCacheShare = 32;
 constexpr std::size_t kMostTableCells = 50'000'000;
 constexpr std::chrono::milliseconds kStopping{100};
+// The longest time limit: the deadline must stay within what the clock counts.
+constexpr std::chrono::milliseconds kLongestLimit = std::chrono::hours(24 * 365 * 100);
+// How often the watch looks at the clock and the cancel flag.
+constexpr std::chrono::milliseconds kWatchPeriod{10};
+// The walk for the most dots after a proof that none finishes: at most this many positions, and an
+// eighth of the memory limit.
+constexpr std::size_t kMostDivePositions = 200'000;
 
 } // namespace
 
@@ -79,6 +101,7 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
 {
     Result result;
     const Board board(start);
+    result.dots = std::size_t(board.dotCount());
     if (board.dotCount() == 0)
         return result;  // only eating the last dot finishes a level
     // The distance tables take two bytes for every cell from every cell to eat, and as many steps to
@@ -87,7 +110,23 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
         result.outcome = Result::Outcome::OutOfMemory;
         return result;
     }
-    const LevelTables level(board);
+    // The searches take a few hundredths of a second to stop and hand their memory back.
+    const auto limit = std::clamp(options.timeLimit, std::chrono::milliseconds(0), kLongestLimit);
+    const auto deadline = begin + limit - std::min<std::chrono::milliseconds>(limit / 50, kStopping);
+    auto cancelled = [&] { return options.cancel != nullptr && options.cancel->load(); };
+    auto stopping = [&] {
+        if (cancelled() || Clock::now() > deadline)
+            throw StopRequested{};
+    };
+    std::optional<LevelTables> tables;
+    try {
+        // The tables of a large board take a while themselves.
+        tables.emplace(board, stopping);
+    } catch (const StopRequested&) {
+        result.outcome = cancelled() ? Result::Outcome::Cancelled : Result::Outcome::OutOfTime;
+        return result;
+    }
+    const LevelTables& level = *tables;
     const std::size_t fixedBytes = level.memoryBytes() + sizeof(Word) * std::size_t(board.words());
 
     SearchShared shared;
@@ -120,13 +159,22 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
         return slot == 0 && stillProving && !findingDone ? std::min(left, limit / 2) : left;
     };
     auto run = [&](int slot, int weight, std::size_t quickLook = 0) {
-        SearchEnd end;
+        SearchEnd end = SearchEnd::OutOfMemory;
         {
+            std::optional<Search> search;
             try {
-                Search search(level, shared, slot, weight, options.memoryLimit / kCacheShare);
-                end = search.run(quickLook);
+                search.emplace(level, shared, slot, weight, options.memoryLimit / kCacheShare);
+                end = search->run(quickLook);
             } catch (const std::bad_alloc&) {
                 end = SearchEnd::OutOfMemory;  // the machine had less than the limit
+            }
+            try {
+                if (search) {
+                    auto [dots, moves] = search->furthest();
+                    shared.offerFurthest(dots, std::move(moves));
+                }
+            } catch (const std::bad_alloc&) {
+                // The moves did not fit either: another search's furthest, or the start, stands.
             }
         }
         shared.take(slot, 0, 0);
@@ -160,24 +208,23 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
         ended(end == SearchEnd::Stopped && !shared.stop ? run(1, kFinding) : end, findingDone);
     });
 
-    // Watch the limits from here; the searches look at the stop flag every few hundred positions, and
-    // take a few hundredths of a second to stop and hand their memory back.
-    const auto deadline = begin + options.timeLimit - std::min<std::chrono::milliseconds>(options.timeLimit / 50, kStopping);
-    bool outOfTime = false, cancelled = false;
+    // Watch the limits from here: the searches look at the stop flags at every position, and inside
+    // the estimates that take long.
+    bool outOfTime = false, wasCancelled = false;
     {
         std::unique_lock lock(mutex);
         auto lastReport = Clock::now() - std::chrono::seconds(1);
         while (!(provingDone && findingDone)) {
-            changed.wait_for(lock, std::chrono::milliseconds(20));
-            if (options.cancel && options.cancel->load() && !shared.stop) {
-                cancelled = true;
+            changed.wait_for(lock, kWatchPeriod);
+            if (cancelled() && !shared.stop) {
+                wasCancelled = true;
                 shared.stop = true;
             }
             if (Clock::now() > deadline && !shared.stop) {
                 outOfTime = true;
                 shared.stop = true;
             }
-            if (Clock::now() - begin > options.timeLimit / 3 && stillProving)
+            if (Clock::now() - begin > limit / 3 && stillProving)
                 shared.stopSlot[0] = true;
             if (options.progress && Clock::now() - lastReport > std::chrono::milliseconds(200)) {
                 lastReport = Clock::now();
@@ -194,16 +241,39 @@ Result searchLevel(const std::string& levelText, const Game& start, const Option
 
     result.positions = shared.positions;
     result.peakMemoryBytes = fixedBytes + shared.peakMemory;
+    result.lowerBound = std::size_t(shared.lowerBound);
+    if (proven && bestMoves.empty()) {
+        // The bounds may have ended the proof before it reached anything; how far a worm gets shows
+        // where the level is stuck. The searches' memory is given back by now.
+        const std::size_t positionBytes = sizeof(Word) * std::size_t(board.words()) + 32;
+        try {
+            Furthest dive = diveForDots(board, std::min(kMostDivePositions, options.memoryLimit / 8 / positionBytes), stopping);
+            result.positions += dive.positions;
+            shared.offerFurthest(dive.dots, std::move(dive.moves));
+        } catch (const std::bad_alloc&) {
+            // The proof stands; the furthest is what the searches reached.
+        }
+    }
+    // The furthest position counts as the game plays its moves; should the two ever differ, the start.
+    if (!bestMoves.empty()) {
+        result.furthestDots = result.dots;
+        result.furthestMoves = bestMoves;
+    } else if (dotsEaten(levelText, shared.furthestMoves) == shared.furthestDots) {
+        result.furthestDots = std::size_t(shared.furthestDots);
+        result.furthestMoves = shared.furthestMoves;
+    }
     if (!bestMoves.empty()) {
         result.outcome = Result::Outcome::Found;
         result.moves = bestMoves;
         result.provenShortest = proven;
-        result.lowerBound = proven ? bestMoves.size() : std::size_t(shared.lowerBound);
+        if (proven)
+            result.lowerBound = bestMoves.size();
         result.firstFoundAfter = firstFound;
         result.bestFoundAfter = bestFound;
     } else if (proven) {
         result.outcome = Result::Outcome::NoSolution;
-    } else if (cancelled) {
+        result.lowerBound = 0;
+    } else if (wasCancelled) {
         result.outcome = Result::Outcome::Cancelled;
     } else if (outOfTime) {
         result.outcome = Result::Outcome::OutOfTime;

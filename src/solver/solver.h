@@ -20,9 +20,11 @@ struct Progress {
 };
 
 struct Options {
+    // Held to what the clock can count (a century); none or less stops at once.
     std::chrono::milliseconds timeLimit{10'000};
     std::size_t memoryLimit = std::size_t(1) << 30;
-    // Set from another thread to stop the search soon; it then reports what it has.
+    // Set from another thread to stop the search; it then reports what it has, within a few hundredths
+    // of a second, as it does when the time is up.
     const std::atomic<bool>* cancel = nullptr;
     // Called from the thread that runs solve(), a few times a second at most.
     std::function<void(const Progress&)> progress;
@@ -35,7 +37,15 @@ struct Result {
     enum class Outcome { Found, NoSolution, OutOfTime, OutOfMemory, Cancelled } outcome = Outcome::NoSolution;
     std::string moves;            // arrow keys as L, R, U, D
     bool provenShortest = false;  // with Found: no shorter solution exists
-    std::size_t lowerBound = 0;   // no solution has fewer moves (with provenShortest, moves.size())
+    // No solution has fewer moves (with provenShortest, moves.size()); without a solution, what the
+    // search had shown when it stopped (0 when nothing).
+    std::size_t lowerBound = 0;
+    // The level's dots, and the most of them eaten in any position the search reached, with the
+    // moves to it (played through the game: they eat that many without a death). With Found, the
+    // solution.
+    std::size_t dots = 0;
+    std::size_t furthestDots = 0;
+    std::string furthestMoves;
     std::size_t positions = 0;
     std::size_t peakMemoryBytes = 0;
     std::chrono::milliseconds firstFoundAfter{0};  // with Found: when the first solution came

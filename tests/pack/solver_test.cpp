@@ -7,9 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <regex>
 #include <unordered_set>
 
 namespace zorvik::testing {
@@ -137,8 +144,9 @@ TEST(Solver, MovesAsTheGameDoesAndProvesTheShortestSolutionsOnRandomBoards)
     }
 }
 
-// A designer's search in the background: it reports progress, stops when cancelled and keeps to its memory.
-TEST(Solver, ReportsProgressStopsWhenCancelledAndKeepsToItsMemory)
+// A designer's search in the background: it reports progress, stops when cancelled, keeps to its memory, and
+// keeps the furthest it got when it stops.
+TEST(Solver, ReportsProgressStopsWhenCancelledKeepsToItsMemoryAndTheFurthestItGot)
 {
     // Dots but for a halving cell every fifth cell and a blank every seventh: long to prove.
     std::string open(144, '.');
@@ -157,6 +165,44 @@ TEST(Solver, ReportsProgressStopsWhenCancelledAndKeepsToItsMemory)
 
     const auto bounded = solver::solve(open, {.timeLimit = std::chrono::seconds(1), .memoryLimit = 8 << 20});
     EXPECT_TRUE(bounded.peakMemoryBytes <= 8 << 20 && bounded.outcome != Outcome::NoSolution);
+
+    // A search stopped by its time limit keeps the furthest it got, and the game plays it the same: 20 x 20
+    // cells, a dot in all but every sixth, far too many to eat in a second.
+    std::string dense(400, '.');
+    for (std::size_t i = 0; i < dense.size(); i += 6)
+        dense[i] = ' ';
+    dense.replace(190, 3, "\xF6oo");
+    const auto stopped = solver::solve(dense, {.timeLimit = std::chrono::seconds(1)});
+    TestGame game;
+    game.start(dense);
+    game.play(stopped.furthestMoves);
+    EXPECT_TRUE(stopped.outcome == Outcome::OutOfTime && stopped.furthestDots > 0 && stopped.lowerBound >= stopped.dots);
+    EXPECT_EQ(std::tuple(stopped.dots - game.game.RestPunkte, game.game.calls["Tot"]), std::tuple(stopped.furthestDots, 0));
+}
+
+// zorvik-check on a level without a solution proves so and prints the furthest it got; the game plays those
+// moves and eats as many dots as it says, without a death.
+TEST(Solver, ZorvikCheckPrintsTheFurthestItGotOnALevelWithoutASolution)
+{
+    // Two dots each way along a corridor: once the left ones are eaten, the worm cannot turn back.
+    const std::string text = std::string(9 * 4, '#') + ".. \xF6oo .." + std::string(9 * 4, '#');
+    const auto file = std::filesystem::temp_directory_path() / ("zorvik-furthest-" + std::to_string(::getpid()) + ".ZVK");
+    std::ofstream(file, std::ios::binary) << text << "\r\n";
+    FILE* pipe = ::popen((std::string(ZORVIK_CHECK) + " --solve '" + file.string() + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out(4096, '\0');
+    out.resize(std::fread(out.data(), 1, out.size(), pipe));
+    const int status = ::pclose(pipe);
+    std::filesystem::remove(file);
+    std::smatch line;
+    ASSERT_TRUE(std::regex_search(out, line, std::regex("\\.ZVK: furthest: (\\d+) of (\\d+) dots: ([LRUD]*)\n"))) << out;
+    EXPECT_TRUE(out.find(".ZVK: error: no solution:") != std::string::npos && WEXITSTATUS(status) == 1) << out;
+    TestGame game;
+    game.start(text);
+    game.play(line[3].str());
+    EXPECT_EQ(std::tuple(line[1].str(), line[2].str(), 4 - int(game.game.RestPunkte), game.game.calls["Tot"]),
+              std::tuple("2", "4", 2, 0))
+        << out;
 }
 
 } // namespace

@@ -175,6 +175,37 @@ TEST_F(Studio, SolvesTheLevelInTheBackgroundAndPlaysTheSolutionBack)
     EXPECT_EQ(readFileStart(file("A.solution"), 100), solution.moves() + "\n");
 }
 
+// A search that finds nothing says why and plays back the furthest it got, which is no solution to save.
+TEST_F(Studio, AFailedSearchSaysWhyAndPlaysBackTheFurthestItGot)
+{
+    // Two dots each way along a corridor: once the left ones are eaten, the worm cannot turn back.
+    saveFile(file("A.ZVK"), std::string(9 * 4, '#') + ".. \xF6oo .." + std::string(9 * 4, '#') + "\r\n");
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    studio::SolutionPanel& solution = *window->solution();
+    keys(Qt::CTRL | Qt::Key_L);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !solution.searching(); }, 30000));
+    EXPECT_EQ(solution.summary(), "Keine Lösung – bewiesen.\nAm weitesten: 2 von 4 Punkten nach 3 Zügen");
+    EXPECT_TRUE(solution.moves().empty() && !solution.saveAction()->isEnabled());
+    keys(Qt::CTRL | Qt::Key_End);
+    ASSERT_NE(solution.playback(), nullptr);
+    const auto& game = solution.playback()->game();
+    EXPECT_EQ(std::tuple(solution.playback()->position(), int(game.RestPunkte), game.finished(), game.Laenge),
+              std::tuple(std::size_t(3), 2, false, Whole(4)));
+
+    // Cancelled at once on a board of 330 dots: it says so, and how far it got.
+    std::string dense(400, '.');
+    for (std::size_t i = 0; i < dense.size(); i += 6)
+        dense[i] = ' ';
+    saveFile(file("B.ZVK"), dense.replace(190, 3, "\xF6oo") + "\r\n");
+    ASSERT_TRUE(window->openFile(folder.filePath("B.ZVK")));
+    keys(Qt::CTRL | Qt::Key_L);
+    keys(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !solution.searching(); }, 30000));
+    EXPECT_TRUE(solution.summary().startsWith("Abgebrochen nach ") && solution.summary().contains("\nAm weitesten: ") &&
+                solution.summary().contains(" von 331 Punkten"))
+        << solution.summary().toStdString();
+}
+
 // Guards against a held key moving the worm on after its release, and presses lost while a move is shown.
 TEST_F(Studio, PlayTakesKeysAsTheGameDoesWhileAMoveIsShown)
 {
