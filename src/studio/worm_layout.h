@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The starting worm as the game reads it: a head with its body in a row to the right.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorvik::studio {
+
+// The worm's cells from the head to the tail (level-text indices), when the level holds one head and
+// every body cell lies in an unbroken row right of it; nothing otherwise.
+std::optional<std::vector<int>> startableWorm(std::string_view text);
+
+// Lays a worm, `cells` its characters from the head to the tail, into a level that has no worm cells,
+// as a startable row on cells that hold no wall, dot or shortening cell. Of all such rows the one
+// nearest to `wanted` (a cell each, the same order): least summed distance, then the head nearest to
+// its wanted cell, then the first in reading order. Nothing when no row fits.
+std::optional<std::string> layWorm(std::string_view text, std::string_view cells, const std::vector<int>& wanted);
+
+} // namespace zorvik::studio
