@@ -179,7 +179,10 @@ void EditTools::install(QMainWindow& window, QMenu& edit)
         edit.addAction(action);
     edit.addSeparator();
     edit.addActions({copyLevel_, pasteLevel_});
+}
 
+void EditTools::addToolBar(QMainWindow& window)
+{
     window.addToolBarBreak();
     auto* bar = new QToolBar(QStringLiteral("Zeichnen"), &window);
     bar->setObjectName(QStringLiteral("Zeichnen"));

@@ -38,8 +38,9 @@ public:
 
     EditTools(LevelDocument& document, BoardView& board, Hooks hooks, QObject* parent = nullptr);
 
-    // A menu of the tools, the commands in `edit`, and a tool bar of their own.
+    // A menu of the tools and the commands in `edit`; then a tool bar of their own, in a row below the others.
     void install(QMainWindow& window, QMenu& edit);
+    void addToolBar(QMainWindow& window);
 
     Tool tool() const;
     QAction* toolAction(Tool tool) const { return tools_.at(tool); }

@@ -229,6 +229,7 @@ void StudioWindow::makeActions()
     paletteBar->setIconSize(QSize(kIconPixels, kIconPixels));
     paletteBar->addActions(palette_->actions());
     addToolBar(Qt::LeftToolBarArea, paletteBar);
+    editTools_->addToolBar(*this);
 }
 
 void StudioWindow::makeDocks()
