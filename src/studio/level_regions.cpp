@@ -182,7 +182,7 @@ TurnResult turnRegion(std::string_view text, Region region, Turn turn)
             if (!laid) {
                 result.problem = std::string(mirror ? "Gespiegelt" : "Gedreht") + " findet der Wurm keinen Platz: Kopf und Körper brauchen " +
                                  std::to_string(cells.size()) +
-                                 " freie Felder nebeneinander in einer Zeile, den Kopf links. Das Level bleibt, wie es war.";
+                                 " Felder ohne Mauer nebeneinander in einer Zeile, den Kopf links. Das Level bleibt, wie es war.";
                 return result;
             }
             out = *laid;

@@ -55,7 +55,7 @@ struct TurnResult {
 
 // Mirrors or rotates a region (the whole board when it covers it). A rotated region keeps its top-left
 // corner. A worm that could start before still can: when its turned cells are no longer a row to the
-// right of the head, it is laid out as the nearest such row on free cells, or nothing changes and
+// right of the head, it is laid out as the nearest such row (see layWorm), or nothing changes and
 // `problem` says why.
 TurnResult turnRegion(std::string_view text, Region region, Turn turn);
 

@@ -35,32 +35,41 @@ std::optional<std::string> layWorm(std::string_view text, std::string_view cells
     const int side = levelSide(text), length = static_cast<int>(cells.size());
     if (side == 0 || length == 0 || length > side || wanted.size() != cells.size())
         return std::nullopt;
-    auto free = [&](int i) {
+    auto moves = [&](int i) {
         const char c = text[static_cast<std::size_t>(i)];
-        return c != kWall && c != kDot && c != kHalving && c != kCutting && !isWormCell(c);
+        return c == kDot || c == kHalving || c == kCutting;
     };
     auto distance = [&](int a, int b) { return std::abs(a % side - b % side) + std::abs(a / side - b / side); };
-    std::optional<std::tuple<int, int, int>> best;  // summed distance, the head's distance, the head
+    std::optional<std::tuple<int, int, int, int>> best;  // summed distance, cells moved, the head's distance, the head
     for (int y = 0; y < side; ++y) {
-        // `run` counts the free cells ending at x, so a head fits at x - length + 1 once it reaches length.
+        // `run` counts the cells without a wall ending at x, so a head fits at x - length + 1 once it reaches length.
         for (int x = 0, run = 0; x < side; ++x) {
-            run = free(y * side + x) ? run + 1 : 0;
+            run = text[static_cast<std::size_t>(y * side + x)] != kWall ? run + 1 : 0;
             if (run < length)
                 continue;
             const int head = y * side + x - length + 1;
-            int sum = 0;
-            for (int i = 0; i < length; ++i)
+            int sum = 0, moved = 0;
+            for (int i = 0; i < length; ++i) {
                 sum += distance(head + i, wanted[static_cast<std::size_t>(i)]);
-            const auto candidate = std::tuple(sum, distance(head, wanted[0]), head);
+                moved += moves(head + i);
+            }
+            const auto candidate = std::tuple(sum, moved, distance(head, wanted[0]), head);
             if (!best || candidate < *best)
                 best = candidate;
         }
     }
     if (!best)
         return std::nullopt;
+    const int head = std::get<3>(*best);
+    std::vector<int> left = wanted;  // the wanted cells the row does not take, in reading order
+    std::erase_if(left, [&](int i) { return i / side == head / side && i % side >= head % side && i % side < head % side + length; });
+    std::sort(left.begin(), left.end());
     std::string laid(text);
-    for (int i = 0; i < length; ++i)
-        laid[static_cast<std::size_t>(std::get<2>(*best) + i)] = cells[static_cast<std::size_t>(i)];
+    for (int i = 0, next = 0; i < length; ++i) {
+        if (moves(head + i))
+            laid[static_cast<std::size_t>(left[static_cast<std::size_t>(next++)])] = text[static_cast<std::size_t>(head + i)];
+        laid[static_cast<std::size_t>(head + i)] = cells[static_cast<std::size_t>(i)];
+    }
     return laid;
 }
 

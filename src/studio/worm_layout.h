@@ -13,10 +13,12 @@ namespace zorvik::studio {
 // every body cell lies in an unbroken row right of it; nothing otherwise.
 std::optional<std::vector<int>> startableWorm(std::string_view text);
 
-// Lays a worm, `cells` its characters from the head to the tail, into a level that has no worm cells,
-// as a startable row on cells that hold no wall, dot or shortening cell. Of all such rows the one
-// nearest to `wanted` (a cell each, the same order): least summed distance, then the head nearest to
-// its wanted cell, then the first in reading order. Nothing when no row fits.
+// Lays a worm, `cells` its characters from the head to the tail, as a startable row into a level whose
+// worm cells are empty; `wanted` holds a cell for each (the same order), where it would like to lie.
+// The row never covers a wall. A dot or shortening cell under it swaps places with the worm: it moves to
+// one of the wanted cells the row leaves free, in reading order, so the level keeps all its cells. Of all
+// rows the nearest: least summed distance to `wanted`, then fewest cells moved, then the head nearest
+// to its wanted cell, then the first in reading order. Nothing when no row fits.
 std::optional<std::string> layWorm(std::string_view text, std::string_view cells, const std::vector<int>& wanted);
 
 } // namespace zorvik::studio

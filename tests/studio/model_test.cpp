@@ -117,8 +117,9 @@ TEST(StudioEdits, TurnsKeepTheWormAStartableRowOrChangeNothing)
         // The worm cut in two by the selection, or under the turned selection.
         {{0, 0, 3, 5}, studio::Turn::MirrorLeftRight, worm, ""},
         {{0, 0, 1, 2}, studio::Turn::RotateClockwise, level({"aöo ", "b   ", "    ", "    "}), ""},
-        // No row of three free cells after the turn.
-        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({"öoo", "#.#", "..."}), ""},
+        // Dots under the worm's new row swap places with it; walls never do, so here no row is left.
+        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({"öoo", "#.#", "..."}), level({".#.", "öoo", ".#."}), true},
+        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({"öoo", "###", "..."}), ""},
         // A worm the game could not start anyway turns as it is.
         {{0, 0, 2, 2}, studio::Turn::RotateClockwise, level({"ab", "oö"}), level({"oa", "öb"})},
     };
