@@ -80,8 +80,8 @@ TEST(StudioEdits, RegionsAreCopiedPastedAndMovedOnTheBoard)
 
     // A move that would leave the board stops at its edge, and the region goes with it.
     studio::Region moved;
-    EXPECT_EQ(studio::moveRegion(text, ab, 5, 1, &moved), level({"  ..", "  ab", "..cd", "...ö"}));
-    EXPECT_EQ(moved, (studio::Region{2, 1, 2, 2}));
+    EXPECT_EQ(studio::moveRegion(text, ab, 5, -3, &moved), level({"  ab", "  cd", "....", "...ö"}));
+    EXPECT_EQ(moved, (studio::Region{2, 0, 2, 2}));
     // A pasted head replaces the old one; what lies past the board is left out.
     EXPECT_EQ(studio::pasteClip(text, studio::clipFromRows("\xC3\xB6,"), 3, 0), level({"ab.ö", "cd..", "....", "... "}));
     EXPECT_EQ(studio::pasteClip(text, clip, -1, 2), level({"ab..", "cd..", "b...", "d..ö"}));
@@ -113,15 +113,18 @@ TEST(StudioEdits, TurnsKeepTheWormAStartableRowOrChangeNothing)
         // A selection that turns keeps its top-left corner; a worm outside it stays as it is.
         {{1, 0, 3, 1}, studio::Turn::RotateClockwise, abc, level({" a   ", " b   ", " c   ", "  öo ", "     "})},
         {{1, 0, 3, 1}, studio::Turn::RotateCounterClockwise, abc, level({" c   ", " b   ", " a   ", "  öo ", "     "})},
-        {{0, 3, 3, 1}, studio::Turn::RotateClockwise, abc, ""},  // it would reach past the board
+        {{2, 4, 3, 1}, studio::Turn::RotateClockwise, abc, ""},  // it would reach past the board
         // The worm cut in two by the selection, or under the turned selection.
         {{0, 0, 3, 5}, studio::Turn::MirrorLeftRight, worm, ""},
         {{0, 0, 1, 2}, studio::Turn::RotateClockwise, level({"aöo ", "b   ", "    ", "    "}), ""},
-        // Dots under the worm's new row swap places with it; walls never do, so here no row is left.
-        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({"öoo", "#.#", "..."}), level({".#.", "öoo", ".#."}), true},
+        // Cells under the worm's new row swap places with it, in reading order; walls never do, so at the
+        // end no row is left. Of two rows as near, the one that moves nothing, then the one that keeps the head.
+        {{0, 0, 3, 3}, studio::Turn::RotateCounterClockwise, level({"öoo", "#.#", ".,."}), level({".#.", "öoo", ",#."}), true},
+        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({" öo", " . ", "   "}), level({"   ", " . ", " öo"}), true},
+        {{0, 0, 3, 3}, studio::Turn::RotateCounterClockwise, level({" öo", "   ", "   "}), level({"   ", "öo ", "   "}), true},
         {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({"öoo", "###", "..."}), ""},
         // A worm the game could not start anyway turns as it is.
-        {{0, 0, 2, 2}, studio::Turn::RotateClockwise, level({"ab", "oö"}), level({"oa", "öb"})},
+        {{0, 0, 3, 3}, studio::Turn::MirrorLeftRight, level({"öo ", "   ", "  o"}), level({" oö", "   ", "o  "})},
     };
     for (const auto& c : cases) {
         const studio::TurnResult turned = studio::turnRegion(c.before, c.region, c.turn);
@@ -154,7 +157,7 @@ TEST(StudioFiles, LevelFilesAsTheGameWritesThemGridsFromATextEditorAndTheSolutio
     // A level pasted from a chat: one line or rows, blank lines around it; blank cells that begin it stay.
     const std::pair<std::string, std::string> pasted[] = {
         {"\r\n  \n" + toUtf8(kDemoLevel) + "\r\n\n", kDemoLevel},
-        {" \xC3\xB6..", level({" ö", ".."})},
+        {" \xC3\xB6. \n", level({" ö", ". "})},
         {"\n\xC3\xB6o\r\n.\n", level({"öo", ". "})},
     };
     for (const auto& [text, expected] : pasted)
