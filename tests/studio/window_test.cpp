@@ -187,6 +187,8 @@ TEST_F(Studio, TheLevelGoesToTheClipboardAsOneLineAndComesBackFromIt)
     open(kDemoLevel);
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), toUtf8(kDemoLevel));
+    keys(Qt::CTRL | Qt::Key_V);  // not pasted as a row of 49 cells
+    EXPECT_EQ(text(), kDemoLevel);
     // Text that is no level says why and changes nothing.
     QApplication::clipboard()->setText("Hallo, hier ist mein Level:");
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);

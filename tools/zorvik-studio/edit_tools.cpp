@@ -253,6 +253,15 @@ void EditTools::paste()
         return;
     }
     const int side = document_.side();
+    // A level line from a chat is no row of cells: it would land as one row, cut off at the board's edge.
+    if (clip.height == 1 && clip.width > side) {
+        try {
+            levelFromPastedText(clip.cells);
+            hooks_.status(QStringLiteral("In der Zwischenablage steht ein ganzes Level: „Level aus Text einfügen“ (Strg+Umschalt+V) öffnet es."));
+            return;
+        } catch (const FileError&) {
+        }
+    }
     const int at = !selection().empty() ? selection().y * side + selection().x : hovered_ >= 0 ? hovered_ : 0;
     document_.change(pasteClip(document_.text(), clip, at % side, at / side), QStringLiteral("Einfügen"));
     // What came in is selected, ready to be dragged where it belongs.
