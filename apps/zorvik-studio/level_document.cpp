@@ -129,9 +129,23 @@ void LevelDocument::endStroke()
 
 void LevelDocument::resize(int side)
 {
-    const std::string resized = resizeLevel(text_, side);
-    if (resized != text_)
-        undo_.push(new TextChange(*this, text_, resized, QStringLiteral("Größe ändern")));
+    change(resizeLevel(text_, side), QStringLiteral("Größe ändern"));
+}
+
+void LevelDocument::change(const std::string& text, const QString& what)
+{
+    if (text != text_)
+        undo_.push(new TextChange(*this, text_, text, what));
+}
+
+void LevelDocument::openText(const std::string& text)
+{
+    undo_.clear();
+    setText(text);
+    setPath({});
+    emit replaced();
+    // Unsaved, so that closing asks about it.
+    undo_.resetClean();
 }
 
 } // namespace zorvik::studio

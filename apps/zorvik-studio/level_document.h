@@ -40,6 +40,10 @@ public:
     void paint(int index, char cell);
     void endStroke();
     void resize(int side);
+    // The whole level replaced by an edit, one step to undo named `what`; nothing when it is the same.
+    void change(const std::string& text, const QString& what);
+    // A level from elsewhere (the clipboard) as a new, unsaved one.
+    void openText(const std::string& text);
 
 signals:
     void textChanged();

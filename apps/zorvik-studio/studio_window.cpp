@@ -4,6 +4,7 @@
 
 #include "board_view.h"
 #include "board_window.h"
+#include "edit_tools.h"
 #include "help_dialog.h"
 #include "level_document.h"
 #include "levels/file_access.h"
@@ -78,6 +79,17 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setFocus();
     solution_ = new SolutionPanel(*document_, *board_, dialogs_, [this] { return save(); }, this);
+    editTools_ = new EditTools(*document_, *board_,
+                               {[this] { return brushCell(); },
+                                [this] {
+                                    // As with a stroke: a press on a solution played back returns to editing.
+                                    const bool showing = solution_->showing();
+                                    solution_->stopShowing();
+                                    return !showing;
+                                },
+                                [this] { return keepOrDropChanges(); }, [this](const QString& text) { dialogs_.message(this, text); },
+                                [this](const QString& text) { statusBar()->showMessage(text, 8000); }},
+                               this);
     makeActions();
     makeDocks();
     addHelpMenu(*this);
@@ -185,6 +197,7 @@ void StudioWindow::makeActions()
         QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { resizeBoard(document_->side() + 2); });
     add(edit, QStringLiteral("Rand &entfernen"), QStringLiteral("Die äußerste Reihe Felder rundherum weg"),
         QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { resizeBoard(document_->side() - 2); });
+    editTools_->install(*this, *edit);
 
     QMenu* brushes = menuBar()->addMenu(QStringLiteral("&Palette"));
     palette_ = new QActionGroup(this);
@@ -226,6 +239,7 @@ void StudioWindow::makeActions()
     paletteBar->setIconSize(QSize(kIconPixels, kIconPixels));
     paletteBar->addActions(palette_->actions());
     addToolBar(Qt::LeftToolBarArea, paletteBar);
+    editTools_->addToolBar(*this);
 }
 
 void StudioWindow::makeDocks()

@@ -22,6 +22,7 @@ class Game;
 namespace zorvik::studio {
 
 class BoardView;
+class EditTools;
 class LevelDocument;
 class RecoveryKeeper;
 class SolutionPanel;
@@ -37,6 +38,7 @@ public:
     BoardView* board() const { return board_; }
     QListWidget* problems() const { return problems_; }
     SolutionPanel* solution() const { return solution_; }
+    EditTools* editTools() const { return editTools_; }
     // The palette's action for a cell character.
     QAction* brush(char cell) const { return brushes_.at(cell); }
 
@@ -81,6 +83,7 @@ private:
     std::unique_ptr<Game> draft_;  // draws the level being edited
     QListWidget* problems_ = nullptr;
     SolutionPanel* solution_ = nullptr;
+    EditTools* editTools_ = nullptr;
     QActionGroup* palette_ = nullptr;
     std::map<char, QAction*> brushes_;
     std::vector<check::Finding> findings_;

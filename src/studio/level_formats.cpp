@@ -58,6 +58,38 @@ std::string levelFromGrid(std::string_view bytes)
     return level;
 }
 
+std::string levelFromPastedText(std::string_view bytes)
+{
+    const auto first = bytes.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        throw FileError("der Text ist leer");
+    // From the start of the first line that holds something, so that blank cells that begin it stay.
+    const auto lineStart = bytes.find_last_of("\r\n", first);
+    bytes.remove_prefix(lineStart == std::string_view::npos ? 0 : lineStart + 1);
+    const auto last = bytes.find_last_not_of(" \t\r\n");
+    const auto lineEnd = bytes.find_first_of("\r\n", last);
+    bytes = bytes.substr(0, lineEnd == std::string_view::npos ? bytes.size() : lineEnd);
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) { return (static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n') || c == 0x7F; }))
+        throw FileError("der Text enthält Tabulatoren oder Steuerzeichen, die in keinem Level stehen");
+    if (bytes.size() > kLargestGrid)
+        throw FileError(tooBig());
+    std::string text;
+    if (bytes.find_first_of("\r\n") == std::string_view::npos) {
+        text = decodeLevelLine(bytes);
+        const int side = levelSide(text);
+        if (side == 0)
+            throw FileError("die Zeile hat " + std::to_string(text.size()) +
+                            " Zeichen, ein Level aber n × n, etwa 49 für 7 × 7; vielleicht hat das Chatprogramm Leerzeichen am Ende weggenommen");
+        if (side > kLargestSide)
+            throw FileError(tooBig());
+    } else {
+        text = levelFromGrid(bytes);
+    }
+    if (text.find(kHead) == std::string::npos)
+        throw FileError("im Text steht kein Kopf „ö“, ohne den kein Level beginnt");
+    return text;
+}
+
 std::string gridFromLevel(std::string_view text)
 {
     const auto side = static_cast<std::size_t>(levelSide(text));

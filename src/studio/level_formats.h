@@ -19,6 +19,11 @@ bool isLevelFileName(const std::filesystem::path& file);
 // Throws FileError when there is no row or the board would be too big.
 std::string levelFromGrid(std::string_view bytes);
 
+// A level shared as text, in a chat or an e-mail: its one line as the game reads it, or its rows.
+// Blank lines around it are dropped. Throws FileError with a reason for the designer when the text is
+// no level: a line that is not n × n characters long, a board too big, control characters, no head.
+std::string levelFromPastedText(std::string_view bytes);
+
 // The rows of a level text, UTF-8, each ended by LF.
 std::string gridFromLevel(std::string_view text);
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The studio's own model without a window: painting and resizing a level, its files, and a solution played back.
+// The studio's own model without a window: painting, drawing shapes, regions and turns of a level, its files,
+// and a solution played back.
 #include "levels/file_access.h"
 #include "model/null_window.h"
 #include "studio/finding_words.h"
 #include "studio/level_edits.h"
 #include "studio/level_formats.h"
 #include "studio/level_play.h"
+#include "studio/level_regions.h"
+#include "studio/level_shapes.h"
 #include "studio/recovery.h"
 #include "support/test_game.h"
 
@@ -39,6 +42,104 @@ TEST(StudioEdits, PaintingKeepsOneHeadAndResizingKeepsTheContentInTheMiddle)
     EXPECT_EQ(studio::resizeLevel(level({"abc", "def", "ghi"}), 1), "e");
 }
 
+// A cell of a 5 × 5 board by column and row.
+constexpr int at5(int x, int y) { return y * 5 + x; }
+
+TEST(StudioEdits, ShapesCoverTheirCellsAndAHeadBrushPaintsOneCell)
+{
+    const std::string blank = level({"     ", "     ", "     ", "     ", "     "});
+    const std::string pocket = level({"  #  ", "  #  ", "###  ", "     ", "    ö"});
+    struct Case {
+        studio::Shape shape;
+        int from, to;
+        const char* cell;
+        std::string before, after;
+    };
+    const Case cases[] = {
+        {studio::Shape::Rectangle, at5(1, 1), at5(3, 3), "#", blank, level({"     ", " ### ", " # # ", " ### ", "     "})},
+        // Corners given backwards, and a one-cell rectangle.
+        {studio::Shape::FilledRectangle, at5(3, 2), at5(0, 0), ".", blank, level({".... ", ".... ", ".... ", "     ", "     "})},
+        {studio::Shape::Rectangle, at5(4, 4), at5(4, 4), "x", blank, level({"     ", "     ", "     ", "     ", "    x"})},
+        {studio::Shape::Line, at5(0, 0), at5(4, 2), "x", blank, level({"x    ", " xx  ", "   xx", "     ", "     "})},
+        {studio::Shape::Line, at5(4, 4), at5(4, 1), "#", blank, level({"     ", "    #", "    #", "    #", "    #"})},
+        // A fill stops at other cells and does not leak through corners; `from` plays no part.
+        {studio::Shape::Fill, -1, at5(1, 0), ".", pocket, level({"..#  ", "..#  ", "###  ", "     ", "    ö"})},
+        {studio::Shape::Fill, at5(0, 0), at5(4, 0), ",", pocket, level({"  #,,", "  #,,", "###,,", ",,,,,", ",,,,ö"})},
+        // One head: a shape in the head's brush paints only the cell where the drag ends.
+        {studio::Shape::FilledRectangle, at5(0, 0), at5(2, 2), "ö", pocket, level({"  #  ", "  #  ", "##ö  ", "     ", "     "})},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(toUtf8(studio::drawShape(c.before, c.shape, c.from, c.to, toGameText(c.cell)[0])), toUtf8(c.after))
+            << int(c.shape) << " " << c.from << " " << c.to;
+    EXPECT_TRUE(studio::shapeCells(blank, studio::Shape::Line, -1, 3).empty());
+}
+
+TEST(StudioEdits, RegionsAreCopiedPastedAndMovedOnTheBoard)
+{
+    const std::string text = level({"ab..", "cd..", "....", "...ö"});
+    const studio::Region ab = studio::regionBetween(4, 5, 0);
+    EXPECT_EQ(ab, (studio::Region{0, 0, 2, 2}));
+    const studio::Clip clip = studio::copyRegion(text, ab);
+    EXPECT_EQ(std::tuple(clip.width, clip.height, clip.cells), std::tuple(2, 2, std::string("abcd")));
+    EXPECT_EQ(studio::clearRegion(text, {3, 2, 9, 9}), level({"ab..", "cd..", "... ", "... "}));
+
+    // A move that would leave the board stops at its edge, and the region goes with it.
+    studio::Region moved;
+    EXPECT_EQ(studio::moveRegion(text, ab, 5, -3, &moved), level({"  ab", "  cd", "....", "...ö"}));
+    EXPECT_EQ(moved, (studio::Region{2, 0, 2, 2}));
+    // A pasted head replaces the old one; what lies past the board is left out.
+    EXPECT_EQ(studio::pasteClip(text, studio::clipFromRows("\xC3\xB6,"), 3, 0), level({"ab.ö", "cd..", "....", "... "}));
+    EXPECT_EQ(studio::pasteClip(text, clip, -1, 2), level({"ab..", "cd..", "b...", "d..ö"}));
+
+    // Clipboard rows: UTF-8 out, and in with short rows filled and blank last rows dropped.
+    const studio::Clip read = studio::clipFromRows("\xC3\xB6\r\n..o\n\n");
+    EXPECT_EQ(std::tuple(read.width, read.height, toUtf8(read.cells)), std::tuple(3, 2, std::string("ö  ..o")));
+    EXPECT_EQ(studio::rowsFromClip(read), "\xC3\xB6  \n..o\n");
+    EXPECT_TRUE(studio::clipFromRows("\n\n").empty());
+}
+
+TEST(StudioEdits, TurnsKeepTheWormAStartableRowOrChangeNothing)
+{
+    const studio::Region board5{0, 0, 5, 5};
+    struct Case {
+        studio::Region region;
+        studio::Turn turn;
+        std::string before, after;  // `after` empty: refused, the level unchanged
+        bool relaid = false;
+    };
+    const std::string worm = level({"     ", " öoo ", "     ", "#    ", "     "});
+    const std::string abc = level({" abc ", "     ", "     ", "  öo ", "     "});
+    const Case cases[] = {
+        // Mirrored, the worm keeps its cells with the head at the left again.
+        {board5, studio::Turn::MirrorLeftRight, worm, level({"     ", " öoo ", "     ", "    #", "     "}), true},
+        {board5, studio::Turn::MirrorTopBottom, worm, level({"     ", "#    ", "     ", " öoo ", "     "})},
+        // Rotated, it lies as the nearest row to where its cells went: across its middle.
+        {board5, studio::Turn::RotateClockwise, worm, level({" #   ", "     ", "  öoo", "     ", "     "}), true},
+        // A selection that turns keeps its top-left corner; a worm outside it stays as it is.
+        {{1, 0, 3, 1}, studio::Turn::RotateClockwise, abc, level({" a   ", " b   ", " c   ", "  öo ", "     "})},
+        {{1, 0, 3, 1}, studio::Turn::RotateCounterClockwise, abc, level({" c   ", " b   ", " a   ", "  öo ", "     "})},
+        {{2, 4, 3, 1}, studio::Turn::RotateClockwise, abc, ""},  // it would reach past the board
+        // The worm cut in two by the selection, or under the turned selection.
+        {{0, 0, 3, 5}, studio::Turn::MirrorLeftRight, worm, ""},
+        {{0, 0, 1, 2}, studio::Turn::RotateClockwise, level({"aöo ", "b   ", "    ", "    "}), ""},
+        // Cells under the worm's new row swap places with it, in reading order; walls never do, so at the
+        // end no row is left. Of two rows as near, the one that moves nothing, then the one that keeps the head.
+        {{0, 0, 3, 3}, studio::Turn::RotateCounterClockwise, level({"öoo", "#.#", ".,."}), level({".#.", "öoo", ",#."}), true},
+        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({" öo", " . ", "   "}), level({"   ", " . ", " öo"}), true},
+        {{0, 0, 3, 3}, studio::Turn::RotateCounterClockwise, level({" öo", "   ", "   "}), level({"   ", "öo ", "   "}), true},
+        {{0, 0, 3, 3}, studio::Turn::RotateClockwise, level({"öoo", "###", "..."}), ""},
+        // A worm the game could not start anyway turns as it is.
+        {{0, 0, 3, 3}, studio::Turn::MirrorLeftRight, level({"öo ", "   ", "  o"}), level({" oö", "   ", "o  "})},
+    };
+    for (const auto& c : cases) {
+        const studio::TurnResult turned = studio::turnRegion(c.before, c.region, c.turn);
+        const bool refused = c.after.empty();
+        EXPECT_EQ(toUtf8(turned.text), toUtf8(refused ? c.before : c.after)) << toUtf8(c.before) << " " << int(c.turn);
+        EXPECT_EQ(std::tuple(turned.problem.empty(), turned.wormRelaid), std::tuple(!refused, c.relaid)) << turned.problem;
+    }
+    EXPECT_EQ(studio::turnRegion(abc, {1, 0, 3, 1}, studio::Turn::RotateClockwise).region, (studio::Region{1, 0, 1, 3}));
+}
+
 TEST(StudioFiles, LevelFilesAsTheGameWritesThemGridsFromATextEditorAndTheSolutionBeside)
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("zorvik-studio-" + std::to_string(::getpid()));
@@ -58,6 +159,16 @@ TEST(StudioFiles, LevelFilesAsTheGameWritesThemGridsFromATextEditorAndTheSolutio
     for (const auto& [grid, expected] : grids)
         EXPECT_EQ(studio::levelFromGrid(grid), expected) << grid;
     EXPECT_THROW(studio::levelFromGrid("\n\n"), FileError);
+    // A level pasted from a chat: one line or rows, blank lines around it; blank cells that begin it stay.
+    const std::pair<std::string, std::string> pasted[] = {
+        {"\r\n  \n" + toUtf8(kDemoLevel) + "\r\n\n", kDemoLevel},
+        {" \xC3\xB6. \n", level({" ö", ". "})},
+        {"\n\xC3\xB6o\r\n.\n", level({"öo", ". "})},
+    };
+    for (const auto& [text, expected] : pasted)
+        EXPECT_EQ(studio::levelFromPastedText(text), expected) << text;
+    for (const char* notALevel : {"", " \n ", "Hallo Welt", "\xC3\xB6\t..", "....", "Schau mal: \xC3\xB6oo"})
+        EXPECT_THROW(studio::levelFromPastedText(notALevel), FileError) << notALevel;
     saveFile(folder / "b.ZVK", std::string(50, '.') + "\r\n");
     EXPECT_THROW(studio::readLevelOrGrid(folder / "b.ZVK"), FileError);
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The studio driven as a designer would, offscreen: undo, painting and saving a level in the game's format,
-// opening a grid with a problem marked, playing the level, and solving it in the background.
+// drawing tools, the selection and the clipboard, opening a grid with a problem marked, playing the level,
+// and solving it in the background.
 #include "board_view.h"
+#include "edit_tools.h"
 #include "help_dialog.h"
 #include "level_document.h"
 #include "levels/file_access.h"
@@ -16,6 +18,7 @@
 #include "screen/unix_signals.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -83,6 +86,18 @@ struct Studio : ::testing::Test {
     }
     QPoint centre(int cell) const { return window->board()->cellRect(cell).center().toPoint(); }
     std::string text() const { return window->document().text(); }
+    void drag(int from, int to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(window->board(), button, {}, centre(from));
+        QTest::mouseMove(window->board(), centre(to));
+        QTest::mouseRelease(window->board(), button, {}, centre(to));
+    }
+    void open(const std::string& levelText)
+    {
+        saveFile(file("L.ZVK"), levelText + "\r\n");
+        ASSERT_TRUE(window->openFile(folder.filePath("L.ZVK")));
+    }
+    studio::Region selection() const { return window->editTools()->selection(); }
     std::string recoveryCopy() const
     {
         return readFileStart(studio::recoveryFile(folder.filePath("state/zorvik").toStdString(), ::getpid()), 1000);
@@ -133,6 +148,94 @@ TEST_F(Studio, APaintedLevelIsSavedInTheGamesOwnFormat)
     game.Form_load();
     play(game, "URR");
     EXPECT_EQ(std::tuple(game.LevelNr, game.calls["Tot"]), std::tuple(1, 0));
+}
+
+TEST_F(Studio, ToolsDrawTheirShapesEachOneStepToUndo)
+{
+    open(level({"     ", "     ", "  ö  ", "     ", "     "}));
+    keys(Qt::Key_R);  // a rectangle of walls round the board
+    drag(0, 24);
+    EXPECT_EQ(text(), level({"#####", "#   #", "# ö #", "#   #", "#####"}));
+    keys(Qt::Key_L);  // a line of dots, then the right button draws empty cells
+    keys(Qt::Key_2);
+    drag(6, 8);
+    drag(1, 3, Qt::RightButton);
+    EXPECT_EQ(text(), level({"#   #", "#...#", "# ö #", "#   #", "#####"}));
+    keys(Qt::Key_F);  // a click fills the empty cells that touch, not the worm
+    keys(Qt::Key_3);
+    drag(16, 16);
+    EXPECT_EQ(text(), level({"#   #", "#...#", "#,ö,#", "#,,,#", "#####"}));
+    keys(QKeySequence::Undo);
+    keys(QKeySequence::Undo);
+    EXPECT_EQ(text(), level({"#####", "#...#", "# ö #", "#   #", "#####"}));
+    keys(Qt::Key_G);  // a filled rectangle, the pen tool painting cell by cell as before
+    drag(16, 18);
+    keys(Qt::Key_S);
+    drag(11, 11);
+    EXPECT_EQ(text(), level({"#####", "#...#", "#,ö #", "#,,,#", "#####"}));
+}
+
+TEST_F(Studio, ASelectionIsCopiedMovedCutAndPasted)
+{
+    open(level({"ab   ", "cd   ", "     ", "     ", "  öoo"}));
+    keys(Qt::Key_A);
+    drag(0, 6);
+    EXPECT_EQ(selection(), (studio::Region{0, 0, 2, 2}));
+    keys(Qt::CTRL | Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "ab\ncd\n");
+    // Dragged from inside, the selection moves, held on the board, and stays selected.
+    drag(0, 9);
+    EXPECT_EQ(text(), level({"     ", "   ab", "   cd", "     ", "  öoo"}));
+    EXPECT_EQ(selection(), (studio::Region{3, 1, 2, 2}));
+    keys(Qt::CTRL | Qt::Key_X);
+    EXPECT_EQ(text(), level({"     ", "     ", "     ", "     ", "  öoo"}));
+    keys(QKeySequence::Undo);
+    EXPECT_EQ(text(), level({"     ", "   ab", "   cd", "     ", "  öoo"}));
+    // A click lets go of the selection; a paste goes under the pointer and is selected.
+    drag(10, 10);
+    EXPECT_TRUE(selection().empty());
+    QTest::mouseMove(window->board(), centre(10));
+    keys(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(text(), level({"     ", "   ab", "ab cd", "cd   ", "  öoo"}));
+    EXPECT_EQ(selection(), (studio::Region{0, 2, 2, 2}));
+}
+
+TEST_F(Studio, MirroringAndRotatingKeepTheWormOrSayWhyNot)
+{
+    open(level({"öoo", "#.#", "..."}));
+    keys(Qt::CTRL | Qt::Key_R);
+    EXPECT_EQ(text(), level({".#.", "öoo", ".#."}));
+    // A selection turns alone; one that cuts the worm in two changes nothing and says why.
+    keys(Qt::Key_A);
+    drag(3, 4);
+    keys(Qt::CTRL | Qt::Key_M);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("Der Wurm liegt nur zum Teil in der Auswahl")) << dialogs.messages[0].toStdString();
+    drag(6, 7);
+    keys(Qt::CTRL | Qt::Key_M);
+    EXPECT_EQ(text(), level({".#.", "öoo", "#.."}));
+    keys(QKeySequence::Undo);
+    keys(QKeySequence::Undo);
+    EXPECT_TRUE(text() == level({"öoo", "#.#", "..."}) && !window->isWindowModified());
+}
+
+TEST_F(Studio, TheLevelGoesToTheClipboardAsOneLineAndComesBackFromIt)
+{
+    open(kDemoLevel);
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), toUtf8(kDemoLevel));
+    keys(Qt::CTRL | Qt::Key_V);  // not pasted as a row of 49 cells
+    EXPECT_EQ(text(), kDemoLevel);
+    // Text that is no level says why and changes nothing.
+    QApplication::clipboard()->setText("Hallo, hier ist mein Level:");
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(std::tuple(text(), window->document().path()), std::tuple(kDemoLevel, folder.filePath("L.ZVK")));
+    // Rows as a chat shows them, the "ö" in decomposed form, open as a new level not yet saved.
+    QApplication::clipboard()->setText(QString::fromUtf8("\n o\xCC\x88o\n...\n"));
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    EXPECT_EQ(std::tuple(text(), window->document().path()), std::tuple(level({" öo", "...", "   "}), QString()));
+    EXPECT_TRUE(window->isWindowModified());
 }
 
 TEST_F(Studio, OpensAGridAndMarksTheCellsOfTheProblemChosen)
