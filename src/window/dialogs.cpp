@@ -2,8 +2,9 @@
 // The toolkit's dialogs: no filter, no default extension, the working folder to start in.
 #include "window/dialogs.h"
 
+#include "window/file_chooser.h"
+
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,12 +20,12 @@ void keepDialogSettingsInOwnFolder()
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& title)
 {
-    return QFileDialog::getOpenFileName(parent, title);
+    return chooseFile(parent, QFileDialog::AcceptOpen, title);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title)
 {
-    return QFileDialog::getSaveFileName(parent, title);
+    return chooseFile(parent, QFileDialog::AcceptSave, title);
 }
 
 std::optional<QColor> QtDialogs::colour(QWidget* parent, const QColor& initial)
