@@ -85,10 +85,12 @@ void checkCharacters(const std::string& text, int side, Words say, std::vector<F
             strange.push_back(static_cast<int>(i));
     if (strange.empty())
         return;
-    std::string message = n(strange.size()) + say(strange.size() == 1 ? " character" : " characters", " Zeichen") +
-                          say(" that are no cell code and count as empty cells: ",
-                              strange.size() == 1 ? ", das kein Feldzeichen ist und als leeres Feld zählt: "
-                                                  : ", die kein Feldzeichen sind und als leere Felder zählen: ");
+    const bool one = strange.size() == 1;
+    std::string message =
+        n(strange.size()) + say(one ? " character that is no cell code and counts as an empty cell: "
+                                    : " characters that are no cell code and count as empty cells: ",
+                                one ? " Zeichen, das kein Feldzeichen ist und als leeres Feld zählt: "
+                                    : " Zeichen, die kein Feldzeichen sind und als leere Felder zählen: ");
     for (std::size_t i = 0; i < strange.size() && i < kPositionsShown; ++i) {
         const int at = strange[i];
         message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)], say) + say(" at ", " bei ") +

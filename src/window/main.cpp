@@ -5,6 +5,7 @@
 #include "window/desktop_scale.h"
 #include "window/game_window.h"
 #include "window/icon.h"
+#include "window/program_texts.h"
 #include "window/start_conditions.h"
 #include "window/translations.h"
 #include "window/unix_signals.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char** argv)
 {
+    zorvik::useGermanTexts(zorvik::environmentWantsGerman());
     const zorvik::CommandLine command = zorvik::readCommandLine(argc, argv, std::cout, std::cerr);
     if (command.exitStatus)
         return *command.exitStatus;

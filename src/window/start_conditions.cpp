@@ -3,6 +3,7 @@
 #include "window/start_conditions.h"
 
 #include "levels/file_access.h"
+#include "window/program_texts.h"
 
 #include <algorithm>
 #include <csignal>
@@ -41,7 +42,8 @@ std::optional<std::string> missingDisplay()
     for (std::string platform; std::getline(platforms, platform, ';');)
         if (needsNoDisplay(platform.substr(0, platform.find(':'))))
             return std::nullopt;
-    return "Zorvik: Kein Bildschirm gefunden. Das Spiel läuft nur in einer grafischen Sitzung (X11 oder Wayland).";
+    return translate("zorvik", "Zorvik: no screen found. The game runs only in a graphical session (X11 or Wayland).")
+        .toStdString();
 }
 
 void prepareForFewDescriptors()
