@@ -8,8 +8,10 @@ cmake=$1 build=$2 version=$3
 
 work=$(mktemp -d)
 game=""
+others=()  # the X server and the studio it shows
 cleanup() {
   [[ -n $game ]] && kill -KILL "$game" 2>/dev/null || true
+  for pid in "${others[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -70,6 +72,23 @@ for file in "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK" "$work/small.zvk"
 done
 desktop gio mime application/x-zorvik-level | grep -q "^Default application.*: $id.Studio.desktop" ||
   fail "the studio does not open level files: $(desktop gio mime application/x-zorvik-level)"
+# Opened from there, the studio shows the level it is given, under a real X server.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+  others+=($!)
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  display=:$(cat "$work/display")
+  desktop DISPLAY="$display" gio launch "$prefix/share/applications/$id.Studio.desktop" "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK"
+  window=""
+  for _ in $(seq 150); do
+    window=$(DISPLAY=$display xdotool search --name "^01 Erster Bissen.*Zorvik-Studio" 2>/dev/null | head -1) && [[ -n $window ]] && break
+    sleep 0.1
+  done
+  [[ -n $window ]] || fail "the studio did not open the level it was given"
+  others+=("$(DISPLAY=$display xdotool getwindowpid "$window")")
+else
+  echo "no Xvfb and xdotool: the studio opening a level was not tried" >&2
+fi
 
 # Help, version and mistakes come at once: no display needed, no folder made. The command lines speak German
 # under a German locale, whether or not that locale is generated here, and English otherwise.
