@@ -213,5 +213,9 @@ Zeichnet, prüft, löst und spielt Zorvik-Level. LEVEL ist eine Leveldatei (.ZVK
         <translation>zorvik-studio: nur ein Level auf einmal, nicht auch „%1“ (zorvik-studio --help nennt die Optionen)
 </translation>
     </message>
+    <message>
+        <source>zorvik-studio: no screen found. The studio runs only in a graphical session (X11 or Wayland).</source>
+        <translation>zorvik-studio: Kein Bildschirm gefunden. Das Studio läuft nur in einer grafischen Sitzung (X11 oder Wayland).</translation>
+    </message>
 </context>
 </TS>
