@@ -100,7 +100,7 @@ run LANG=de_DE.UTF-8 "$prefix/bin/zorvik" --help && grep -q "^Aufruf: zorvik \[-
 run LANG=C "$prefix/bin/zorvik" --help && grep -q "^usage: zorvik" "$work/out" || fail "zorvik --help under C: $(cat "$work/out")"
 printf '\xF6oX.\r\n' >"$work/odd.ZVK"
 run LC_ALL=de_DE.UTF-8 "$prefix/bin/zorvik-check" "$work/odd.ZVK"
-grep -q "Warnung: 1 Zeichen, das kein Feldzeichen ist" "$work/out" && grep -q ": in Ordnung, 2 × 2 Felder, 1 Punkt," "$work/out" ||
+grep -q "Warnung: 1 Feld aus der Datei kennt das Spiel nicht" "$work/out" && grep -q ": in Ordnung, 2 × 2 Felder, 1 Punkt," "$work/out" ||
   fail "zorvik-check in German: $(cat "$work/out")"
 env -i PATH="$PATH" LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$prefix/bin/zorvik" >"$work/out" 2>&1 && status=0 || status=$?
 ((status == 1)) && [[ $(cat "$work/out") == "zorvik: weder XDG_DATA_HOME noch HOME ist gesetzt, also gibt es keinen Level-Ordner" ]] ||
