@@ -4,6 +4,8 @@
 #include "levels/level_check.h"
 #include "levels/level_file.h"
 #include "solver/solver.h"
+#include "studio/finding_words.h"
+#include "screen/program_texts.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -17,17 +19,38 @@
 namespace {
 
 using namespace zorvik::check;
+using zorvik::fill;
+using zorvik::translate;
 
-const char* kUsage =
-    "usage: zorvik-check [--solve] [--time SECONDS] LEVEL.ZVK...\n"
-    "Checks each level file for what would make the game refuse it or leave it unfinishable.\n"
-    "  --solve         also search the shortest moves that finish each level that passes (L, R, U, D)\n"
-    "  --time SECONDS  how long the search may take per level (default 10, at most 1000000000); it\n"
-    "                  stops sooner once it has proved its solution the shortest\n"
-    "Without a solution it says what ended the search and prints the furthest it got:\n"
-    "  FILE: furthest: K of N dots: MOVES\n"
-    "  --version       show the version and end\n"
-    "Exit status 0 only when every file passes.\n";
+std::string usage()
+{
+    return fill(translate("zorvik-check",
+                          "usage: zorvik-check [--solve] [--time SECONDS] LEVEL.ZVK...\n"
+                          "Checks each level file for what would make the game refuse it or leave it unfinishable.\n"
+                          "  --solve         also search the shortest moves that finish each level that passes (L, R, U, "
+                          "D)\n"
+                          "  --time SECONDS  how long the search may take per level (default 10, at most 1000000000); it\n"
+                          "                  stops sooner once it has proved its solution the shortest\n"
+                          "Without a solution it says what ended the search and prints the furthest it got:\n"
+                          "  FILE: furthest: K of N dots: MOVES\n"
+                          "  --version       show the version and end\n"
+                          "Exit status 0 only when every file passes.\n"));
+}
+
+// A finding in the language of the other texts: the checker's English, or the studio's German.
+std::string findingText(const Finding& finding, const std::string& text)
+{
+    if (!zorvik::environmentWantsGerman())
+        return finding.text;
+    return zorvik::studio::designerText(finding, static_cast<int>(std::lround(std::sqrt(static_cast<double>(text.size())))));
+}
+
+template <typename Number> std::string shown(Number number)
+{
+    std::ostringstream out;
+    out << number;
+    return out.str();
+}
 
 struct Options {
     bool solve = false;
@@ -38,9 +61,9 @@ struct Options {
 // About 31 years: far beyond any search, well within what the solver's clock counts.
 constexpr double kMostSeconds = 1e9;
 
-[[noreturn]] void mistake(const std::string& text)
+[[noreturn]] void mistake(const QString& text, std::initializer_list<std::string_view> values = {})
 {
-    std::cerr << "zorvik-check: " << text << " (zorvik-check --help lists the options)\n";
+    std::cerr << fill(text, values);
     std::exit(2);
 }
 
@@ -52,20 +75,25 @@ bool parseOptions(int argc, char** argv, Options& options)
             options.solve = true;
         } else if (argument == "--time") {
             if (i + 1 == argc)
-                mistake("--time needs a number of seconds");
+                mistake(translate("zorvik-check",
+                                  "zorvik-check: --time needs a number of seconds (zorvik-check --help lists the options)\n"));
             const std::string value = argv[++i];
             char* end = nullptr;
             options.seconds = std::strtod(value.c_str(), &end);
             if (value.empty() || *end != '\0' || !(options.seconds > 0) || !(options.seconds <= kMostSeconds))
-                mistake("--time takes a number of seconds above 0 and at most 1000000000, not \"" + value + "\"");
+                mistake(translate("zorvik-check", "zorvik-check: --time takes a number of seconds above 0 and at most "
+                                                  "1000000000, not \"%1\" (zorvik-check --help lists the options)\n"),
+                        {value});
         } else if (argument == "--help" || argument == "-h") {
-            std::cout << kUsage;
+            std::cout << usage();
             std::exit(0);
         } else if (argument == "--version") {
             std::cout << "zorvik-check " ZORVIK_VERSION "\n";
             std::exit(0);
         } else if (argument.size() > 1 && argument[0] == '-' && argument != "--") {
-            mistake("unknown option \"" + argument + "\"");
+            mistake(translate("zorvik-check",
+                              "zorvik-check: unknown option \"%1\" (zorvik-check --help lists the options)\n"),
+                    {argument});
         } else if (argument != "--") {
             options.files.push_back(argument);
         }
@@ -81,8 +109,9 @@ std::string summary(const std::string& text)
         dots += c == '.';
         worm += c == '\xF6' || c == 'o' || c == '\xE4';
     }
-    return std::to_string(side) + " × " + std::to_string(side) + " cells, " + std::to_string(dots) + " dots, a worm of " +
-           std::to_string(worm);
+    return fill(dots == 1 ? translate("zorvik-check", "%1 × %1 cells, %2 dot, a worm of %3")
+                          : translate("zorvik-check", "%1 × %1 cells, %2 dots, a worm of %3"),
+                {std::to_string(side), std::to_string(dots), std::to_string(worm)});
 }
 
 // Checks one file and prints what it found; true when it passes.
@@ -91,23 +120,24 @@ bool checkFile(const std::string& file, const Options& options)
     // The game's own reader: the first line, UTF-8 turned into Windows-1252 as the game does it.
     std::error_code missing;
     if (!std::filesystem::exists(file, missing)) {
-        std::cout << file << ": error: no such file\n";
+        std::cout << fill(translate("zorvik-check", "%1: error: no such file\n"), {file});
         return false;
     }
     std::optional<std::string> text;
     try {
         text = zorvik::readLevelText(file);
     } catch (const zorvik::FileError& failure) {
-        std::cout << file << ": error: cannot read the file (" << failure.what() << ")\n";
+        std::cout << fill(translate("zorvik-check", "%1: error: cannot read the file (%2)\n"), {file, failure.what()});
         return false;
     }
     const auto findings = checkLevelText(*text);
     for (const auto& finding : findings)
-        std::cout << file << (finding.severity == Severity::Error ? ": error: " : ": warning: ") << finding.text
-                  << "\n";
+        std::cout << fill(finding.severity == Severity::Error ? translate("zorvik-check", "%1: error: %2\n")
+                                                              : translate("zorvik-check", "%1: warning: %2\n"),
+                          {file, findingText(finding, *text)});
     if (hasErrors(findings))
         return false;
-    std::cout << file << ": ok, " << summary(*text) << "\n";
+    std::cout << fill(translate("zorvik-check", "%1: ok, %2\n"), {file, summary(*text)});
     if (!options.solve)
         return true;
 
@@ -117,34 +147,40 @@ bool checkFile(const std::string& file, const Options& options)
     const auto solution = zorvik::solver::solve(*text, limits);
     using Outcome = zorvik::solver::Result::Outcome;
     if (solution.outcome == Outcome::Found) {
-        std::cout << file << ": solution, " << solution.moves.size() << " moves, "
-                  << (solution.provenShortest ? "proven shortest"
-                                              : "not proven shortest (none has fewer than " + std::to_string(solution.lowerBound) + ")")
-                  << ": " << solution.moves << "\n";
+        std::cout << fill(solution.provenShortest
+                              ? translate("zorvik-check", "%1: solution, %2 moves, proven shortest: %3\n")
+                              : translate("zorvik-check",
+                                          "%1: solution, %2 moves, not proven shortest (none has fewer than %4): %3\n"),
+                          {file, shown(solution.moves.size()), solution.moves, shown(solution.lowerBound)});
         return true;
     }
-    const std::string tried = " (" + std::to_string(solution.positions) + " positions tried" +
-                              (solution.lowerBound > 0 ? ", none finishes in fewer than " + std::to_string(solution.lowerBound) + " moves" : "") +
-                              ")";
-    std::ostringstream seconds;
-    seconds << options.seconds;
+    const std::string tried =
+        solution.lowerBound > 0
+            ? fill(translate("zorvik-check", "%1 positions tried, none finishes in fewer than %2 moves"),
+                   {shown(solution.positions), shown(solution.lowerBound)})
+            : fill(translate("zorvik-check", "%1 positions tried"), {shown(solution.positions)});
     switch (solution.outcome) {
     case Outcome::NoSolution:
-        std::cout << file << ": error: no solution: the search proved that no moves finish the level\n";
+        std::cout << fill(translate("zorvik-check",
+                                    "%1: error: no solution: the search proved that no moves finish the level\n"),
+                          {file});
         break;
     case Outcome::OutOfMemory:
-        std::cout << file << ": warning: no solution found: the search reached its memory limit of "
-                  << (limits.memoryLimit >> 20) << " MB" << tried << "\n";
+        std::cout << fill(translate("zorvik-check",
+                                    "%1: warning: no solution found: the search reached its memory limit of %2 MB (%3)\n"),
+                          {file, shown(limits.memoryLimit >> 20), tried});
         break;
     case Outcome::OutOfTime:
     case Outcome::Cancelled:
     case Outcome::Found:
-        std::cout << file << ": warning: no solution found: the search reached its time limit of " << seconds.str() << " s"
-                  << tried << "\n";
+        std::cout << fill(translate("zorvik-check",
+                                    "%1: warning: no solution found: the search reached its time limit of %2 s (%3)\n"),
+                          {file, shown(options.seconds), tried});
         break;
     }
-    std::cout << file << ": furthest: " << solution.furthestDots << " of " << solution.dots << " dots: " << solution.furthestMoves
-              << "\n";
+    // Always in these words, whatever the language: scripts read it.
+    std::cout << file << ": furthest: " << solution.furthestDots << " of " << solution.dots << " dots: "
+              << solution.furthestMoves << "\n";
     return solution.outcome != Outcome::NoSolution;
 }
 
@@ -152,16 +188,18 @@ bool checkFile(const std::string& file, const Options& options)
 
 int main(int argc, char** argv)
 {
+    zorvik::useGermanTexts(zorvik::environmentWantsGerman());
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::cerr << kUsage;
+        std::cerr << usage();
         return 2;
     }
     int failed = 0;
     for (const auto& file : options.files)
         failed += !checkFile(file, options);
     if (options.files.size() > 1)
-        std::cout << options.files.size() << " files checked, " << (failed == 0 ? "all pass" : std::to_string(failed) + " fail")
-                  << "\n";
+        std::cout << fill(failed == 0 ? translate("zorvik-check", "%1 files checked, all pass\n")
+                                      : translate("zorvik-check", "%1 files checked, %2 fail\n"),
+                          {std::to_string(options.files.size()), std::to_string(failed)});
     return failed == 0 ? 0 : 1;
 }

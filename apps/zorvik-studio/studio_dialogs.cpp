@@ -2,6 +2,8 @@
 // The toolkit's dialogs in German.
 #include "studio_dialogs.h"
 
+#include "screen/file_chooser.h"
+
 #include <QDateTime>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -20,13 +22,13 @@ const QString kFilters = QStringLiteral("Zorvik-Level (*.ZVK *.zvk);;Textraster 
 
 QString QtStudioDialogs::openFileName(QWidget* parent, const QString& folder)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Level öffnen"), folder,
-                                        QStringLiteral("Level und Raster (*.ZVK *.zvk *.txt);;") + kFilters);
+    return chooseFile(parent, QFileDialog::AcceptOpen, QStringLiteral("Level öffnen"), folder,
+                      QStringLiteral("Level und Raster (*.ZVK *.zvk *.txt);;") + kFilters);
 }
 
 QString QtStudioDialogs::saveFileName(QWidget* parent, const QString& suggestion)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Level speichern"), suggestion, kFilters);
+    return chooseFile(parent, QFileDialog::AcceptSave, QStringLiteral("Level speichern"), suggestion, kFilters);
 }
 
 StudioDialogs::Answer QtStudioDialogs::unsavedChanges(QWidget* parent, const QString& levelName)

@@ -2,6 +2,8 @@
 // Reading the command line before any window exists, so that help, version and mistakes need no display.
 #include "command_line.h"
 
+#include "screen/program_texts.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -11,19 +13,6 @@
 namespace zorvik {
 
 namespace {
-
-const char* const kHelp =
-    "usage: zorvik [--level N] [FOLDER]\n"
-    "Zorvik, a worm puzzle: steer the worm with the arrow keys, eat every dot, and the next level opens.\n"
-    "Plays the level files (*.ZVK) of the level folder in name order and starts where the last game ended.\n"
-    "\n"
-    "  FOLDER      the level folder; without it $ZORVIK_LEVEL_FOLDER, else\n"
-    "              ${XDG_DATA_HOME:-~/.local/share}/zorvik, which gets the level pack\n"
-    "  --level N   start at level N (1 is the first) instead of where the last game ended\n"
-    "  --help      show this help and end\n"
-    "  --version   show the version and end\n"
-    "\n"
-    "The manual: man 6 zorvik\n";
 
 std::optional<int> levelNumber(const std::string& text)
 {
@@ -47,7 +36,19 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            out << kHelp;
+            out << fill(translate("zorvik", "usage: zorvik [--level N] [FOLDER]\n"
+                       "Zorvik, a worm puzzle: steer the worm with the arrow keys, eat every dot, and the next level "
+                       "opens.\n"
+                       "Plays the level files (*.ZVK) of the level folder in name order and starts where the last game "
+                       "ended.\n"
+                       "\n"
+                       "  FOLDER      the level folder; without it $ZORVIK_LEVEL_FOLDER, else\n"
+                       "              ${XDG_DATA_HOME:-~/.local/share}/zorvik, which gets the level pack\n"
+                       "  --level N   start at level N (1 is the first) instead of where the last game ended\n"
+                       "  --help      show this help and end\n"
+                       "  --version   show the version and end\n"
+                       "\n"
+                       "The manual: man 6 zorvik\n"));
             return endWith(0);
         }
         if (!optionsEnded && argument == "--version") {
@@ -57,29 +58,30 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::ostream& out
         if (!optionsEnded && (argument == "--level" || argument.rfind("--level=", 0) == 0)) {
             const bool joined = argument != "--level";
             if (!joined && i + 1 == argc) {
-                err << "zorvik: --level needs a level number, 1 for the first level\n";
+                err << fill(translate("zorvik", "zorvik: --level needs a level number, 1 for the first level\n"));
                 return endWith(2);
             }
             const std::string value = joined ? argument.substr(8) : argv[++i];
             command.level = levelNumber(value);
             if (!command.level) {
-                err << "zorvik: --level needs a level number, 1 for the first level, not \"" << value << "\"\n";
+                err << fill(translate("zorvik", "zorvik: --level needs a level number, 1 for the first level, not \"%1\"\n"), {value});
                 return endWith(2);
             }
         } else if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
-            err << "zorvik: unknown option \"" << argument << "\" (zorvik --help lists the options)\n";
+            err << fill(translate("zorvik", "zorvik: unknown option \"%1\" (zorvik --help lists the options)\n"), {argument});
             return endWith(2);
         } else if (folder) {
-            err << "zorvik: one level folder only, not \"" << *folder << "\" and \"" << argument << "\"\n";
+            err << fill(translate("zorvik", "zorvik: one level folder only, not \"%1\" and \"%2\"\n"), {*folder, argument});
             return endWith(2);
         } else {
             folder = argument;
         }
     }
     if (folder && ::chdir(folder->c_str()) != 0) {
-        err << "zorvik: cannot open the level folder \"" << *folder << "\": " << std::strerror(errno) << "\n";
+        const std::string reason = std::strerror(errno);
+        err << fill(translate("zorvik", "zorvik: cannot open the level folder \"%1\": %2\n"), {*folder, reason});
         return endWith(2);
     }
     return command;
@@ -89,8 +91,9 @@ bool levelExists(int level, int levelCount, std::ostream& err)
 {
     if (level <= std::max(levelCount, 1))
         return true;
-    err << "zorvik: there is no level " << level << ": the level folder holds " << levelCount
-        << (levelCount == 1 ? " level\n" : " levels\n");
+    const QString text = levelCount == 1 ? translate("zorvik", "zorvik: there is no level %1: the level folder holds %2 level\n")
+                                         : translate("zorvik", "zorvik: there is no level %1: the level folder holds %2 levels\n");
+    err << fill(text, {std::to_string(level), std::to_string(levelCount)});
     return false;
 }
 

@@ -2,8 +2,9 @@
 // The toolkit's dialogs: no filter, no default extension, the working folder to start in.
 #include "dialogs.h"
 
+#include "screen/file_chooser.h"
+
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -68,14 +69,14 @@ void keepDialogSettingsInOwnFolder()
 QString QtDialogs::openFileName(QWidget* parent, const QString& title)
 {
     return fileNameIfRoom(*this, parent, title, [&](QFileDialog::Options options) {
-        return QFileDialog::getOpenFileName(parent, title, {}, {}, nullptr, options);
+        return chooseFile(parent, QFileDialog::AcceptOpen, title, {}, {}, options);
     });
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title)
 {
     return fileNameIfRoom(*this, parent, title, [&](QFileDialog::Options options) {
-        return QFileDialog::getSaveFileName(parent, title, {}, {}, nullptr, options);
+        return chooseFile(parent, QFileDialog::AcceptSave, title, {}, {}, options);
     });
 }
 

@@ -5,6 +5,7 @@
 #include "model/game.h"
 #include "screen/desktop_scale.h"
 #include "screen/icon.h"
+#include "screen/program_texts.h"
 #include "screen/start_conditions.h"
 #include "screen/translations.h"
 #include "screen/unix_signals.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char** argv)
 {
+    zorvik::useGermanTexts(zorvik::environmentWantsGerman());
     const zorvik::CommandLine command = zorvik::readCommandLine(argc, argv, std::cout, std::cerr);
     if (command.exitStatus)
         return *command.exitStatus;

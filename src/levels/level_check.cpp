@@ -70,8 +70,8 @@ void checkCharacters(const std::string& text, int side, std::vector<Finding>& fi
             strange.push_back(static_cast<int>(i));
     if (strange.empty())
         return;
-    std::string message = n(strange.size()) + (strange.size() == 1 ? " character" : " characters") +
-                          " that are no cell code and count as empty cells: ";
+    std::string message = n(strange.size()) + (strange.size() == 1 ? " character that is no cell code and counts as an empty cell: "
+                                                                    : " characters that are no cell code and count as empty cells: ");
     for (std::size_t i = 0; i < strange.size() && i < kPositionsShown; ++i) {
         const int at = strange[i];
         message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)]) + " at " +

@@ -2,6 +2,8 @@
 // Checking and taking over QT_SCALE_FACTOR, and fitting it to the screen.
 #include "screen/desktop_scale.h"
 
+#include "screen/program_texts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -31,7 +33,7 @@ DesktopScale takeDesktopScale()
     while (*end == ' ' || *end == '\t')
         ++end;
     if (end == value || *end != '\0' || !std::isfinite(factor) || factor < kSmallest || factor > kLargest) {
-        scale.warning = std::string("zorvik: ") + kVariable + " \"" + value + "\" is no scale from 0.01 to 100; using 1";
+        scale.warning = fill(translate("zorvik", "zorvik: QT_SCALE_FACTOR \"%1\" is no scale from 0.01 to 100; using 1"), {value});
         ::setenv(kVariable, "1", 1);
     } else if (factor < 1) {
         scale.own = factor;

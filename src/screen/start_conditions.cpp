@@ -3,6 +3,7 @@
 #include "screen/start_conditions.h"
 
 #include "levels/file_access.h"
+#include "screen/program_texts.h"
 
 #include <algorithm>
 #include <csignal>
@@ -56,7 +57,8 @@ std::optional<std::string> missingDisplay()
 {
     if (displayAvailable())
         return std::nullopt;
-    return "Zorvik: Kein Bildschirm gefunden. Das Spiel läuft nur in einer grafischen Sitzung (X11 oder Wayland).";
+    return translate("zorvik", "Zorvik: no screen found. The game runs only in a graphical session (X11 or Wayland).")
+        .toStdString();
 }
 
 void prepareForFewDescriptors()

@@ -16,7 +16,7 @@ deb=$work/zorvik_${version}_$(dpkg --print-architecture).deb
 id=io.github.zorvik.Zorvik
 expected=(games/zorvik games/zorvik-check games/zorvik-studio libexec/zorvik/zorvik
   share/applications/$id{,.Studio}.desktop share/metainfo/$id{,.Studio}.metainfo.xml
-  share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zorvik.6.gz share/man/man1/zorvik-{check,studio}.1.gz
+  share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zorvik.6.gz share/man/man1/zorvik-{check,studio}.1.gz
   share/doc/zorvik/{COPYING,copyright,changelog.gz}
   share/zorvik/levels/{release-1.0,former-names})
 for size in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done

@@ -8,8 +8,10 @@ cmake=$1 build=$2 version=$3
 
 work=$(mktemp -d)
 game=""
+others=()  # the X server and the studio it shows
 cleanup() {
   [[ -n $game ]] && kill -KILL "$game" 2>/dev/null || true
+  for pid in "${others[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -22,7 +24,7 @@ prefix=$work/prefix
 id=io.github.zorvik.Zorvik
 expected=(bin/zorvik bin/zorvik-check bin/zorvik-studio libexec/zorvik/zorvik
   share/applications/$id{,.Studio}.desktop share/metainfo/$id{,.Studio}.metainfo.xml
-  share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zorvik.6.gz share/man/man1/zorvik-{check,studio}.1.gz
+  share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg share/man/man6/zorvik.6.gz share/man/man1/zorvik-{check,studio}.1.gz
   share/doc/zorvik/{COPYING,copyright,changelog.gz}
   share/zorvik/levels/{release-1.0,former-names})
 for size in 16 24 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
@@ -58,10 +60,51 @@ sed '/^#/d' "$pack/former-names" | while IFS= read -r line; do
   [[ -f $pack/${line#* -> } ]] || fail "former-names renames to a level not in the pack: $line"
 done
 
-# Help, version and mistakes come at once: no display needed, no folder made.
+# A file manager reads a level file as the level type, names it, and opens it in the studio. The caches are
+# what a package's triggers would make; they come after the list above, which holds what is installed.
+update-mime-database "$prefix/share/mime"
+update-desktop-database "$prefix/share/applications"
+desktop() { env -i PATH="$prefix/bin:$PATH" HOME="$work/desktop" XDG_DATA_DIRS="$prefix/share:/usr/share" "$@"; }
+cp "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK" "$work/small.zvk"
+for file in "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK" "$work/small.zvk"; do
+  type=$(desktop gio info -a standard::content-type "$file" | sed -n 's/^ *standard::content-type: //p')
+  [[ $type == application/x-zorvik-level ]] || fail "gio reads $file as \"$type\""
+done
+desktop gio mime application/x-zorvik-level | grep -q "^Default application.*: $id.Studio.desktop" ||
+  fail "the studio does not open level files: $(desktop gio mime application/x-zorvik-level)"
+# Opened from there, the studio shows the level it is given, under a real X server.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+  others+=($!)
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  display=:$(cat "$work/display")
+  desktop DISPLAY="$display" gio launch "$prefix/share/applications/$id.Studio.desktop" "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK"
+  window=""
+  for _ in $(seq 150); do
+    window=$(DISPLAY=$display xdotool search --name "^01 Erster Bissen.*Zorvik-Studio" 2>/dev/null | head -1) && [[ -n $window ]] && break
+    sleep 0.1
+  done
+  [[ -n $window ]] || fail "the studio did not open the level it was given"
+  others+=("$(DISPLAY=$display xdotool getwindowpid "$window")")
+else
+  echo "no Xvfb and xdotool: the studio opening a level was not tried" >&2
+fi
+
+# Help, version and mistakes come at once: no display needed, no folder made. The command lines speak German
+# under a German locale, whether or not that locale is generated here, and English otherwise.
 run() { env -i PATH="$PATH" HOME="$work/quiet" "$@" >"$work/out" 2>&1; }
 run "$prefix/bin/zorvik" --help || fail "zorvik --help failed without a display"
 grep -q "^usage: zorvik \[--level N\] \[FOLDER\]" "$work/out" || fail "zorvik --help: $(cat "$work/out")"
+run LANG=de_DE.UTF-8 "$prefix/bin/zorvik" --help && grep -q "^Aufruf: zorvik \[--level N\] \[ORDNER\]" "$work/out" ||
+  fail "zorvik --help in German: $(cat "$work/out")"
+run LANG=C "$prefix/bin/zorvik" --help && grep -q "^usage: zorvik" "$work/out" || fail "zorvik --help under C: $(cat "$work/out")"
+printf '\xF6oX.\r\n' >"$work/odd.ZVK"
+run LC_ALL=de_DE.UTF-8 "$prefix/bin/zorvik-check" "$work/odd.ZVK"
+grep -q "Warnung: 1 Feld aus der Datei kennt das Spiel nicht" "$work/out" && grep -q ": in Ordnung, 2 × 2 Felder, 1 Punkt," "$work/out" ||
+  fail "zorvik-check in German: $(cat "$work/out")"
+env -i PATH="$PATH" LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$prefix/bin/zorvik" >"$work/out" 2>&1 && status=0 || status=$?
+((status == 1)) && [[ $(cat "$work/out") == "zorvik: weder XDG_DATA_HOME noch HOME ist gesetzt, also gibt es keinen Level-Ordner" ]] ||
+  fail "the launcher without HOME, in German: status $status, $(cat "$work/out")"
 run "$prefix/bin/zorvik" --version && [[ $(cat "$work/out") == "zorvik $version" ]] || fail "zorvik --version: $(cat "$work/out")"
 run "$prefix/bin/zorvik-check" --version && [[ $(cat "$work/out") == "zorvik-check $version" ]] || fail "zorvik-check --version"
 for wrong in --levle "--level 0" "a b"; do

@@ -31,6 +31,9 @@ TEST(LevelCheck, PlayableLevelsPassWithoutAWordAndUnknownCharactersAreOnlyWarnin
     EXPECT_EQ(found(text, check::Severity::Warning),
               Texts{"3 characters that are no cell code and count as empty cells: \"X\" at row 1, column 3 (character 3); "
                     "\"O\" at row 3, column 1 (character 7); byte 0x09 at row 3, column 2 (character 8)"});
+    // Guards the singular: one such character was "1 character that are no cell code".
+    EXPECT_EQ(found(level({"öX", ". "}), check::Severity::Warning),
+              Texts{"1 character that is no cell code and counts as an empty cell: \"X\" at row 1, column 2 (character 2)"});
 }
 
 TEST(LevelCheck, EachFaultIsNamedWithItsPositions)

@@ -3,6 +3,7 @@
 #include "game_window.h"
 #include "levels/file_access.h"
 #include "model/game.h"
+#include "screen/file_chooser.h"
 #include "screen/icon.h"
 #include "screen/start_conditions.h"
 #include "screen/translations.h"
@@ -10,11 +11,14 @@
 #include "support/test_game.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -110,6 +114,18 @@ TEST(GameWindowStart, FirstStartWritesTheDemoLevelSaysSoBeforeShowingAndHalfTheS
 TEST(GameWindowStart, ChoosersSpeakGerman)
 {
     GuiGame g;
+    installGermanTranslations(*QCoreApplication::instance());
+    // Guards the file chooser's columns against the system's English ("27 bytes", "12/7/26 8:51 PM"), in which
+    // the toolkit writes them whatever the default locale says.
+    g.writeLevel("A.ZVK", std::string(25, '.'));
+    QFileDialog files(nullptr, QString(), g.folder.path());
+    formatColumnsInDefaultLocale(files);
+    const auto* model = qobject_cast<const QFileSystemModel*>(files.proxyModel()->sourceModel());
+    const QModelIndex a = files.proxyModel()->mapFromSource(model->index(QString::fromStdString(g.file("A.ZVK"))));
+    const QString size = a.siblingAtColumn(1).data().toString(), date = a.siblingAtColumn(3).data().toString();
+    EXPECT_EQ(size.toStdString(), "27 Bytes");
+    EXPECT_TRUE(QRegularExpression(R"(^\d\d\.\d\d\.\d\d \d\d:\d\d$)").match(date).hasMatch()) << date.toStdString();
+
     const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (!QFile::exists(translations + "/qtbase_de.qm"))
         GTEST_SKIP() << "no qtbase_de.qm in " << translations.toStdString();
