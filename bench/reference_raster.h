@@ -2,7 +2,7 @@
 // The first, plain rasteriser, kept as the measure of what every faster one must paint: pixel for pixel the same.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 
 #include <QImage>
 

@@ -2,11 +2,11 @@
 // The measured cases: screens, boards and the scene that runs a game on the chosen canvas.
 #include "scene.h"
 
-#include "model/null_window.h"
 #include "bench/canvas_window.h"
-#include "window/raster_canvas.h"
 #include "bench/reference_raster.h"
 #include "bench/sample_boards.h"
+#include "model/null_window.h"
+#include "screen/raster_canvas.h"
 
 #include <algorithm>
 

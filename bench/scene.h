@@ -2,7 +2,7 @@
 // One game on one kind of canvas at one screen size, set up the way start-up leaves it.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 #include "model/game.h"
 
 #include <memory>

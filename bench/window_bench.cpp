@@ -3,10 +3,10 @@
 // drawing operation (keeping the rectangle that is to be shown).
 #include "window_bench.h"
 
-#include "model/game.h"
+#include "dialogs.h"
+#include "game_window.h"
 #include "scene.h"
-#include "window/dialogs.h"
-#include "window/game_window.h"
+#include "model/game.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the bytes of a level file through reading and the level start, then the actions that the
 // bytes after its first line spell (the game ignores those lines, so every input is a real level file).
-// The actions are spelt as in the soak (tools/soak/session.h).
+// The actions are spelt as in the soak (tests/soak/session.h).
 #include "levels/level_file.h"
 #include "soak/session.h"
 

@@ -2,7 +2,7 @@
 // The game's icon: four board cells on black, drawn with the game's own drawing operations.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 
 namespace zorvik {
 

@@ -2,7 +2,7 @@
 // The drawing operations written down as a scalable picture (SVG), shape for shape as the raster canvas paints them.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 
 #include <string>
 

@@ -2,6 +2,7 @@
 // File operations on POSIX descriptors, so every failure keeps its error number.
 #include "levels/file_access.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -11,7 +12,9 @@
 #include <pthread.h>
 #include <random>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zorvik {
 
@@ -137,7 +140,8 @@ void overwrite(const std::filesystem::path& file, std::string_view bytes)
     out.close();
 }
 
-constexpr std::string_view kTemporaryMark = ".tmp";
+// Part of every temporary file's name and of no name a player gives, so that the cleaner never takes theirs.
+constexpr std::string_view kTemporaryMark = ".zorvik-tmp-";
 
 // A hidden name that no level list shows, with the process number so that a later start can tell a file
 // left by a killed save from one in use, and short enough for the file system even beside a long name.
@@ -151,8 +155,10 @@ std::filesystem::path temporaryName(const std::filesystem::path& file, unsigned 
 std::optional<pid_t> temporaryFileOwner(const std::string& name)
 {
     const auto mark = name.rfind(kTemporaryMark);
-    const auto dash = name.find('-', mark);
-    if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark < 2 || mark > 101 || dash == std::string::npos)
+    if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark < 2 || mark > 101)
+        return std::nullopt;
+    const auto dash = name.find('-', mark + kTemporaryMark.size());
+    if (dash == std::string::npos)
         return std::nullopt;
     const std::string pid = name.substr(mark + kTemporaryMark.size(), dash - mark - kTemporaryMark.size());
     const std::string random = name.substr(dash + 1);
@@ -162,9 +168,55 @@ std::optional<pid_t> temporaryFileOwner(const std::string& name)
     return static_cast<pid_t>(std::stoll(pid));
 }
 
+// The names of a file's extended attributes, which `list` fills in as listxattr does; none where the file
+// system keeps none, nothing when they cannot be read.
+template <typename List>
+std::optional<std::vector<std::string>> attributeNames(List list)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const ssize_t size = list(nullptr, 0);
+        if (size <= 0)
+            return size == 0 || errno == ENOTSUP ? std::optional(std::vector<std::string>{}) : std::nullopt;
+        std::string names(static_cast<std::size_t>(size), '\0');
+        const ssize_t got = list(names.data(), names.size());
+        if (got < 0 && errno == ERANGE)  // one was added meanwhile
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        names.resize(static_cast<std::size_t>(got));
+        std::vector<std::string> result;
+        for (std::size_t at = 0; at < names.size(); at += result.back().size() + 1)
+            result.emplace_back(names.c_str() + at);  // each name ends in a NUL
+        return result;
+    }
+    return std::nullopt;
+}
+
+// Gives the new file exactly the extended attributes of the old one: its ACL (system.posix_acl_access) and
+// the player's own attributes stay, and an ACL the new file took from its folder's default goes. False when
+// one of them cannot be read or set, say one of the security namespace that only an administrator may set.
+bool copyAttributes(const std::filesystem::path& from, int to)
+{
+    const auto wanted = attributeNames([&](char* names, std::size_t size) { return ::listxattr(from.c_str(), names, size); });
+    const auto present = attributeNames([&](char* names, std::size_t size) { return ::flistxattr(to, names, size); });
+    if (!wanted || !present)
+        return false;
+    for (const auto& name : *present)
+        if (std::find(wanted->begin(), wanted->end(), name) == wanted->end() && ::fremovexattr(to, name.c_str()) != 0)
+            return false;
+    for (const auto& name : *wanted) {
+        const ssize_t size = ::getxattr(from.c_str(), name.c_str(), nullptr, 0);
+        std::string value(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+        if (size < 0 || ::getxattr(from.c_str(), name.c_str(), value.data(), value.size()) != size ||
+            ::fsetxattr(to, name.c_str(), value.data(), value.size(), 0) != 0)
+            return false;
+    }
+    return true;
+}
+
 // Writes a temporary file beside `file` and renames it over it. Given `old`, the temporary file takes its
-// owner, group and permissions first; false when it cannot, or when the folder takes no file of ours:
-// then nothing has changed.
+// owner, group, extended attributes and permissions first; false when it cannot, or when the folder takes no
+// file of ours: then nothing has changed.
 bool replace(const std::filesystem::path& file, std::string_view bytes, const struct stat* old)
 {
     std::random_device seed;
@@ -180,8 +232,10 @@ bool replace(const std::filesystem::path& file, std::string_view bytes, const st
     }
     try {
         Descriptor out(fd);
-        // The owner first: changing it clears the set-user and set-group bits.
-        if (old && (::fchown(fd, old->st_uid, old->st_gid) != 0 || ::fchmod(fd, old->st_mode & 07777) != 0)) {
+        // The owner first: changing it clears the set-user and set-group bits. The permissions after the ACL:
+        // with an ACL the group's bits are its mask, which setting the ACL recomputes.
+        if (old && (::fchown(fd, old->st_uid, old->st_gid) != 0 || !copyAttributes(file, fd) ||
+                    ::fchmod(fd, old->st_mode & 07777) != 0)) {
             ::unlink(temporary.c_str());
             return false;
         }
@@ -268,6 +322,8 @@ std::string readFileStart(const std::filesystem::path& file, std::size_t count)
 void saveFile(const std::filesystem::path& name, std::string_view bytes)
 {
     const auto file = followLinks(name);
+    // A save killed while writing left its temporary file here, which may be no folder that start-up cleans.
+    removeStaleTemporaryFiles(file.parent_path().empty() ? "." : file.parent_path());
     struct stat old {};
     if (::stat(file.c_str(), &old) != 0) {
         if (errno != ENOENT)

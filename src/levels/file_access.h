@@ -28,11 +28,13 @@ std::string readFileStart(const std::filesystem::path& file, std::size_t count);
 // old or the new content. Where a rename cannot keep what the file is (several hard links, a folder the
 // player may not write, an owner the process cannot give, a file the player protected), and for devices
 // and pipes, the file is overwritten in place: the old bytes stay until the new ones are there.
-// A missing file is created. Never raises SIGPIPE: a pipe without a reader fails like any write.
+// A missing file is created. Extended attributes, the file's ACL among them, go over to the new file; where
+// one cannot be set, the file is overwritten in place. Never raises SIGPIPE: a pipe without a reader fails
+// like any write. What killed saves left in the file's folder goes first.
 void saveFile(const std::filesystem::path& file, std::string_view bytes);
 
 // Removes what saves of earlier runs left in the folder when they were killed: temporary files with the
-// names saveFile gives, and only those whose process is gone.
+// names saveFile gives (".NAME.zorvik-tmp-PROCESS-NUMBER"), and only those whose process is gone.
 void removeStaleTemporaryFiles(const std::filesystem::path& folder);
 
 // Keeps one descriptor back for the file operations above, so that a save at closing still finds one when

@@ -14,10 +14,6 @@ namespace zorvik::check {
 
 namespace {
 
-// The segment tables end at index 1225, so the worm's full length may not pass it.
-constexpr int kMostWormAndDotCells = 1225;
-// The widest board the game's level start takes.
-constexpr int kWidestSide = 181;
 // Long lists of positions are cut short; the first few show where to look.
 constexpr std::size_t kPositionsShown = 8;
 
@@ -29,34 +25,25 @@ struct Board {
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < side && y < side; }
 };
 
-// Every sentence in both languages, the one asked for picked where it is said.
-struct Words {
-    Language language;
-    std::string operator()(const std::string& english, const std::string& german) const
-    {
-        return language == Language::German ? german : english;
-    }
-};
-
 std::string n(std::size_t number) { return std::to_string(number); }
 
-std::string positionList(const std::vector<int>& cells, int side, Words say)
+std::string more(std::size_t count) { return count > kPositionsShown ? "; and " + n(count - kPositionsShown) + " more" : ""; }
+
+std::string positionList(const std::vector<int>& cells, int side)
 {
     std::string out;
     for (std::size_t i = 0; i < cells.size() && i < kPositionsShown; ++i)
-        out += (i == 0 ? "" : "; ") + cellPosition(cells[i], side, say.language);
-    if (cells.size() > kPositionsShown)
-        out += say("; and ", "; und ") + n(cells.size() - kPositionsShown) + say(" more", " weitere");
-    return out;
+        out += (i == 0 ? "" : "; ") + cellPosition(cells[i], side);
+    return out + more(cells.size());
 }
 
-std::string shownCharacter(char c, Words say)
+std::string shownCharacter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x21 && byte < 0x7F)
-        return say("\"" + std::string(1, c) + "\"", "„" + std::string(1, c) + "“");
+        return "\"" + std::string(1, c) + "\"";
     static const char* digits = "0123456789ABCDEF";
-    return say("byte 0x", "Byte 0x") + digits[byte >> 4] + digits[byte & 15];
+    return std::string("byte 0x") + digits[byte >> 4] + digits[byte & 15];
 }
 
 bool isCellCode(char c)
@@ -66,18 +53,16 @@ bool isCellCode(char c)
            c == '-';
 }
 
-std::string squareHint(std::size_t length, Words say)
+std::string squareHint(std::size_t length)
 {
     const auto below = static_cast<std::size_t>(std::floor(std::sqrt(static_cast<double>(length))));
     const std::size_t above = below + 1;
-    std::string hint = say("the line has " + n(length) + " characters, which is no square number",
-                           "die Zeile hat " + n(length) + " Zeichen, das ist keine Quadratzahl");
+    std::string hint = "the line has " + n(length) + " characters, which is no square number";
     hint += below > 0 ? " (" + n(below * below) + " = " + n(below) + " × " + n(below) + ", " : " (";
-    return hint + n(above * above) + " = " + n(above) + " × " + n(above) +
-           say("): a level is n × n cells in one line", "): ein Level hat n × n Felder in einer Zeile");
+    return hint + n(above * above) + " = " + n(above) + " × " + n(above) + "): a level is n × n cells in one line";
 }
 
-void checkCharacters(const std::string& text, int side, Words say, std::vector<Finding>& findings)
+void checkCharacters(const std::string& text, int side, std::vector<Finding>& findings)
 {
     std::vector<int> strange;
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -85,23 +70,19 @@ void checkCharacters(const std::string& text, int side, Words say, std::vector<F
             strange.push_back(static_cast<int>(i));
     if (strange.empty())
         return;
-    std::string message = n(strange.size()) + say(strange.size() == 1 ? " character" : " characters", " Zeichen") +
-                          say(" that are no cell code and count as empty cells: ",
-                              strange.size() == 1 ? ", das kein Feldzeichen ist und als leeres Feld zählt: "
-                                                  : ", die kein Feldzeichen sind und als leere Felder zählen: ");
+    std::string message = n(strange.size()) + (strange.size() == 1 ? " character" : " characters") +
+                          " that are no cell code and count as empty cells: ";
     for (std::size_t i = 0; i < strange.size() && i < kPositionsShown; ++i) {
         const int at = strange[i];
-        message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)], say) + say(" at ", " bei ") +
-                   (side > 0 ? cellPosition(at, side, say.language) : say("character ", "Zeichen ") + n(at + 1));
+        message += (i == 0 ? "" : "; ") + shownCharacter(text[static_cast<std::size_t>(at)]) + " at " +
+                   (side > 0 ? cellPosition(at, side) : "character " + n(at + 1));
     }
-    if (strange.size() > kPositionsShown)
-        message += say("; and ", "; und ") + n(strange.size() - kPositionsShown) + say(" more", " weitere");
-    findings.push_back({Severity::Warning, message, strange});
+    findings.push_back({Severity::Warning, Kind::UnknownCharacters, message + more(strange.size()), strange});
 }
 
 // The worm must lie as "ö" followed by its "o"/"ä" cells to the right in the same row: every segment
 // starts with the step to the left, so any other layout pulls apart on the first moves.
-void checkWorm(const Board& board, Words say, std::vector<Finding>& findings, int& head)
+void checkWorm(const Board& board, std::vector<Finding>& findings, int& head)
 {
     std::vector<int> heads;
     for (int i = 0; i < board.side * board.side; ++i)
@@ -109,15 +90,12 @@ void checkWorm(const Board& board, Words say, std::vector<Finding>& findings, in
             heads.push_back(i);
     head = -1;
     if (heads.empty()) {
-        findings.push_back({Severity::Error, say("no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts",
-                                                 "Kein Kopf: der Wurm braucht ein „ö“-Feld, wo er beginnt")});
+        findings.push_back({Severity::Error, Kind::NoHead, "no head: the worm needs one \"ö\" cell (byte 0xF6) where it starts"});
         return;
     }
     if (heads.size() > 1) {
-        findings.push_back({Severity::Error,
-                            n(heads.size()) + say(" heads (\"ö\"), but a worm has exactly one: ",
-                                                  " Köpfe („ö“), aber ein Wurm hat genau einen: ") +
-                                positionList(heads, board.side, say),
+        findings.push_back({Severity::Error, Kind::SeveralHeads,
+                            n(heads.size()) + " heads (\"ö\"), but a worm has exactly one: " + positionList(heads, board.side),
                             heads});
         return;
     }
@@ -133,30 +111,31 @@ void checkWorm(const Board& board, Words say, std::vector<Finding>& findings, in
         if ((c == kSegment || c == kSegmentAlt) && !inRow)
             stray.push_back(i);
     }
-    const std::string headAt = cellPosition(head, board.side, say.language);
-    if (!stray.empty())
-        findings.push_back({Severity::Error,
-                            say("the body is not a row to the right of its head at " + headAt +
-                                    ": every \"o\" or \"ä\" must follow the head without a gap in its row; these do not: ",
-                                "Der Körper liegt nicht als Reihe rechts vom Kopf bei " + headAt +
-                                    ": jedes „o“ oder „ä“ muss dem Kopf ohne Lücke in seiner Zeile folgen; diese nicht: ") +
-                                positionList(stray, board.side, say),
-                            stray});
+    const std::string headAt = cellPosition(head, board.side);
+    if (!stray.empty()) {
+        Finding body{Severity::Error, Kind::BodyNotInRow,
+                     "the body is not a row to the right of its head at " + headAt +
+                         ": every \"o\" or \"ä\" must follow the head without a gap in its row; these do not: " +
+                         positionList(stray, board.side),
+                     stray};
+        body.head = head;
+        findings.push_back(std::move(body));
+    }
 
     // Walls or the border on the other three sides and a body behind: the first move can only kill.
     const bool bodyLongerThanOne = x - hx - 1 >= 2;
     auto blocked = [&](int px, int py) { return !board.inside(px, py) || board.at(px, py) == kWall; };
-    if (stray.empty() && bodyLongerThanOne && blocked(hx - 1, hy) && blocked(hx, hy - 1) && blocked(hx, hy + 1))
-        findings.push_back({Severity::Error,
-                            say("the worm is stuck at the start: the head at " + headAt +
-                                    " has walls on three sides and its body on the fourth",
-                                "Der Wurm steckt am Start fest: der Kopf bei " + headAt +
-                                    " hat Mauern an drei Seiten und seinen Körper an der vierten"),
-                            {head}});
+    if (stray.empty() && bodyLongerThanOne && blocked(hx - 1, hy) && blocked(hx, hy - 1) && blocked(hx, hy + 1)) {
+        Finding stuck{Severity::Error, Kind::StuckAtStart,
+                      "the worm is stuck at the start: the head at " + headAt + " has walls on three sides and its body on the fourth",
+                      {head}};
+        stuck.head = head;
+        findings.push_back(std::move(stuck));
+    }
 }
 
 // Dots walled off from the head can never be eaten. Worm cells are free cells for this.
-void checkReach(const Board& board, int head, Words say, std::vector<Finding>& findings)
+void checkReach(const Board& board, int head, std::vector<Finding>& findings)
 {
     std::vector<bool> seen(board.text.size(), false);
     std::queue<int> open;
@@ -183,18 +162,16 @@ void checkReach(const Board& board, int head, Words say, std::vector<Finding>& f
         if (board.text[i] == kDot && !seen[i])
             walledIn.push_back(static_cast<int>(i));
     if (!walledIn.empty())
-        findings.push_back({Severity::Error,
+        findings.push_back({Severity::Error, Kind::WalledIn,
                             n(walledIn.size()) +
-                                say(walledIn.size() == 1 ? " dot the worm can never reach, walled in: "
-                                                         : " dots the worm can never reach, walled in: ",
-                                    walledIn.size() == 1 ? " Punkt, den der Wurm nie erreicht, eingemauert: "
-                                                         : " Punkte, die der Wurm nie erreicht, eingemauert: ") +
-                                positionList(walledIn, board.side, say),
+                                (walledIn.size() == 1 ? " dot the worm can never reach, walled in: "
+                                                      : " dots the worm can never reach, walled in: ") +
+                                positionList(walledIn, board.side),
                             walledIn});
 }
 
 // Whatever else the game's own level start refuses.
-void checkGameStart(const std::string& text, Words say, std::vector<Finding>& findings)
+void checkGameStart(const std::string& text, std::vector<Finding>& findings)
 {
     NullWindow window;
     Game game(window, "/nonexistent-zorvik-check-folder");
@@ -203,18 +180,18 @@ void checkGameStart(const std::string& text, Words say, std::vector<Finding>& fi
     try {
         game.Beginn();
     } catch (const std::exception& failure) {
-        findings.push_back({Severity::Error, say("the game cannot start this level: ", "Das Spiel kann dieses Level nicht starten: ") +
-                                                 failure.what()});
+        Finding refused{Severity::Error, Kind::GameRefuses, std::string("the game cannot start this level: ") + failure.what()};
+        refused.detail = failure.what();
+        findings.push_back(std::move(refused));
     }
 }
 
 } // namespace
 
-std::string cellPosition(int index, int side, Language language)
+std::string cellPosition(int index, int side)
 {
-    const Words say{language};
-    return say("row ", "Zeile ") + std::to_string(index / side + 1) + say(", column ", ", Spalte ") +
-           std::to_string(index % side + 1) + say(" (character ", " (Zeichen ") + std::to_string(index + 1) + ")";
+    return "row " + std::to_string(index / side + 1) + ", column " + std::to_string(index % side + 1) + " (character " +
+           std::to_string(index + 1) + ")";
 }
 
 bool hasErrors(const std::vector<Finding>& findings)
@@ -225,48 +202,48 @@ bool hasErrors(const std::vector<Finding>& findings)
     return false;
 }
 
-std::vector<Finding> checkLevelText(const std::string& text, Language language)
+std::vector<Finding> checkLevelText(const std::string& text)
 {
-    const Words say{language};
     std::vector<Finding> findings;
     if (text.empty()) {
-        findings.push_back({Severity::Error, say("empty: the first line holds no level", "Leer: die erste Zeile enthält kein Level")});
+        findings.push_back({Severity::Error, Kind::Empty, "empty: the first line holds no level"});
         return findings;
     }
 
     const auto side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(text.size()))));
     const bool square = static_cast<std::size_t>(side) * static_cast<std::size_t>(side) == text.size();
     if (!square)
-        findings.push_back({Severity::Error, say("not a square: ", "Kein Quadrat: ") + squareHint(text.size(), say)});
+        findings.push_back({Severity::Error, Kind::NotSquare, "not a square: " + squareHint(text.size()), {}, text.size()});
 
-    int wormAndDots = 0, dots = 0;
+    std::size_t wormAndDots = 0, dots = 0;
     for (char c : text) {
         wormAndDots += c == kDot || isWormCell(c);
         dots += c == kDot;
     }
     if (wormAndDots > kMostWormAndDotCells)
-        findings.push_back({Severity::Error, say("too big: " + n(wormAndDots) + " worm and dot cells, but the worm can grow to at most ",
-                                                 "Zu groß: " + n(wormAndDots) + " Wurm- und Punktfelder, aber der Wurm wird höchstens ") +
-                                                 n(kMostWormAndDotCells) + say("", " Glieder lang")});
+        findings.push_back({Severity::Error, Kind::TooManyWormAndDots,
+                            "too big: " + n(wormAndDots) + " worm and dot cells, but the worm can grow to at most " +
+                                n(kMostWormAndDotCells),
+                            {}, wormAndDots});
     if (dots == 0)
-        findings.push_back({Severity::Error, say("no dots: only eating the last dot finishes a level",
-                                                 "Keine Punkte: erst der letzte gefressene Punkt beendet ein Level")});
+        findings.push_back({Severity::Error, Kind::NoDots, "no dots: only eating the last dot finishes a level"});
 
     if (square && side > kWidestSide)
-        findings.push_back({Severity::Error, say("too big: " + n(side) + " × " + n(side) + " cells, but the game takes at most ",
-                                                 "Zu groß: " + n(side) + " × " + n(side) + " Felder, aber das Spiel nimmt höchstens ") +
-                                                 n(kWidestSide) + " × " + n(kWidestSide)});
+        findings.push_back({Severity::Error, Kind::TooWide,
+                            "too big: " + n(side) + " × " + n(side) + " cells, but the game takes at most " + n(kWidestSide) +
+                                " × " + n(kWidestSide),
+                            {}, std::size_t(side)});
 
     if (square) {
         const Board board{text, side};
         int head = -1;
-        checkWorm(board, say, findings, head);
+        checkWorm(board, findings, head);
         if (head >= 0 && dots > 0)
-            checkReach(board, head, say, findings);
+            checkReach(board, head, findings);
     }
-    checkCharacters(text, square ? side : 0, say, findings);
+    checkCharacters(text, square ? side : 0, findings);
     if (!hasErrors(findings))
-        checkGameStart(text, say, findings);
+        checkGameStart(text, findings);
     return findings;
 }
 

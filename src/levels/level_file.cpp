@@ -68,19 +68,31 @@ std::optional<std::string> levelTextProblem(std::string_view text)
 
 std::string saveDemoLevel(const std::filesystem::path& folder, const std::string& name)
 {
-    const auto file = folder / name;
-    try {
-        if (!levelTextProblem(readLevelText(file)))  // a level someone made under this name stays
-            return "„" + shownName(name) + "“ ist schon ein spielbares Level und bleibt, wie es ist.";
-    } catch (const FileError&) {
-        // missing or unreadable: write it
+    // A name that is taken stays as it is, whatever it holds: a draft of the player's must not turn into the
+    // demo level. The demo goes under the first free name of "NeuesLevel 2.ZVK", "NeuesLevel 3.ZVK", ...,
+    // unless a file on the way already holds it.
+    const auto dot = std::min(name.rfind('.'), name.size());
+    for (int number = 1; number < 100; ++number) {
+        const std::string chosen = number == 1 ? name : name.substr(0, dot) + " " + std::to_string(number) + name.substr(dot);
+        const std::string moved = number == 1 ? "" : "„" + shownName(name) + "“ gibt es schon und bleibt, wie es ist; "
+                                                     "das Demo-Level steht in „" + shownName(chosen) + "“.";
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(folder / chosen, error))) {
+            try {
+                writeLevelFile(folder / chosen, kDemoLevelText);
+            } catch (const FileError& e) {
+                return "Das Demo-Level ließ sich nicht als „" + shownName(chosen) + "“ speichern (" + e.what() + ").";
+            }
+            return moved;
+        }
+        try {
+            if (readLevelText(folder / chosen) == kDemoLevelText)
+                return moved;
+        } catch (const FileError&) {
+            // a folder, a dangling link, a file we may not read: taken all the same
+        }
     }
-    try {
-        writeLevelFile(file, kDemoLevelText);
-    } catch (const FileError& e) {
-        return "Das Demo-Level ließ sich nicht als „" + shownName(name) + "“ speichern (" + e.what() + ").";
-    }
-    return {};
+    return "„" + shownName(name) + "“ gibt es schon und bleibt, wie es ist; das Demo-Level wird ohne Datei gespielt.";
 }
 
 } // namespace zorvik

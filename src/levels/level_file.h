@@ -26,8 +26,10 @@ std::string readLevelText(const std::filesystem::path& file);
 // old file in one step. Throws FileError, also for a text with a line break, which would cut the level.
 void writeLevelFile(const std::filesystem::path& file, std::string_view text);
 
-// Writes the demo level file into the folder unless a usable level already has that name.
-// Empty when it was written; otherwise a German sentence saying that it was kept or why it failed.
+// Writes the demo level file into the folder under `name`, or where that is taken by any file, under the
+// first free name with a number ("NeuesLevel 2.ZVK"); a file on the way that holds the demo level already is
+// taken as it is. Nothing existing is ever overwritten. Empty when the demo is under `name`; otherwise a
+// German sentence saying where it went or why it could not be written.
 std::string saveDemoLevel(const std::filesystem::path& folder, const std::string& name);
 
 // Why a level text cannot be started, in the words the level start uses; nothing when it can.

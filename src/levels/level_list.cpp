@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level list: the level files of one folder, in name order.
-#include "levels/level_list.h"
+#include "model/level_list.h"
 
 #include "levels/text_encoding.h"
 
@@ -9,17 +9,17 @@
 
 namespace zorvik {
 
-namespace {
-
-bool hasLevelExtension(std::string_view name)
+bool LevelList::isLevelFileName(std::string_view name)
 {
-    if (name.size() < 4)
+    if (name.starts_with('.') || name.size() < 4)
         return false;
     const std::string_view ending = name.substr(name.size() - 4);
     return std::equal(ending.begin(), ending.end(), ".zvk", [](char a, char b) {
         return (a >= 'A' && a <= 'Z' ? a + ('a' - 'A') : a) == b;
     });
 }
+
+namespace {
 
 // The name's characters with the letters of the game's code page in lower case; others compare by code.
 std::u32string foldedCase(std::string_view utf8)
@@ -63,7 +63,7 @@ void LevelList::Refresh()
     for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
         std::error_code statError;
-        if (name.starts_with('.') || !hasLevelExtension(name) || !it->is_regular_file(statError))
+        if (!isLevelFileName(name) || !it->is_regular_file(statError))
             continue;
         std::string shown = shownName(name);
         entries_.push_back({std::move(name), std::move(shown)});

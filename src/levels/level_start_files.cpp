@@ -3,6 +3,7 @@
 #include "levels/file_access.h"
 #include "levels/last_game.h"
 #include "levels/level_file.h"
+#include "model/level_list.h"
 #include "levels/level_number.h"
 #include "levels/text_encoding.h"
 #include "model/game.h"
@@ -18,10 +19,16 @@ std::filesystem::path chosenFile(const Game& game)
     return file.is_relative() ? game.folder() / file : file;
 }
 
-// A file the game would play as a level: its first line passes the level reader and the level start. A file
-// that reads as a level number is a level-start file, though a lone digit would also make a 1 × 1 level.
+// A file the game would play as a level: a level file by its name, as the level list takes it, whose first
+// line passes the level reader and the level start. Any other file (notes, a picture) is no level, though
+// nearly any line would start as one. A file that reads as a level number is a level-start file, though a
+// lone digit would also make a 1 × 1 level.
 bool holdsPlayableLevel(const std::filesystem::path& file)
 {
+    std::error_code error;
+    const auto target = std::filesystem::weakly_canonical(file, error);  // a link to a level is a level too
+    if (!LevelList::isLevelFileName(file.filename().string()) && (error || !LevelList::isLevelFileName(target.filename().string())))
+        return false;
     try {
         const std::string text = readLevelText(file);
         return !levelTextProblem(text) && !readLevelNumber(text);

@@ -2,8 +2,8 @@
 // The game: the record of its state and every procedure that works on it.
 #pragma once
 
-#include "levels/level_list.h"
 #include "model/game_state.h"
+#include "model/level_list.h"
 #include "model/window_operations.h"
 
 #include <filesystem>

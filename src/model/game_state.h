@@ -2,8 +2,8 @@
 // The one record of the game: every field, in declaration order, with its start value.
 #pragma once
 
+#include "model/canvas.h"
 #include "model/numbers.h"
-#include "drawing/canvas.h"
 
 #include <array>
 #include <cstdint>

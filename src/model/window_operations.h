@@ -2,7 +2,7 @@
 // Everything the game asks of its window: drawing, sizes, captions, the choosers and the message box.
 #pragma once
 
-#include "drawing/canvas.h"
+#include "model/canvas.h"
 
 #include <string>
 

@@ -40,7 +40,7 @@ for page in man6/zorvik.6.gz man1/zorvik-check.1.gz man1/zorvik-studio.1.gz; do
     fail "man warns about $page"
 done
 # Every picture is the painters' own; the scalable one drawn at 48 pixels looks like the 48-pixel one.
-"$build/src/window/zorvik-icon" "$work/icons"
+"$build/tools/zorvik-icon/zorvik-icon" "$work/icons"
 diff -r "$work/icons" "$prefix/share/icons/hicolor" || fail "an installed icon is not what the painters draw"
 rsvg-convert -w 48 -h 48 "$work/icons/scalable/apps/$id.svg" >"$work/svg48.png"
 difference=$(compare -metric MAE "$work/icons/48x48/apps/$id.png" "$work/svg48.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/') || true
@@ -178,4 +178,60 @@ echo part >"$cut/.zorvik-copy.12345"
 start one "$cut"
 cmp -s "$cut/01 Erster Bissen.ZVK" "$pack/01 Erster Bissen.ZVK" || fail "a level cut short was not completed"
 [[ ! -e $cut/.zorvik-copy.12345 ]] || fail "an unfinished copy was left"
+
+# Whatever has a pack level's name is the player's, a link too: a dangling link under a new level's name and
+# a link to an empty file under a renamed one's used to be replaced by the pack's file. A list kept through a
+# link stays a link, and one with CR LF line ends reads as with LF (a deleted level used to come back).
+links=$work/links
+start one "$links"
+rm "$links/$deleted"
+mkdir "$work/kept"
+sed 's/$/\r/' "$links/.zorvik-pack-levels" >"$work/kept/list"
+rm "$links/.zorvik-pack-levels"
+ln -s "$work/kept/list" "$links/.zorvik-pack-levels"
+ln -s "$work/nowhere" "$links/99 Neu.ZVK"
+: >"$work/kept/empty"
+ln -s "$work/kept/empty" "$links/Ä $renamed"
+start two "$links"
+[[ -L "$links/99 Neu.ZVK" && ! -e "$links/99 Neu.ZVK" && ! -e $work/nowhere ]] || fail "a dangling link was replaced"
+[[ -L "$links/Ä $renamed" && ! -s $work/kept/empty && -f "$links/$renamed" ]] || fail "a link to an empty file was replaced"
+[[ ! -e "$links/$deleted" ]] || fail "a list with CR LF brought back a deleted level"
+[[ -L $links/.zorvik-pack-levels ]] && grep -qx "99 Neu.ZVK" "$work/kept/list" || fail "the list's link was not written through"
+
+# A folder named like an option or like "cd -"'s $OLDPWD is a folder all the same; so is a relative one in
+# ZORVIK_LEVEL_FOLDER. A relative XDG_DATA_HOME is no base directory: the folder is under HOME.
+mkdir "$work/here"
+cd "$work/here"
+for folder in "-- -" "-- -x" "-"; do
+  start one $folder
+  [[ $(head -1 "$work/log") == "$work/here/${folder#-- }" && -f "${folder#-- }/01 Erster Bissen.ZVK" ]] ||
+    fail "zorvik $folder played in $(head -1 "$work/log")"
+done
+env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen ZORVIK_TEST_LOG="$work/log" OLDPWD=/ ZORVIK_LEVEL_FOLDER=- \
+  "$work/two/bin/zorvik" || fail "ZORVIK_LEVEL_FOLDER=- did not start"
+[[ $(head -1 "$work/log") == "$work/here/-" ]] || fail "ZORVIK_LEVEL_FOLDER=- played in $(head -1 "$work/log")"
+env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen ZORVIK_TEST_LOG="$work/log" HOME="$work/relhome" XDG_DATA_HOME=data \
+  "$work/one/bin/zorvik" || fail "a relative XDG_DATA_HOME did not start"
+[[ $(head -1 "$work/log") == "$work/relhome/.local/share/zorvik" && ! -e data ]] ||
+  fail "a relative XDG_DATA_HOME was taken: $(head -1 "$work/log")"
+# Few descriptors: one line says so; the game starts all the same, and below 7 nothing is made.
+for limit in 6 16; do
+  status=0
+  (for fd in /proc/self/fd/*; do fd=${fd##*/}; ((fd > 2)) && eval "exec $fd>&-" 2>/dev/null || true; done
+    ulimit -n $limit && exec env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen ZORVIK_TEST_LOG="$work/log" \
+    "$work/one/bin/zorvik" few$limit) 2>"$work/out" || status=$?
+  [[ $(wc -l <"$work/out") == 1 ]] && grep -q "ulimit -n $limit)" "$work/out" || fail "limit $limit: $(cat "$work/out")"
+  if ((limit < 7)); then
+    ((status == 1)) && [[ ! -e few$limit ]] || fail "limit $limit: status $status, $(ls -d few*)"
+  else
+    ((status == 0)) && [[ $(head -1 "$work/log") == "$work/here/few$limit" ]] || fail "limit $limit: status $status"
+  fi
+done
+# The game itself takes such a folder after --: it counts the levels of ./-g, not of the working folder.
+mkdir -- -g
+cp "$pack/01 Erster Bissen.ZVK" ./-g/
+status=0
+env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen "$prefix/libexec/zorvik/zorvik" --level 9 -- -g >"$work/out" 2>&1 || status=$?
+((status == 2)) && grep -q "holds 1 level$" "$work/out" || fail "the game with the folder -g: $(cat "$work/out")"
+cd "$work"
 echo "install and launch: ok"

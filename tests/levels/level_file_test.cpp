@@ -2,7 +2,7 @@
 // Level files: the list over a folder, the first line, Windows-1252 and its UTF-8 twin, the demo file,
 // and which texts can be played.
 #include "levels/level_file.h"
-#include "levels/level_list.h"
+#include "model/level_list.h"
 #include "levels/text_encoding.h"
 #include "level_folder.h"
 #include "model/level_start_error.h"

@@ -51,6 +51,19 @@ TEST(LevelStartFiles, FailuresAreToldSavingWritesTheNumberAndLoadingFourOfThreeL
     s.write("relative", "7");          // a level-start file, though it would make a 1 x 1 level too
     s.game->Speichern_Click();
     EXPECT_EQ(s.read("relative"), " 1 \r\n");
+    // Notes, a picture, a letter, a sign: each starts as a level, but the game never plays them, and they were
+    // kept as "playable levels". Only a level file (or a link to one) that starts is refused.
+    for (const std::string bytes : {"TODO\r\nmore", "\x89PNG\r\n\x1A\n", "a", " -1 "}) {
+        s.write("notes", bytes);
+        choose("notes");
+        s.game->Speichern_Click();
+        EXPECT_EQ(s.read("notes"), " 1 \r\n") << bytes;
+    }
+    std::filesystem::create_symlink("A.ZVK", s.path / "link");
+    choose("link");
+    s.game->Speichern_Click();
+    EXPECT_EQ(std::pair(s.read("A.ZVK"), s.window.messages.back()),
+              std::pair(kLevelA + "\r\n", "Die Level-Nummer wurde nicht gespeichert: „" + folder + "/link“ ist ein spielbares Level und bleibt, wie es ist."));
 
     s.write("four", " 4 \r\n");
     choose("four");
@@ -60,7 +73,7 @@ TEST(LevelStartFiles, FailuresAreToldSavingWritesTheNumberAndLoadingFourOfThreeL
     EXPECT_EQ(std::tuple(s.game->Spielfeld, s.captions(), s.read(kLastGameFile)), std::tuple(kLevelB, "Level 2 B", " 4 \r\n"));
     s.finishLevel();
     EXPECT_EQ(std::tuple(s.captions(), s.game->LevelText), std::tuple("Level 1 A", kLevelA));
-    EXPECT_EQ(s.window.messages.size(), 4u);
+    EXPECT_EQ(s.window.messages.size(), 5u);
 }
 
 } // namespace

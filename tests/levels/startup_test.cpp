@@ -44,30 +44,40 @@ TEST(LevelLoading, LastGameChoosesTheLevelAfterTheLastComesTheFirstAndAFileGoneI
 // Folders where no level can be played at first: the demo level is played, and the player learns why.
 TEST(LevelLoading, RecoveryPlaysTheDemoTellsWhyAndNeverDestroysALevel)
 {
-    const std::string demo = demoLevelFile(), broken = kNoLevels + "\nFehler in „A.ZVK“: ";
+    const std::string demo = demoLevelFile(), broken = kNoLevels + "\nFehler in „A.ZVK“: ", none = "||";
+    const std::string moved = "„NeuesLevel.ZVK“ gibt es schon und bleibt, wie es ist; das Demo-Level steht in „NeuesLevel 2.ZVK“.";
     struct Case {
         std::vector<std::pair<std::string, std::string>> files;  // a name ending in "/" is a folder
-        std::string message, neuesLevel;
-        const char* captions;  // at the start, then after finishing the level
+        std::string message;
+        std::string demoFiles;  // "NeuesLevel.ZVK", "NeuesLevel 2.ZVK" and "NeuesLevel 3.ZVK" afterwards, joined by "|"
+        const char* captions;   // at the start, then after finishing the level
     };
     const Case cases[] = {
-        {{}, kNoLevels, demo, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
+        {{}, kNoLevels, demo + none, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
         // A broken file was reported as "no levels" only, and a second failure in the same load ended the program:
         // now the demo from memory takes its place under its captions, and finishing it plays the demo file.
-        {{{"A.ZVK", "\r\n"}}, broken + "Die Levelzeile ist leer.", demo, "Level 1 A, Level 2 NeuesLevel"},
-        {{{"A.ZVK", ".....\r\n"}}, broken + "Die Levelzeile hat 5 Zeichen, das ist kein Quadrat wie 7 × 7 = 49.", demo,
+        {{{"A.ZVK", "\r\n"}}, broken + "Die Levelzeile ist leer.", demo + none, "Level 1 A, Level 2 NeuesLevel"},
+        {{{"A.ZVK", ".....\r\n"}}, broken + "Die Levelzeile hat 5 Zeichen, das ist kein Quadrat wie 7 × 7 = 49.", demo + none,
          "Level 1 A, Level 2 NeuesLevel"},
         {{{"A.ZVK", std::string(1296, '.')}}, broken + "Das Level hat 1296 Wurm- und Punktfelder, mehr als 1225 gehen nicht.",
-         demo, "Level 1 A, Level 2 NeuesLevel"},
-        // The recovery overwrote "NeuesLevel.ZVK" whatever it held.
-        {{{"A.ZVK", ""}, {"NeuesLevel.ZVK", kLevelA}},
-         broken + "Die Levelzeile ist leer.\n„NeuesLevel.ZVK“ ist schon ein spielbares Level und bleibt, wie es ist.", kLevelA,
-         "Level 1 A, Level 2 NeuesLevel"},
+         demo + none, "Level 1 A, Level 2 NeuesLevel"},
+        // The recovery overwrote a "NeuesLevel.ZVK" that no level start took, a player's unfinished draft: a taken name
+        // stays, the demo goes under a free one, and a file on the way that holds the demo already is played.
+        {{{"A.ZVK", ""}, {"NeuesLevel.ZVK", "#####"}}, broken + "Die Levelzeile ist leer.\n" + moved, "#####|" + demo + "|",
+         "Level 1 A, Level 2 NeuesLevel 2"},
         {{{"NeuesLevel.ZVK", "##"}}, kNoLevels + "\nFehler in „NeuesLevel.ZVK“: Die Levelzeile hat 2 Zeichen, das ist kein "
-                                                 "Quadrat wie 7 × 7 = 49.", demo, "Level 1 NeuesLevel, Level 1 NeuesLevel"},
-        // A folder that takes no demo file made the recovery itself fail and end the program.
-        {{{"NeuesLevel.ZVK/", ""}}, kNoLevels + "\nDas Demo-Level ließ sich nicht als „NeuesLevel.ZVK“ speichern (das ist ein "
-                                                "Ordner).", "", "Level 1 , Level 1 "},
+                                                 "Quadrat wie 7 × 7 = 49.\n" + moved, "##|" + demo + "|",
+         "Level 1 NeuesLevel 2, Level 2 NeuesLevel"},
+        {{{"A.ZVK", ""}, {"NeuesLevel.ZVK", kDemoLevel + "\n"}}, broken + "Die Levelzeile ist leer.", kDemoLevel + "\n" + none,
+         "Level 1 A, Level 2 NeuesLevel"},
+        {{{"A.ZVK", ""}, {"NeuesLevel.ZVK", kLevelA}, {"NeuesLevel 2.ZVK", kDemoLevel}}, broken + "Die Levelzeile ist leer.\n" + moved,
+         kLevelA + "|" + kDemoLevel + "|", "Level 1 A, Level 2 NeuesLevel 2"},
+        // A folder of that name made the recovery itself fail and end the program.
+        {{{"NeuesLevel.ZVK/", ""}}, kNoLevels + "\n" + moved, "|" + demo + "|", "Level 1 NeuesLevel 2, Level 1 NeuesLevel 2"},
+        {{{"NeuesLevel.ZVK/", ""}, {"NeuesLevel 2.ZVK", "##"}},
+         kNoLevels + "\nFehler in „NeuesLevel 2.ZVK“: Die Levelzeile hat 2 Zeichen, das ist kein Quadrat wie 7 × 7 = 49.\n"
+                     "„NeuesLevel.ZVK“ gibt es schon und bleibt, wie es ist; das Demo-Level steht in „NeuesLevel 3.ZVK“.",
+         "|##|" + demo, "Level 1 NeuesLevel 2, Level 2 NeuesLevel 3"},
     };
     for (const Case& c : cases) {
         LevelFolder f;
@@ -75,7 +85,7 @@ TEST(LevelLoading, RecoveryPlaysTheDemoTellsWhyAndNeverDestroysALevel)
             name.ends_with('/') ? void(std::filesystem::create_directory(f.path / name)) : f.write(name, bytes);
         EXPECT_EQ(f.start().LevelText, kDemoLevel) << c.message;
         EXPECT_EQ(f.window.messages, std::vector{c.message});
-        EXPECT_EQ(f.read("NeuesLevel.ZVK"), c.neuesLevel) << c.message;
+        EXPECT_EQ(f.read("NeuesLevel.ZVK") + "|" + f.read("NeuesLevel 2.ZVK") + "|" + f.read("NeuesLevel 3.ZVK"), c.demoFiles) << c.message;
         EXPECT_FALSE(f.names().begin()->starts_with('.'));  // no temporary file left behind (hidden names come first)
         const std::string first = f.captions();
         f.finishLevel();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the file system under the running game: read-only and full disks, pipes and devices in place of
 // files, files that go or turn into folders. The game goes on, says what failed, and keeps the last game.
+#include "levels/file_access.h"
 #include "levels/last_game.h"
 #include "levels/level_file.h"
 #include "soak/session.h"
@@ -8,10 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <grp.h>
+#include <sys/xattr.h>
 #include <sched.h>
 #include <set>
 #include <sys/mount.h>
@@ -167,20 +170,29 @@ TEST(FileSystemFaults, SavesToDevicesAndUnderLongNames)
     session.load("voll");  // reads zero bytes: no number, which the session checks
 }
 
+// Every kind of file the game writes over: the last game at the close, a level start, and a level as the studio
+// saves it (its failure told as a warning).
+const struct {
+    std::string name, bytes;
+    void (*write)(Session&);
+} kWrittenFiles[] = {
+    {kLastGameFile, " 0 \r\n", [](Session& s) { s.start(), s.close(); }},
+    {"Stand", " 0 \r\n", [](Session& s) { s.start(), s.save("Stand"); }},
+    {"Entwurf.ZVK", demoLevelFile(), [](Session& s) {
+         try {
+             writeLevelFile(s.folder() / "Entwurf.ZVK", kDemoLevelText);
+         } catch (const FileError& e) {
+             s.window().Warning("(" + std::string(e.what()) + ").");
+         }
+     }},
+};
+
 // Saves renamed a temporary file over the target: a link became a plain file and its target kept the old number,
 // a 0600 file became 0644, another group's file root's, a second hard link kept the old number, in a folder
 // the player may not write the number was not saved at all, and a write-protected file was replaced against the
 // player's protection (that write must fail and say so).
 TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
 {
-    const struct {
-        std::string name, bytes;
-        void (*write)(Session&);
-    } kinds[] = {
-        {kLastGameFile, " 0 \r\n", [](Session& s) { s.start(), s.close(); }},
-        {"NeuesLevel.ZVK", demoLevelFile(), [](Session& s) { s.start(); }},  // the only level, and no level
-        {"Stand", " 0 \r\n", [](Session& s) { s.start(), s.save("Stand"); }},
-    };
     const struct {
         const char* what;
         bool asPlayer, refused = false;
@@ -210,13 +222,12 @@ TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
         return std::to_string(S_ISLNK(link.st_mode)) + " mode " + std::to_string(target.st_mode) + " owner " +
                std::to_string(target.st_uid) + ":" + std::to_string(target.st_gid) + " links " + std::to_string(target.st_nlink);
     };
-    for (const auto& kind : kinds)
+    for (const auto& kind : kWrittenFiles)
         for (const auto& setup : setups) {
             SCOPED_TRACE(kind.name + ", " + setup.what);
             const WorkFolder folder("zorvik-faults");
             const auto file = folder.path / kind.name;
-            if (kind.name != "NeuesLevel.ZVK")
-                writeFile(folder.path / "A.ZVK", kOneDot);
+            writeFile(folder.path / "A.ZVK", kOneDot);
             writeFile(file, "alt");
             setup.make(folder.path, file);
             const std::string before = shape(file);
@@ -236,11 +247,66 @@ TEST(FileSystemFaults, EveryFileTheGameWritesKeepsWhatItIs)
         }
 }
 
-// Killed between making its temporary file and renaming it, a save left a hidden file that nothing removed.
-TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile)
+// Saves dropped a file's ACL and its own attributes, and the ACL's mask became the group's permission:
+// "group::r--" beside "user:daemon:rw-" turned into "group::rw-", a save widened access. A player cannot set an
+// attribute of the security namespace: the file is then written in place and keeps them all.
+TEST(FileSystemFaults, SavesKeepAclsAndExtendedAttributes)
+{
+    // Names and values, sorted, and the permissions, whose group bits are the ACL's mask.
+    auto attributes = [](const std::filesystem::path& file) {
+        std::string names(4096, '\0');
+        names.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::listxattr(file.c_str(), names.data(), names.size()))));
+        std::set<std::string> sorted;
+        for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+            std::string value(4096, '\0');
+            value.resize(static_cast<std::size_t>(std::max<ssize_t>(0, ::getxattr(file.c_str(), names.c_str() + at, value.data(), value.size()))));
+            sorted.insert(names.c_str() + at + ("=" + value));
+        }
+        struct stat mode {};
+        ::stat(file.c_str(), &mode);
+        std::string all = std::to_string(mode.st_mode & 07777);
+        for (const auto& attribute : sorted)
+            all += " " + attribute;
+        return all;
+    };
+    for (const auto& kind : kWrittenFiles)
+        for (const bool asPlayer : {false, true}) {
+            SCOPED_TRACE(kind.name + (asPlayer ? ", a security attribute, as a player" : ""));
+            const WorkFolder folder("zorvik-faults");
+            const auto file = folder.path / kind.name;
+            writeFile(folder.path / "A.ZVK", kOneDot);
+            writeFile(file, "alt");
+            if (::setxattr(file.c_str(), "user.zorvik", "Entwurf", 7, 0) != 0)
+                GTEST_SKIP() << "no user attributes in " << folder.path;
+            if (std::system(("setfacl -m u:daemon:rw,g::r-- '" + file.string() + "' 2>/dev/null").c_str()) != 0)
+                GTEST_SKIP() << "no setfacl, or no ACLs in " << folder.path;
+            if (asPlayer && (::chown(file.c_str(), kNobody, kNobody) != 0 || ::chown(folder.path.c_str(), kNobody, kNobody) != 0 ||
+                             ::setxattr(file.c_str(), "security.zorvik", "1", 1, 0) != 0))
+                GTEST_SKIP() << "no security attributes in " << folder.path;
+            const std::string before = attributes(file);
+            EXPECT_TRUE(before.find("system.posix_acl_access=") != std::string::npos && before.ends_with("user.zorvik=Entwurf"));
+            inChild(
+                [&] {
+                    Session session(folder.path);
+                    kind.write(session);
+                    EXPECT_EQ(session.window().warningCount, 0);
+                },
+                asPlayer);
+            EXPECT_EQ(std::pair(attributes(file), readFile(file)), std::pair(before, kind.bytes));
+            EXPECT_FALSE(fileNames(folder.path).begin()->starts_with("."));  // no temporary file left
+        }
+}
+
+// Killed between making its temporary file and renaming it, a save left a hidden file that nothing removed;
+// killed while writing through a link, it left one in the link target's folder for good. And the cleaner took
+// every hidden ".NAME.tmpPID-N" whose process was gone, a player's own file of that shape too.
+TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAndNoOtherFile)
 {
     const WorkFolder folder("zorvik-faults");
+    const auto target = folder.path / "Ziel";
     writeFile(folder.path / "A.ZVK", kOneDot);
+    std::filesystem::create_directory(target);
+    std::filesystem::create_symlink("Ziel/Stand", folder.path / "Stand");
     for (int round = 0; round < 30; ++round) {
         const pid_t saver = ::fork();
         if (saver == 0) {
@@ -253,14 +319,20 @@ TEST(FileSystemFaults, TemporaryFilesOfKilledSavesGoAtTheNextStartAndNoOtherFile
         ::kill(saver, SIGKILL);
         ::waitpid(saver, nullptr, 0);
     }
-    writeFile(folder.path / ".Stand.tmp2147483647-1", " 3 ");  // the highest process number there can be, and none
-    const std::string inProgress = ".Stand.tmp" + std::to_string(::getpid()) + "-1";
+    const std::string players[] = {".Stand.tmp2147483647-1", ".Stand.tmp"};
+    for (const auto& where : {folder.path, target}) {
+        writeFile(where / ".Stand.zorvik-tmp-2147483647-1", " 3 ");  // the highest process number there can be, and none
+        for (const auto& name : players)
+            writeFile(where / name, "the player's own");
+    }
+    const std::string inProgress = ".Stand.zorvik-tmp-" + std::to_string(::getpid()) + "-1";
     writeFile(folder.path / inProgress, " 4 ");
-    writeFile(folder.path / ".Stand.tmp", "the player's own");
     Session session(folder.path);
     session.start();
-    EXPECT_EQ(fileNames(folder.path), (std::set<std::string>{".Stand.tmp", inProgress, "A.ZVK", "Stand"}));
-    EXPECT_EQ(readFile(folder.path / "Stand"), " 0 \r\n");
+    session.save("Stand");
+    EXPECT_EQ(fileNames(folder.path), (std::set<std::string>{players[0], players[1], inProgress, "A.ZVK", "Stand", "Ziel"}));
+    EXPECT_EQ(fileNames(target), (std::set<std::string>{players[0], players[1], "Stand"}));
+    EXPECT_EQ(readFile(target / "Stand"), " 0 \r\n");
 }
 
 // A pipe where a number file belongs blocked the game for good: at start-up, and in the load and save labels.

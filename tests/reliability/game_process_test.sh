@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game program as a process under real signals and a real X server: it keeps the level reached when its
-# X connection breaks, ends and saves after SIGTERM under a low limit of open files, and says in one line
-# that it needs a display when there is none.
+# X connection breaks, stays up under a low limit of open files (its file chooser refused) and ends and
+# saves after SIGTERM there, and says in one line that it needs a display when there is none.
 #   game_process_test.sh GAME no-display|x-server [sanitized]
 # With x-server, ends with status 77 (skipped) when Xvfb cannot start. A sanitized build leaves out the
 # low limits of open files: the sanitizers' own runtime needs descriptors there.
@@ -92,12 +92,18 @@ wait_for '! kill -0 "$pid" 2>/dev/null' || fail "the game outlived its X connect
 [[ $(od -An -c "$dir/$last_game" | tr -d ' ') == '1\r\n' ]] || fail "after the broken connection: $(od -c "$dir/$last_game")"
 
 # Few descriptors: at 7 the signal pipe cannot be had and the game says so, at 9 it used to hang in the
-# toolkit's X code. Either way SIGTERM ends it with the number saved.
-for limit in 7 9; do
+# toolkit's X code. A click on Speichern or Laden used to end it ("Creating pipes for GWakeup", status 133):
+# the file chooser is refused with a message box. Either way SIGTERM ends it with the number saved.
+for limit in 7 9 12; do
   [[ -z $sanitized ]] || break
   dir=$(folder limit-$limit)
   start "$dir" "$limit"
   sleep 1
+  label="300 176"  # Speichern; Laden below it
+  ((limit == 9)) && label="300 216"
+  xdotool mousemove --window "$window" $label click 1
+  wait_for 'xdotool search --onlyvisible --pid "$pid" --name "^Zorvik$" >/dev/null 2>&1' ||
+    { cat "$dir.out" >&2; fail "limit $limit: no message instead of the file chooser"; }
   kill -TERM "$pid"
   status=0
   wait_for '! kill -0 "$pid" 2>/dev/null' || fail "limit $limit: the game did not end after SIGTERM"

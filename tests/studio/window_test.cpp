@@ -2,23 +2,34 @@
 // The studio driven as a designer would, offscreen: undo, painting and saving a level in the game's format,
 // opening a grid with a problem marked, playing the level, and solving it in the background.
 #include "board_view.h"
+#include "help_dialog.h"
 #include "level_document.h"
 #include "levels/file_access.h"
 #include "model/null_window.h"
 #include "play_dialog.h"
 #include "solution_panel.h"
 #include "studio/level_play.h"
+#include "studio/recovery.h"
 #include "studio_dialogs.h"
 #include "studio_window.h"
 #include "support/test_game.h"
+#include "screen/unix_signals.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace zorvik::testing {
 namespace {
@@ -28,12 +39,18 @@ using studio::StudioDialogs;
 struct ScriptedDialogs : StudioDialogs {
     QString file;  // what either file chooser answers
     std::optional<int> side;
-    std::vector<QString> messages;
+    Recovery recovery = Recovery::Later;
+    std::vector<QString> messages, recoveriesOffered;
     QString openFileName(QWidget*, const QString&) override { return file; }
     QString saveFileName(QWidget*, const QString&) override { return file; }
     Answer unsavedChanges(QWidget*, const QString&) override { return Answer::Cancel; }
     void message(QWidget*, const QString& text) override { messages.push_back(text); }
     std::optional<int> boardSide(QWidget*, int, int) override { return side; }
+    Recovery recoveryFound(QWidget*, const QString& name, const QDateTime&) override
+    {
+        recoveriesOffered.push_back(name);
+        return recovery;
+    }
 };
 
 struct Studio : ::testing::Test {
@@ -47,6 +64,13 @@ struct Studio : ::testing::Test {
         static char* argv[] = {const_cast<char*>("zorvik_studio_tests"), nullptr};
         if (QApplication::instance() == nullptr)
             new QApplication(argc, argv);
+        ::setenv("XDG_STATE_HOME", folder.filePath("state").toLocal8Bit().constData(), 1);  // recovery copies stay here
+        startAgain();
+    }
+    // The studio started afresh, as after the end of a session.
+    void startAgain()
+    {
+        window.reset();
         window = std::make_unique<studio::StudioWindow>(dialogs);
         window->show();
     }
@@ -59,6 +83,19 @@ struct Studio : ::testing::Test {
     }
     QPoint centre(int cell) const { return window->board()->cellRect(cell).center().toPoint(); }
     std::string text() const { return window->document().text(); }
+    std::string recoveryCopy() const
+    {
+        return readFileStart(studio::recoveryFile(folder.filePath("state/zorvik").toStdString(), ::getpid()), 1000);
+    }
+    // What the solution panel says just now, every line of it.
+    QString solutionSays() const
+    {
+        QStringList lines;
+        for (const QLabel* label : window->solution()->findChildren<QLabel*>())
+            if (label->isVisibleTo(window->solution()) && !label->text().isEmpty() && label->text() != "Höchstens")
+                lines << label->text();
+        return lines.join('\n');
+    }
 };
 
 TEST_F(Studio, APaintedLevelIsSavedInTheGamesOwnFormat)
@@ -161,6 +198,112 @@ TEST_F(Studio, PlayTakesKeysAsTheGameDoesWhileAMoveIsShown)
     // Escape ends the play; playing leaves the level as it was.
     QTest::keyClick(play, Qt::Key_Escape);
     EXPECT_FALSE(play->isVisible() || window->isWindowModified());
+}
+
+// A session that ended (SIGTERM, SIGHUP) closed the studio without a question and the edits were lost.
+TEST_F(Studio, EditsLeftUnsavedWhenTheSessionEndsAreKeptAndOfferedAtTheNextStart)
+{
+    saveFile(file("A.ZVK"), "...\xF6     \r\n");
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    window->document().resize(5);
+    const std::string edited = text();
+    {
+        UnixSignals endSignals;
+        QObject::connect(&endSignals, &UnixSignals::received, window.get(), &studio::StudioWindow::endSession);
+        ::raise(SIGTERM);
+        // The scripted question would cancel the close: the window goes without asking.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }));
+    }
+    EXPECT_EQ(recoveryCopy(), edited + "\r\n" + file("A.ZVK") + "\r\n");
+
+    // Offered at each start until the designer decides.
+    startAgain();
+    window->offerRecovery();
+    dialogs.recovery = StudioDialogs::Recovery::Restore;
+    startAgain();
+    window->offerRecovery();
+    EXPECT_EQ(dialogs.recoveriesOffered, (std::vector<QString>{"A.ZVK", "A.ZVK"}));
+    EXPECT_TRUE(text() == edited && window->isWindowModified() && window->document().path() == folder.filePath("A.ZVK"));
+    keys(QKeySequence::Undo);  // back to the file as it is saved
+    EXPECT_EQ(window->document().side(), 3);
+    keys(QKeySequence::Redo);
+    keys(QKeySequence::Save);
+    EXPECT_THROW(recoveryCopy(), FileError);
+
+    // A copy written a few seconds after an edit of a level never saved; declined, it goes.
+    window->document().resize(4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(studio::recoveryFile(folder.filePath("state/zorvik").toStdString(), ::getpid())); }, 10000));
+    dialogs.recovery = StudioDialogs::Recovery::Discard;
+    startAgain();
+    window->offerRecovery();
+    EXPECT_EQ(dialogs.recoveriesOffered.size(), 3u);
+    EXPECT_THROW(recoveryCopy(), FileError);
+    EXPECT_FALSE(window->isWindowModified());
+}
+
+// After Neu, Öffnen or Speichern unter, the solution panel still showed the last level's figures, verdict and file.
+TEST_F(Studio, TheSolutionPanelShowsTheLevelInTheWindowAndNothingElse)
+{
+    saveFile(file("A.ZVK"), "...\xF6     \r\n");
+    saveFile(file("C.ZVK"), level({"\xF6  ", "   ", "   "}) + "\r\n");  // no dots: never searched
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    studio::SolutionPanel& solution = *window->solution();
+    keys(Qt::CTRL | Qt::Key_L);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !solution.searching(); }, 30000));
+    keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
+    EXPECT_TRUE(solutionSays().contains("Gespeichert als „A.solution“")) << solutionSays().toStdString();
+    dialogs.file = folder.filePath("B.ZVK");
+    window->saveAs();
+    EXPECT_TRUE(solutionSays().contains("Kürzeste Lösung") && !solutionSays().contains("A.solution")) << solutionSays().toStdString();
+    EXPECT_FALSE(solution.moves().empty());  // the same level still
+
+    ASSERT_TRUE(window->openFile(folder.filePath("C.ZVK")));
+    EXPECT_EQ(solutionSays(), "");
+    ASSERT_TRUE(window->openFile(folder.filePath("A.ZVK")));
+    EXPECT_TRUE(solutionSays().startsWith("Gespeicherte Lösung")) << solutionSays().toStdString();
+    // A search still running for the level that was in the window is dropped.
+    keys(Qt::CTRL | Qt::Key_L);
+    keys(QKeySequence::New);
+    EXPECT_FALSE(solution.searching());
+    QTest::qWait(100);
+    EXPECT_EQ(solutionSays(), "");
+}
+
+TEST_F(Studio, TheHelpMenuHasTheRulesEveryKeyTheActionsHaveAndWhatTheStudioIs)
+{
+    keys(QKeySequence::HelpContents);
+    auto* help = window->findChild<studio::HelpDialog*>();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_EQ(help->pages()->tabText(help->pages()->currentIndex()), "Regeln");
+    const QString rules = help->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* topic : {"Mauer", "Punkt", "Halbierer", "Schere", "Wachsen", "Halbieren", "Schneiden", "Umkehren", "Tod"})
+        EXPECT_TRUE(rules.contains(QString::fromUtf8(topic))) << topic;
+
+    QMenu* menu = nullptr;
+    for (QAction* each : window->menuBar()->actions())
+        if (each->text() == "&Hilfe")
+            menu = each->menu();
+    ASSERT_TRUE(menu);
+    QStringList pages;
+    for (QAction* each : menu->actions()) {
+        each->trigger();
+        pages << help->pages()->tabText(help->pages()->currentIndex());
+    }
+    EXPECT_EQ(pages, QStringList({"Regeln", "Tastenkürzel", "Über"}));
+    const QString about = qobject_cast<QLabel*>(help->pages()->currentWidget())->text();
+    EXPECT_TRUE(about.contains(ZORVIK_VERSION) && about.contains("GPL-3.0-or-later"));
+
+    // Every action of the window that has keys, with those keys, and nothing else.
+    QMultiMap<QString, QString> bound, listed;
+    for (const QAction* action : window->findChildren<QAction*>())
+        for (const QKeySequence& keys : action->shortcuts())
+            bound.insert(keys.toString(QKeySequence::NativeText), action->iconText().remove(QString::fromUtf8(" …")));
+    const QTableWidget* table = help->keys();
+    for (int row = 0; row < table->rowCount(); ++row)
+        for (const QString& keys : table->item(row, 1)->text().split(", "))
+            listed.insert(keys, table->item(row, 0)->text());
+    EXPECT_EQ(listed, bound);
+    EXPECT_GT(table->rowCount(), 20);
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game window driven as a player would: start-up, resizing, keys, clicks, options, choosers, pacing and closing.
+#include "game_window.h"
 #include "levels/file_access.h"
 #include "model/game.h"
+#include "screen/icon.h"
+#include "screen/start_conditions.h"
+#include "screen/translations.h"
+#include "screen/unix_signals.h"
 #include "support/test_game.h"
-#include "window/game_window.h"
-#include "window/icon.h"
-#include "window/translations.h"
-#include "window/unix_signals.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -422,11 +423,24 @@ TEST(Icon, KeptPictureIsTheOneTheGameDraws)
     EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), zorvikIcon().convertToFormat(QImage::Format_RGB32));
 }
 
-// Qt's file chooser kept its memory in the toolkit's shared ~/.config/QtProject.conf.
-TEST(DialogSettings, FileChooserMemoryStaysInTheGamesOwnFolder)
+// Qt's file chooser kept its memory in the toolkit's shared ~/.config/QtProject.conf, and a relative
+// XDG_CONFIG_HOME put it inside the level folder (relcfg/zorvik/QtProject.conf).
+TEST(DialogSettings, FileChooserMemoryStaysInTheGamesOwnFolderNeverARelativeOne)
 {
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    const bool configSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    qputenv("HOME", "/home/spieler");
+    const std::pair<const char*, QString> settings[] = {
+        {"relcfg", "/home/spieler/.config"}, {"", "/home/spieler/.config"}, {"/tmp/konfig", "/tmp/konfig"}};
+    for (const auto& [value, folder] : settings) {
+        qputenv("XDG_CONFIG_HOME", value);
+        ignoreRelativeBaseFolders();
+        keepDialogSettingsInOwnFolder();
+        EXPECT_EQ(QSettings(QSettings::UserScope, "QtProject").fileName(), folder + "/zorvik/QtProject.conf") << value;
+    }
+    qputenv("HOME", home);
+    configSet ? void(qputenv("XDG_CONFIG_HOME", config)) : void(qunsetenv("XDG_CONFIG_HOME"));
     keepDialogSettingsInOwnFolder();
-    EXPECT_TRUE(QSettings(QSettings::UserScope, "QtProject").fileName().endsWith("/zorvik/QtProject.conf"));
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "bench/reference_raster.h"
 #include "bench/sample_boards.h"
 #include "model/game.h"
-#include "window/raster_canvas.h"
+#include "screen/raster_canvas.h"
 
 #include <gtest/gtest.h>
 

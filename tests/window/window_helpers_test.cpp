@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's small helpers: the frames of a move shown at its pace, key codes and twips to pixels.
 #include "model/window_operations.h"
-#include "window/desktop_scale.h"
-#include "window/frame_show.h"
-#include "window/key_codes.h"
-#include "window/twips.h"
+#include "screen/desktop_scale.h"
+#include "screen/frame_show.h"
+#include "screen/key_codes.h"
+#include "screen/twips.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 namespace zorvik {
@@ -90,6 +91,21 @@ TEST(DesktopScale, BelowOneTheGameScalesItselfAndNonsenseIsOne)
                   std::tuple(own, std::string(left), !warns)) << value;
     }
     ::unsetenv("QT_SCALE_FACTOR");
+}
+
+// Guards against a scale that made a window of 32,700 × 26,800 pixels (10.8 GB) on a screen of 800 × 600.
+TEST(DesktopScale, AWindowLargerThanTheScreenIsScaledDownUntilItFits)
+{
+    // The toolkit's scale, the game's own, the available area in the toolkit's pixels; the own scale after.
+    using Case = std::tuple<double, double, double, double, double>;
+    for (const auto& [toolkit, own, width, height, fitted] :
+         {Case{1, 1, 800, 600, 1}, Case{1, 0.5, 100, 600, 100 * 1440 / (6015 * 96.0)}, Case{100, 1, 8, 6, 8 * 1440 / (6015 * 96.0)},
+          Case{1, 1, 1000, 201, 201 * 1440 / (4020 * 96.0)}, Case{1, 1, 0, 0, 1}}) {
+        DesktopScale scale{own, ""};
+        fitScaleToScreen(scale, toolkit, 96, 6015, 4020, width, height);
+        EXPECT_DOUBLE_EQ(scale.own, fitted) << width << " x " << height;
+        EXPECT_EQ(scale.warning.empty(), fitted == own) << scale.warning;
+    }
 }
 
 // Guards against keys whose own numbers equal the arrows' codes ('%' is 37 in Qt and in X) moving the worm.
