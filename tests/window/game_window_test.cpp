@@ -62,6 +62,7 @@ struct GuiGame {
         static char* argv[] = {const_cast<char*>("zorvik_window_tests"), nullptr};
         if (QApplication::instance() == nullptr)
             new QApplication(argc, argv);
+        ::setenv("ZORVIK_NO_PACING", "1", 1);  // moves at once, unless a test paces them on its own clock
     }
     std::string file(const std::string& name) const { return folder.filePath(QString::fromStdString(name)).toStdString(); }
     std::string read(const std::string& name) const { return readFileStart(file(name), 1000); }
