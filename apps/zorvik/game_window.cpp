@@ -31,6 +31,12 @@ namespace {
 // Resize events that follow each other this closely (a border being dragged) end in one restart.
 constexpr int kResizeSettleMs = 40;
 
+// The client area as designed, in logical pixels.
+QSize designedClient(double twipsPerPixel)
+{
+    return QSize(nearestPixels(5895, twipsPerPixel), nearestPixels(3615, twipsPerPixel));
+}
+
 const QStringList kArialBlack{"Arial Black", "DejaVu Sans", "Liberation Sans"};
 const QStringList kArial{"Arial", "Liberation Sans"};
 const QStringList kComicSans{"Comic Sans MS", "Comic Neue"};
@@ -82,7 +88,7 @@ GameWindow::GameWindow(std::filesystem::path folder, Dialogs& dialogs, double sc
 
     twipsPerPixel_ = twipsPerPixel(logicalDpiX() * scale_);
     devicePixelRatio_ = devicePixelRatioF();
-    resize(nearestPixels(5895, twipsPerPixel_), nearestPixels(3615, twipsPerPixel_));
+    resize(designedClient(twipsPerPixel_));
     canvas_ = std::make_unique<RasterCanvas>(int(std::ceil(width() * devicePixelRatio_)),
                                              int(std::ceil(height() * devicePixelRatio_)),
                                              twipsPerPixel_ / devicePixelRatio_, kBackground);
@@ -244,11 +250,45 @@ void GameWindow::updateMinimumSize()
     // screen a window manager may not have framed it yet, and a frame taken as none would make it open too big.
     if (!windowHandle() || !windowHandle()->isExposed())
         return;
-    const QSize decoration = frameGeometry().size() - size();
+    const QSize decoration = this->decoration();
     const QSize minimum(std::max(0, pixelsHolding(6015, twipsPerPixel_) - decoration.width()),
                         std::max(0, pixelsHolding(4020, twipsPerPixel_) - decoration.height()));
     if (minimumSize() != minimum)
         setMinimumSize(minimum);
+}
+
+QSize GameWindow::openingSize(QSize decoration) const
+{
+    // The designed client area, grown to the game's minimum outer size as its resize handler grows it.
+    const QSize minimum(pixelsHolding(6015, twipsPerPixel_), pixelsHolding(4020, twipsPerPixel_));
+    return designedClient(twipsPerPixel_).expandedTo(minimum - decoration);
+}
+
+QSize GameWindow::decoration() const
+{
+    // The window's own margins: the widget learns of a frame only when the window next moves, and a window
+    // manager that starts late frames the window where it stands.
+    const QWindow* handle = windowHandle();
+    if (!handle)
+        return frameGeometry().size() - size();
+    const QMargins margins = handle->frameMargins();
+    return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+}
+
+void GameWindow::noticeFrame()
+{
+    const QSize decoration = this->decoration();
+    if (decoration == decoration_)
+        return;
+    const QSize design = designedClient(twipsPerPixel_), before = openingSize(decoration_);
+    decoration_ = decoration;
+    updateMinimumSize();
+    // Sized for another frame than the one it has now, whatever the delay: sized again, unless the player has
+    // sized it since (a size the opening never passes through) or it is maximised.
+    const bool opening = (width() == design.width() || width() == before.width()) &&
+                         (height() == design.height() || height() == before.height());
+    if (opening && windowState() == Qt::WindowNoState)
+        resize(openingSize(decoration));
 }
 
 bool GameWindow::event(QEvent* event)
@@ -261,6 +301,14 @@ bool GameWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window manager that frames the window late shows it anew, inside its frame.
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        noticeFrame();
+    return QWidget::eventFilter(watched, event);
+}
+
 void GameWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -271,6 +319,7 @@ void GameWindow::resizeEvent(QResizeEvent*)
 {
     updateScale();
     updateMinimumSize();
+    noticeFrame();
     scheduleResize();
 }
 
@@ -278,6 +327,7 @@ void GameWindow::moveEvent(QMoveEvent*)
 {
     // The window manager's frame may only now be known.
     updateMinimumSize();
+    noticeFrame();
 }
 
 void GameWindow::showEvent(QShowEvent*)
@@ -286,6 +336,7 @@ void GameWindow::showEvent(QShowEvent*)
     if (QWindow* handle = windowHandle(); handle && !screenWatched_) {
         screenWatched_ = true;
         connect(handle, &QWindow::screenChanged, this, [this] { updateScale(); });
+        handle->installEventFilter(this);
     }
     updateScale();
 }

@@ -57,6 +57,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -76,13 +77,19 @@ private:
     // Runs one handler to its end; a failure that escapes it is reported on stderr and the game goes on.
     template <class Work>
     void run(const char* handler, Work&& work);
-    // A handler that may draw waits until the move being shown is on the screen in full, and hurries it.
+    // A handler that may draw waits until the move being shown is on the screen at its pace.
     void runWhenShown(const char* handler, std::function<void()> work);
     void holdPanels(bool held);
     void scheduleResize();
     void resizeNow();
     void updateScale();
     void updateMinimumSize();
+    // The client size the window opens at inside a window manager's frame of `decoration` (outer less client size).
+    QSize openingSize(QSize decoration) const;
+    // The window manager's frame: outer size less client size.
+    QSize decoration() const;
+    // A window manager may frame the window only after the first resize sized it as unframed.
+    void noticeFrame();
     void pointerMoved(QPointF position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
     Dialogs& dialogs_;
@@ -96,6 +103,7 @@ private:
     std::map<Control, CaptionedControl*> controls_;
     std::map<QString, CaptionedControl*> buttons_;
     QTimer resizeTimer_;
+    QSize decoration_;  // the frame the window was last sized for
     bool closePending_ = false;
     bool resizeDeferred_ = false;
     bool screenWatched_ = false;

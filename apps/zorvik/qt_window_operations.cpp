@@ -37,19 +37,25 @@ std::string QtWindowOperations::Caption() const { return window_.windowTitle().t
 
 void QtWindowOperations::SetCaption(const std::string& text) { window_.setWindowTitle(QString::fromStdString(text)); }
 
-float QtWindowOperations::Width() const { return float(window_.frameGeometry().width() * window_.twipsPerPixel_); }
+float QtWindowOperations::Width() const
+{
+    return float((window_.width() + window_.decoration().width()) * window_.twipsPerPixel_);
+}
 
-float QtWindowOperations::Height() const { return float(window_.frameGeometry().height() * window_.twipsPerPixel_); }
+float QtWindowOperations::Height() const
+{
+    return float((window_.height() + window_.decoration().height()) * window_.twipsPerPixel_);
+}
 
 void QtWindowOperations::SetWidth(float twips)
 {
-    const int decoration = window_.frameGeometry().width() - window_.width();
+    const int decoration = window_.decoration().width();
     window_.resize(std::max(1, pixelsHolding(twips, window_.twipsPerPixel_) - decoration), window_.height());
 }
 
 void QtWindowOperations::SetHeight(float twips)
 {
-    const int decoration = window_.frameGeometry().height() - window_.height();
+    const int decoration = window_.decoration().height();
     window_.resize(window_.width(), std::max(1, pixelsHolding(twips, window_.twipsPerPixel_) - decoration));
 }
 

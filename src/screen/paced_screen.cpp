@@ -94,6 +94,11 @@ QRect PacedScreen::logicalRect(const QRect& devicePixels) const
 
 void PacedScreen::animationFrame(const WindowOperations& window, Animation animation, int done, int total)
 {
+    if (animation == Animation::LevelEnd) {
+        // A key held over the finished board does not steer the next level, which the player has not seen yet.
+        ++levelChanges_;
+        held_.reset();
+    }
     // Once the game is asked to end, the move in progress is finished at once.
     if (!pacing_ || !widget_.isVisible() || UnixSignals::endRequested())
         return;
@@ -130,7 +135,7 @@ void PacedScreen::run(const std::function<void()>& handler)
     --running_;
     if (running_ == 0 && frames_.start(dirty_)) {
         dirty_ = QRect();
-        if (!waiting_.empty())
+        if (hurryWanted())
             frames_.hurry();
         showDueFrames();
     } else {
@@ -139,15 +144,17 @@ void PacedScreen::run(const std::function<void()>& handler)
     }
 }
 
+bool PacedScreen::hurryWanted() const
+{
+    return std::any_of(waiting_.begin(), waiting_.end(), [](const Waiting& waiting) { return waiting.hurries; });
+}
+
 void PacedScreen::whenShown(std::function<void()> handler)
 {
-    if (!frames_.active() && waiting_.empty()) {
+    if (!frames_.active() && waiting_.empty())
         handler();
-        return;
-    }
-    waiting_.push_back(std::move(handler));
-    frames_.hurry();
-    showDueFrames();
+    else
+        waiting_.push_back({std::move(handler), false});
 }
 
 void PacedScreen::inTurn(std::function<void()> handler)
@@ -155,21 +162,43 @@ void PacedScreen::inTurn(std::function<void()> handler)
     if (waiting_.empty())
         handler();
     else
-        waiting_.push_back(std::move(handler));
+        waiting_.push_back({std::move(handler), false});
 }
 
 void PacedScreen::keyPressed(const QKeyEvent& event, std::function<void()> handler)
 {
+    const int key = event.key();
     // Qt does not always tell a repeat apart; a release and a press of one key at the same moment are one.
     const bool repeated = event.isAutoRepeat() ||
-                          (event.timestamp() != 0 && event.timestamp() == lastRelease_.time && event.key() == lastRelease_.key);
-    if (repeated && (frames_.active() || !waiting_.empty())) {
-        // A held key's repeats pile up faster than moves are shown: one move follows while it is held.
-        held_ = HeldKey{event.key(), std::move(handler)};
+                          (event.timestamp() != 0 && event.timestamp() == lastRelease_.time && key == lastRelease_.key);
+    if (!repeated)
+        freshPress_[key] = levelChanges_;
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down;
+    if (!arrow) {
+        // Only the arrows steer: any other key neither hurries the move being shown nor drops a held key's move.
+        whenShown(std::move(handler));
         return;
     }
-    held_.reset();
-    whenShown(std::move(handler));
+    if (repeated) {
+        const auto pressed = freshPress_.find(key);
+        if ((pressed == freshPress_.end() ? 0 : pressed->second) != levelChanges_)
+            return;  // held since before the level changed: the next level's first move takes a fresh press
+        if (frames_.active() || !waiting_.empty()) {
+            // A held key's repeats pile up faster than moves are shown: one move follows while it is held.
+            held_ = HeldKey{key, std::move(handler)};
+            return;
+        }
+    } else {
+        held_.reset();
+    }
+    if (!frames_.active() && waiting_.empty()) {
+        handler();
+        return;
+    }
+    // A fresh press is never lost: the move being shown is cut short so that the press follows at once.
+    waiting_.push_back({std::move(handler), true});
+    frames_.hurry();
+    showDueFrames();
 }
 
 void PacedScreen::keyReleased(const QKeyEvent& event)
@@ -187,7 +216,7 @@ void PacedScreen::runWaiting()
     while (running_ == 0 && !frames_.active()) {
         std::function<void()> handler;
         if (!waiting_.empty()) {
-            handler = std::move(waiting_.front());
+            handler = std::move(waiting_.front().handler);
             waiting_.pop_front();
         } else if (held_) {
             // The key is still held: its next move follows the one just shown without a gap.

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -50,11 +51,13 @@ public:
     void run(const std::function<void()>& handler);
     // A handler is in progress: more than one only around a modal dialog.
     bool running() const { return running_ > 0; }
-    // A handler that may draw waits until the move being shown is on the screen in full, and hurries it.
+    // A handler that may draw (a click, a resize) waits until the move being shown is on the screen at its pace.
     void whenShown(std::function<void()> handler);
     // A handler that draws nothing need not wait for a move to be shown, only keep its place behind what waits.
     void inTurn(std::function<void()> handler);
-    // The handler of a pressed key; a held key's repeats that come while a move is shown make one move after it.
+    // The handler of a pressed key. A fresh arrow press hurries the move being shown; a held arrow key's repeats
+    // that come meanwhile make one move after it, and none once a level has changed under the key; any other key
+    // waits its turn.
     void keyPressed(const QKeyEvent& event, std::function<void()> handler);
     void keyReleased(const QKeyEvent& event);
 
@@ -93,7 +96,12 @@ private:
     FrameShow frames_;
     QTimer showTimer_;
     std::vector<FrameShow::Frame> painting_;  // frames on their way to the screen, oldest first
-    std::deque<std::function<void()>> waiting_;  // handlers that came while a move was shown
+    struct Waiting {
+        std::function<void()> handler;
+        bool hurries;  // a fresh arrow press: the move before it is cut short
+    };
+    std::deque<Waiting> waiting_;  // handlers that came while a move was shown
+    bool hurryWanted() const;
     struct HeldKey {
         int key;
         std::function<void()> handler;
@@ -103,6 +111,8 @@ private:
         int key = 0;
         quint64 time = 0;
     } lastRelease_;
+    int levelChanges_ = 0;
+    std::map<int, int> freshPress_;  // a key's last fresh press, counted in level changes before it
     bool drainingWaiting_ = false;
     int running_ = 0;
 };

@@ -66,14 +66,16 @@ struct GuiGame {
         static char* argv[] = {const_cast<char*>("zorvik_window_tests"), nullptr};
         if (QApplication::instance() == nullptr)
             new QApplication(argc, argv);
+        ::setenv("ZORVIK_NO_PACING", "1", 1);  // moves at once, unless a test paces them on its own clock
     }
     std::string file(const std::string& name) const { return folder.filePath(QString::fromStdString(name)).toStdString(); }
     std::string read(const std::string& name) const { return readFileStart(file(name), 1000); }
     void writeLevel(const std::string& name, const std::string& text) { saveFile(file(name), text + "\r\n"); }
     // Form_load, the first showing and its resize.
-    void start(double scale = 1)
+    void start(double scale = 1, Qt::WindowFlags flags = {})
     {
         window = std::make_unique<GameWindow>(folder.path().toStdString(), dialogs, scale);
+        window->setWindowFlags(window->windowFlags() | flags);
         window->load();
         window->show();
         window->runPendingResize();
@@ -109,6 +111,27 @@ TEST(GameWindowStart, FirstStartWritesTheDemoLevelSaysSoBeforeShowingAndHalfTheS
     EXPECT_EQ(std::tuple(w.frameGeometry().size(), w.control(Control::WurmFrame)->geometry(), g.game().Zellgroesse),
               std::tuple(QSize(201, 134), QRect(w.width() - 77, 0, 77, 49), 400));  // the designed cells
     EXPECT_EQ(w.control(Control::LevelName)->font().pointSizeF(), 6);
+}
+
+// Guards against a window that a window manager framed after its first resize keeping the size it had unframed.
+TEST(GameWindowStart, WindowFramedLateTakesItsOpeningSizeUnlessThePlayerHasSizedIt)
+{
+    for (const QSize sized : {QSize(), QSize(500, 300)}) {
+        GuiGame g;
+        g.start(1, Qt::FramelessWindowHint);
+        GameWindow& w = *g.window;
+        ASSERT_EQ(w.size(), QSize(401, 268));
+        if (sized.isValid()) {
+            w.resize(sized);
+            w.runPendingResize();
+        }
+        // The frame arrives: the window system gives the window its margins (2 pixels a side) when it next moves.
+        w.windowHandle()->setFlags(w.windowHandle()->flags() & ~Qt::FramelessWindowHint);
+        w.move(w.pos() + QPoint(20, 20));
+        w.runPendingResize();
+        EXPECT_EQ(w.size(), sized.isValid() ? sized : QSize(397, 264));
+        EXPECT_EQ(g.game().Zellgroesse, sized.isValid() ? 500 : 406);  // the level restarted at that size
+    }
 }
 
 TEST(GameWindowStart, ChoosersSpeakGerman)
@@ -307,49 +330,106 @@ TEST_F(StartedGame, FailureInAHandlerIsReportedOnceAndTheGameGoesOnWithoutTimers
     EXPECT_TRUE(QAbstractEventDispatcher::instance()->registeredTimers(g.window.get()).isEmpty());
 }
 
-// Guards against key repeats piling up while moves are shown, so that a released key went on moving the worm.
-TEST(GameWindowPacing, HeldKeyStopsWhenReleasedAndEveryPressMovesOnceInOrder)
-{
+// A game whose moves are shown at their pace on a clock of the test's own; keys come with the flags and
+// timestamps that the platform gives them.
+struct PacedGame {
     GuiGame g;
-    g.writeLevel("A.ZVK", level({".       ", "      \xF6o", "        ", "        ", "        ", "        ", "        ", "        "}));
-    ::setenv("ZORVIK_NO_PACING", "0", 1);
-    g.start();
-    ::setenv("ZORVIK_NO_PACING", "1", 1);
     FrameShow::Clock::time_point now{};
-    g.window->frameShow().setClock([&] { return now; });
-    auto left = [&](QEvent::Type type, bool repeated, quint64 timestamp = 0) {
-        QKeyEvent key(type, Qt::Key_Left, Qt::NoModifier, QString(), repeated);
+
+    explicit PacedGame(std::initializer_list<std::string> levels)
+    {
+        char name = 'A';
+        for (const std::string& text : levels)
+            g.writeLevel(std::string(1, name++) + ".ZVK", text);
+        ::setenv("ZORVIK_NO_PACING", "0", 1);
+        g.start();
+        ::setenv("ZORVIK_NO_PACING", "1", 1);
+        g.window->frameShow().setClock([this] { return now; });
+    }
+    void key(QEvent::Type type, bool repeated, quint64 timestamp = 0, int which = Qt::Key_Left)
+    {
+        QKeyEvent key(type, which, Qt::NoModifier, QString(), repeated);
         key.setTimestamp(timestamp);
         QCoreApplication::sendEvent(g.window.get(), &key);
-    };
-    auto later = [&](int ms) {
+    }
+    // The head's column once the clock has moved on.
+    Whole later(int ms)
+    {
         now += std::chrono::milliseconds(ms);
         g.window->showDueFrames();
         return g.game().WurmX[0];
-    };
+    }
+    bool showing() { return g.window->frameShow().active(); }
+};
+
+const std::string kRowOfEight = level({".       ", "      \xF6o", "        ", "        ", "        ", "        ", "        ", "        "});
+
+// Guards against key repeats piling up while moves are shown, so that a released key went on moving the worm.
+TEST(GameWindowPacing, HeldKeyStopsWhenReleasedAndEveryPressMovesOnceInOrder)
+{
+    PacedGame p{kRowOfEight};
+    GuiGame& g = p.g;
     // Held: the repeats that come while a move is shown make one move, right after it; the release ends that.
     // A release and a press at the same moment are a repeat that Qt did not tell apart.
-    left(QEvent::KeyPress, false, 1);
-    left(QEvent::KeyPress, true, 40);
-    left(QEvent::KeyRelease, false, 80);
-    left(QEvent::KeyPress, false, 80);
-    EXPECT_EQ((std::vector{g.game().WurmX[0], later(59), later(1), later(59)}), (std::vector<Whole>{6, 6, 5, 5}));
-    left(QEvent::KeyRelease, false, 100);
-    EXPECT_EQ((std::vector{later(1), later(100)}), (std::vector<Whole>{5, 5}));
-    EXPECT_FALSE(g.window->frameShow().active());
+    p.key(QEvent::KeyPress, false, 1);
+    p.key(QEvent::KeyPress, true, 40);
+    p.key(QEvent::KeyRelease, false, 80);
+    p.key(QEvent::KeyPress, false, 80);
+    EXPECT_EQ((std::vector{g.game().WurmX[0], p.later(59), p.later(1), p.later(59)}), (std::vector<Whole>{6, 6, 5, 5}));
+    p.key(QEvent::KeyRelease, false, 100);
+    EXPECT_EQ((std::vector{p.later(1), p.later(100)}), (std::vector<Whole>{5, 5}));
+    EXPECT_FALSE(p.showing());
     // Presses faster than the moves each move once, cutting the moves before them short.
-    left(QEvent::KeyPress, false, 300);
-    left(QEvent::KeyPress, false, 301);
-    EXPECT_EQ(std::tuple(g.game().WurmX[0], g.window->frameShow().active()), std::tuple(3, true));
-    later(60);
+    p.key(QEvent::KeyPress, false, 300);
+    p.key(QEvent::KeyPress, false, 301);
+    EXPECT_EQ(std::tuple(g.game().WurmX[0], p.showing()), std::tuple(3, true));
+    p.later(60);
     // What reached the screen is the picture itself (the panels lie over its right edge).
     const QRect board(0, 0, g.window->width() - 153, g.window->height());
     const QImage screen = g.window->screen()->grabWindow(g.window->winId()).toImage().copy(board);
     EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), g.window->backingImage().copy(board).convertToFormat(QImage::Format_RGB32));
     // A close request in the middle of a move ends it and closes.
-    left(QEvent::KeyPress, false);
+    p.key(QEvent::KeyPress, false);
     g.window->requestClose();
-    EXPECT_TRUE(g.window->unloaded() && !g.window->frameShow().active());
+    EXPECT_TRUE(g.window->unloaded() && !p.showing());
+}
+
+// Guards against Shift, any other key or a click cutting a slide short and dropping a held arrow key's next move.
+TEST(GameWindowPacing, OnlyAFreshArrowPressCutsASlideShort)
+{
+    PacedGame p{kRowOfEight};
+    GuiGame& g = p.g;
+    p.key(QEvent::KeyPress, false, 1);
+    p.key(QEvent::KeyPress, true, 30);  // held: one more move follows
+    p.key(QEvent::KeyPress, false, 40, Qt::Key_Shift);
+    p.key(QEvent::KeyPress, false, 45, Qt::Key_Space);
+    click(g.window.get(), g.cellCentre(1, 1));  // on the dot
+    // Braces: the clock moves before the rest is read.
+    EXPECT_EQ((std::tuple{p.later(59), p.showing(), rows(g.game())[0][0]}), std::tuple(6, true, '.'));
+    // At the slide's end the click is handled, then the held key's move follows.
+    EXPECT_EQ((std::tuple{p.later(1), p.showing(), rows(g.game())[0][0]}), std::tuple(5, true, ' '));
+    p.key(QEvent::KeyPress, false, 100);
+    EXPECT_EQ(std::tuple(g.game().WurmX[0], p.showing()), std::tuple(4, true));
+}
+
+// Guards against a key held over a level's last dot moving the next level's worm before the player has seen it.
+TEST(GameWindowPacing, KeyHeldOverTheLastDotLeavesTheNextLevelToAFreshPress)
+{
+    PacedGame p{level({"   ", ".\xF6o", "   "}), level({"    ", "  \xF6o", "    ", "    "})};
+    GuiGame& g = p.g;
+    p.key(QEvent::KeyPress, false, 1);
+    ASSERT_EQ(std::tuple(g.game().LevelNr, g.game().WurmX[0]), std::tuple(1, 3));
+    // Repeats during the slide and the finished board, flagged or as a release and a press at one moment.
+    p.key(QEvent::KeyPress, true, 40);
+    p.key(QEvent::KeyRelease, false, 300);
+    p.key(QEvent::KeyPress, false, 300);
+    EXPECT_EQ((std::tuple{p.later(500), p.showing()}), std::tuple(3, false));
+    p.key(QEvent::KeyPress, true, 600);
+    EXPECT_EQ(g.game().WurmX[0], 3);
+    // A fresh press moves, and its own repeats move on.
+    p.key(QEvent::KeyPress, false, 700);
+    p.key(QEvent::KeyPress, true, 730);
+    EXPECT_EQ((std::vector{g.game().WurmX[0], p.later(60)}), (std::vector<Whole>{2, 1}));
 }
 
 TEST(Icon, KeptPictureIsTheOneTheGameDraws)
