@@ -70,8 +70,9 @@ for file in "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK" "$work/small.zvk"
   type=$(desktop gio info -a standard::content-type "$file" | sed -n 's/^ *standard::content-type: //p')
   [[ $type == application/x-zorvik-level ]] || fail "gio reads $file as \"$type\""
 done
-desktop gio mime application/x-zorvik-level | grep -q "^Default application.*: $id.Studio.desktop" ||
-  fail "the studio does not open level files: $(desktop gio mime application/x-zorvik-level)"
+# Read whole first: grep -q ending the pipe early would make gio fail on a closed pipe.
+handlers=$(desktop gio mime application/x-zorvik-level)
+grep -q "^Default application.*: $id.Studio.desktop" <<<"$handlers" || fail "the studio does not open level files: $handlers"
 # Opened from there, the studio shows the level it is given, under a real X server.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &

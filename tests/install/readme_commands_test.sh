@@ -83,7 +83,8 @@ if [[ $what == rest || $what == all ]]; then
   sed -n '/^### Command lines/,/^###/p' README.md | grep '^    zorvik' | sed 's/^    //' >"$work/usages"
   [[ $(wc -l <"$work/usages") == 3 ]] || fail "the README's command lines section changed"
   while read -r program rest; do
-    "$bin/$program" --help | grep -qxF "usage: $program $rest" || fail "$program --help does not say: $program $rest"
+    help=$("$bin/$program" --help) && grep -qxF "usage: $program $rest" <<<"$help" ||
+      fail "$program --help does not say: $program $rest"
   done <"$work/usages"
 
   # The checker's example: the README's level, its command and its output, line for line.
@@ -98,13 +99,15 @@ if [[ $what == rest || $what == all ]]; then
   sed -n '/^To write it as a file/,/^###/p' "$root/README.md" | grep '^    ' | sed 's/^    //' >write-level.sh
   bash write-level.sh && PATH=$bin:$PATH zorvik-check MeinLevel.ZVK >/dev/null || fail "the README's MeinLevel.ZVK fails"
   cd "$root"
-  line=$(grep -F '    $ zorvik-check --solve' README.md | sed 's/^    \$ //')
-  grep -A2 -F '    $ zorvik-check --solve' README.md | tail -n 2 | sed 's/^    //' >"$work/expected"
+  # The pack level's example (the README's other one shows a level it only prints).
+  line=$(grep -m1 -F '    $ zorvik-check --solve' README.md | sed 's/^    \$ //')
+  grep -m1 -A2 -F '    $ zorvik-check --solve' README.md | tail -n 2 | sed 's/^    //' >"$work/expected"
   eval "PATH=\$bin:\$PATH $line" >"$work/said" || fail "$line failed"
   diff "$work/expected" "$work/said" || fail "$line does not print what the README prints"
 
   # The Debian package: made in build/ under the README's name; installed and removed with apt where we are root.
-  (cd build && cpack -G DEB >/dev/null) || fail "cpack -G DEB failed"
+  # A desktop session has a UTF-8 locale, and CPack needs one for the pack's file names.
+  (cd build && LC_ALL=C.UTF-8 cpack -G DEB >/dev/null) || fail "cpack -G DEB failed"
   deb=build/zorvik_1.0_$(dpkg --print-architecture).deb
   [[ -f $deb ]] || fail "cpack made no $deb"
   if ((EUID == 0)) && ! dpkg-query -W zorvik >/dev/null 2>&1; then
