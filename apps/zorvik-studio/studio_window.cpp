@@ -12,6 +12,7 @@
 #include "model/game.h"
 #include "play_dialog.h"
 #include "recovery_keeper.h"
+#include "screen/unix_signals.h"
 #include "solution_panel.h"
 #include "studio/finding_words.h"
 #include "studio/level_edits.h"
@@ -427,14 +428,7 @@ void StudioWindow::endSession()
     ending_ = true;
     // A question or a chooser that is open ends first (the one on top first); the window closes once the
     // handler that opened it is done.
-    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-        QWidget* next = QApplication::activeModalWidget();
-        modal = next == modal ? nullptr : next;  // one that will not go must not hold the loop
-    }
+    closeOpenDialogs();
     QTimer::singleShot(0, this, [this] { close(); });
 }
 

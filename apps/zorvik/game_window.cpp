@@ -9,6 +9,7 @@
 #include "screen/image_window.h"
 #include "screen/key_codes.h"
 #include "screen/twips.h"
+#include "screen/unix_signals.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -188,14 +189,7 @@ void GameWindow::requestClose()
     // A handler is waiting in a chooser or the message box: end every dialog, the one on top first (a question
     // over a chooser), and close when the handler is done.
     closePending_ = true;
-    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-        QWidget* next = QApplication::activeModalWidget();
-        modal = next == modal ? nullptr : next;  // one that will not go must not hold the loop
-    }
+    closeOpenDialogs();
 }
 
 void GameWindow::scheduleResize() { resizeTimer_.start(); }

@@ -4,7 +4,9 @@
 
 #include "levels/file_access.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -69,6 +71,18 @@ UnixSignals::~UnixSignals()
         ::close(pipeEnds[0]);
         ::close(pipeEnds[1]);
         pipeEnds[0] = pipeEnds[1] = -1;
+    }
+}
+
+void closeOpenDialogs()
+{
+    for (QWidget* modal = QApplication::activeModalWidget(); modal;) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QWidget* next = QApplication::activeModalWidget();
+        modal = next == modal ? nullptr : next;  // one that will not go must not hold the loop
     }
 }
 

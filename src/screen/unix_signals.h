@@ -10,6 +10,10 @@ class QTimer;
 
 namespace zorvik {
 
+// Ends every open dialog, the one on top first (a question over a chooser): at a session's end the handler
+// that opened them returns, and the window can close.
+void closeOpenDialogs();
+
 class UnixSignals : public QObject {
     Q_OBJECT
 public:
