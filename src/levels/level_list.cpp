@@ -45,6 +45,12 @@ std::u32string foldedCase(std::string_view utf8)
 
 } // namespace
 
+bool LevelList::inListOrder(std::string_view a, std::string_view b)
+{
+    const std::u32string keyA = foldedCase(shownName(a)), keyB = foldedCase(shownName(b));
+    return keyA != keyB ? keyA < keyB : a < b;
+}
+
 LevelList::LevelList(std::filesystem::path folder) : folder_(std::move(folder)) { Refresh(); }
 
 int LevelList::ListCount() const { return static_cast<int>(entries_.size()); }
@@ -68,17 +74,7 @@ void LevelList::Refresh()
         std::string shown = shownName(name);
         entries_.push_back({std::move(name), std::move(shown)});
     }
-    std::vector<std::pair<std::u32string, Entry>> keyed;
-    for (auto& entry : entries_)
-        keyed.emplace_back(foldedCase(entry.shown), std::move(entry));
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return a.second.fileName < b.second.fileName;
-    });
-    entries_.clear();
-    for (auto& [key, entry] : keyed)
-        entries_.push_back(std::move(entry));
+    std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return inListOrder(a.fileName, b.fileName); });
 }
 
 } // namespace zorvik

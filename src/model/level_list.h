@@ -18,6 +18,8 @@ public:
 
     // A name the list takes for a level file: it ends in ".ZVK" in any letter case and is not hidden.
     static bool isLevelFileName(std::string_view name);
+    // True when the file named `a` comes before the one named `b` in the list (names as stored, without folder).
+    static bool inListOrder(std::string_view a, std::string_view b);
 
     int ListCount() const;
     // Entry i from 0, without folder, as the player sees it in UTF-8: a name that is not valid

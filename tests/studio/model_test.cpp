@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The studio's own model without a window: painting, drawing shapes, regions and turns of a level, its files,
-// and a solution played back.
+// a solution played back, a folder's levels renamed into a new order and the searches' results kept.
 #include "levels/file_access.h"
+#include "model/level_list.h"
 #include "model/null_window.h"
 #include "studio/finding_words.h"
 #include "studio/level_edits.h"
@@ -9,11 +10,14 @@
 #include "studio/level_play.h"
 #include "studio/level_regions.h"
 #include "studio/level_shapes.h"
+#include "studio/pack_order.h"
 #include "studio/recovery.h"
+#include "studio/solution_cache.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 
 #include <sys/prctl.h>
@@ -262,6 +266,147 @@ TEST(StudioFindings, SayCellsAsThePaletteNamesThemAndPlacesAsRowAndColumn)
                         sentence.find("\"") == std::string::npos && sentence.find("Zeile") != std::string::npos ||
                         sentence.starts_with("Kein Quadrat: 50 Felder"))
                 << sentence;
+}
+
+// A level folder of files that each hold their own first name, so that a test sees which file went where.
+struct PackFolder : ::testing::Test {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("zorvik-pack-" + std::to_string(::getpid()));
+    PackFolder() { std::filesystem::create_directories(folder); }
+    ~PackFolder() override
+    {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(folder);
+    }
+    void make(std::initializer_list<std::string> names)
+    {
+        for (const std::string& name : names)
+            saveFile(folder / name, name);
+    }
+    // "now <- was" for every file, in name order.
+    std::vector<std::string> files() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            names.insert(entry.path().filename().string() + " <- " + readFileStart(entry.path(), 200));
+        return {names.begin(), names.end()};
+    }
+    std::string order(const std::vector<std::string>& names) { return studio::carryOut(folder, studio::planOrder(folder, names).renames); }
+};
+
+TEST_F(PackFolder, AReorderNumbersTheLevelsAfreshAndTheirSolutionsGoWithThem)
+{
+    make({"01 A.ZVK", "01 A.solution", "02 B.ZVK", "03 C.zvk", "Garten.ZVK", "05a Sackgasse.ZVK", "7.ZVK", "notes.txt"});
+    EXPECT_EQ(order({"7.ZVK", "03 C.zvk", "01 A.ZVK", "02 B.ZVK", "Garten.ZVK", "05a Sackgasse.ZVK"}), "");
+    EXPECT_EQ(files(), (std::vector<std::string>{
+                           "01.ZVK <- 7.ZVK",
+                           "02 C.zvk <- 03 C.zvk",
+                           "03 A.ZVK <- 01 A.ZVK",
+                           "03 A.solution <- 01 A.solution",
+                           "04 B.ZVK <- 02 B.ZVK",
+                           "05 Garten.ZVK <- Garten.ZVK",
+                           "06 Sackgasse.ZVK <- 05a Sackgasse.ZVK",
+                           "notes.txt <- notes.txt",
+                       }));
+    // Two levels that swap places pass through free names; the game's order is the new one.
+    EXPECT_EQ(order({"01.ZVK", "03 A.ZVK", "02 C.zvk", "04 B.ZVK", "05 Garten.ZVK", "06 Sackgasse.ZVK"}), "");
+    const LevelList list(folder);
+    EXPECT_EQ(list.List(1) + " | " + list.List(2), "02 A.ZVK | 03 C.zvk");
+    EXPECT_EQ(readFileStart(folder / "02 A.solution", 100), "01 A.solution");
+    EXPECT_EQ(studio::numberedName(7, studio::numberWidth(100), "42 Kamm.ZVK"), "007 Kamm.ZVK");
+    EXPECT_EQ(studio::numberWidth(99), 2);
+}
+
+TEST_F(PackFolder, NothingIsOverwrittenAndAFailedRenameIsUndone)
+{
+    make({"01 A.ZVK", "01 A.solution", "02 B.ZVK", "02 A.solution"});
+    const std::vector<std::string> before = files();
+    // A's solution would land on a solution without a level.
+    EXPECT_NE(studio::planOrder(folder, {"02 B.ZVK", "01 A.ZVK"}).problem, "");
+    EXPECT_NE(studio::planOrder(folder, {"02 B.ZVK"}).problem, "");  // not the folder's levels
+    EXPECT_NE(studio::planRename(folder, "01 A.ZVK", "02 B").problem, "");
+    EXPECT_NE(studio::planRename(folder, "01 A.ZVK", "x/y").problem, "");
+    EXPECT_EQ(files(), before);
+
+    std::filesystem::remove(folder / "02 A.solution");
+    const auto plan = studio::planOrder(folder, {"02 B.ZVK", "01 A.ZVK"});
+    ASSERT_EQ(plan.problem, "");
+    EXPECT_EQ(plan.renames, (std::vector<studio::Rename>{{"02 B.ZVK", "01 B.ZVK"}, {"01 A.ZVK", "02 A.ZVK"}, {"01 A.solution", "02 A.solution"}}));
+    // A file taken away, or a new name taken, after the plan was made: every step done is undone.
+    make({"02 A.ZVK"});
+    std::string failure = studio::carryOut(folder, plan.renames);
+    EXPECT_NE(failure.find("Alles ist wieder wie vorher"), std::string::npos) << failure;
+    EXPECT_EQ(files(), (std::vector<std::string>{"01 A.ZVK <- 01 A.ZVK", "01 A.solution <- 01 A.solution", "02 A.ZVK <- 02 A.ZVK",
+                                                 "02 B.ZVK <- 02 B.ZVK"}));
+    std::filesystem::remove(folder / "02 A.ZVK");
+    std::filesystem::remove(folder / "01 A.solution");
+    failure = studio::carryOut(folder, plan.renames);
+    EXPECT_NE(failure.find("„01 A.solution“"), std::string::npos) << failure;
+    EXPECT_EQ(files(), (std::vector<std::string>{"01 A.ZVK <- 01 A.ZVK", "02 B.ZVK <- 02 B.ZVK"}));
+
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "a read-only folder stops no one running as root";
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    failure = studio::carryOut(folder, studio::planRename(folder, "01 A.ZVK", "Erster").renames);
+    EXPECT_NE(failure.find("Zugriff verweigert"), std::string::npos) << failure;
+    EXPECT_EQ(files(), (std::vector<std::string>{"01 A.ZVK <- 01 A.ZVK", "02 B.ZVK <- 02 B.ZVK"}));
+}
+
+TEST_F(PackFolder, ARenameTakesTheSolutionAlongAndACopyComesRightAfterItsOriginal)
+{
+    make({"05 Sackgasse.ZVK", "05 Sackgasse.solution", "05a Sackgasse.ZVK", "05 Zoo.ZVK", "06 X.ZVK", "Garten.ZVK", "Garten2.solution"});
+    EXPECT_EQ(studio::copyName(folder, "05 Sackgasse.ZVK"), "05 Sackgasse2.ZVK");  // "05b" would follow "05 Zoo"
+    EXPECT_EQ(studio::copyName(folder, "06 X.ZVK"), "06a X.ZVK");
+    EXPECT_EQ(studio::copyName(folder, "Garten.ZVK"), "Garten3.ZVK");  // a solution holds "Garten2"
+    EXPECT_EQ(studio::copyLevel(folder, "05 Sackgasse.ZVK", "05 Sackgasse2.ZVK"), "");
+    EXPECT_EQ(readFileStart(folder / "05 Sackgasse2.solution", 100), "05 Sackgasse.solution");
+    EXPECT_NE(studio::copyLevel(folder, "05 Zoo.ZVK", "06 X.ZVK"), "");
+    EXPECT_EQ(readFileStart(folder / "06 X.ZVK", 100), "06 X.ZVK");
+
+    EXPECT_EQ(studio::carryOut(folder, studio::planRename(folder, "05 Sackgasse.ZVK", "Bach").renames), "");
+    EXPECT_EQ(readFileStart(folder / "Bach.solution", 100), "05 Sackgasse.solution");
+    EXPECT_FALSE(std::filesystem::exists(folder / "05 Sackgasse.ZVK"));
+}
+
+TEST(StudioSolutionCache, KeepsResultsByTheLevelTextAndIgnoresABrokenFile)
+{
+    using State = studio::KnownSolution::State;
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("zorvik-cache-" + std::to_string(::getpid())) / "a" / "solutions";
+    studio::SolutionCache cache(file);
+    cache.put(kDemoLevel, {State::Shortest, 35});
+    cache.put("\xF6.", {State::None});
+    cache.put("\xF6..", {State::Open});
+    cache.save();
+    const studio::SolutionCache again(file);
+    EXPECT_EQ(again.find(kDemoLevel), studio::KnownSolution({State::Shortest, 35}));
+    EXPECT_EQ(again.find("\xF6."), studio::KnownSolution({State::None}));
+    EXPECT_EQ(again.find("\xF6.."), studio::KnownSolution({State::Open}));
+    std::string edited = kDemoLevel;
+    edited[0] = '#';
+    EXPECT_EQ(again.find(edited), std::nullopt);
+
+    // A broken line is left out; a file that is not ours, or is binary, reads as empty.
+    const std::string good = readFileStart(file, 1000);
+    const std::string firstLine = good.substr(0, good.find('\n') + 1);
+    saveFile(file, firstLine + "x shortest\n" + good.substr(firstLine.size()) + "y found -3\nz none 4\n\xFF\x00");
+    EXPECT_EQ(studio::SolutionCache(file).find(kDemoLevel), studio::KnownSolution({State::Shortest, 35}));
+    for (const std::string broken : {std::string("\xFF\xFE garbage"), "zorvik-studio solutions 2\n" + good.substr(firstLine.size())})
+    {
+        saveFile(file, broken);
+        EXPECT_EQ(studio::SolutionCache(file).find(kDemoLevel), std::nullopt);
+    }
+    std::filesystem::remove_all(file.parent_path().parent_path());
+
+    // A saved solution beats a longer one found, and stands where the search found none.
+    const std::tuple<std::optional<studio::KnownSolution>, std::optional<std::size_t>, std::optional<studio::KnownSolution>> merged[] = {
+        {studio::KnownSolution{State::Shortest, 35}, 35, studio::KnownSolution{State::Shortest, 35}},
+        {studio::KnownSolution{State::Found, 41}, 39, studio::KnownSolution{State::Found, 39}},
+        {studio::KnownSolution{State::Found, 37}, 39, studio::KnownSolution{State::Found, 37}},
+        {studio::KnownSolution{State::Open}, 50, studio::KnownSolution{State::Found, 50}},
+        {std::nullopt, 50, studio::KnownSolution{State::Found, 50}},
+        {studio::KnownSolution{State::Open}, std::nullopt, studio::KnownSolution{State::Open}},
+    };
+    for (const auto& [searched, saved, expected] : merged)
+        EXPECT_EQ(studio::withSaved(searched, saved), expected);
 }
 
 } // namespace
