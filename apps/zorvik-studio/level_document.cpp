@@ -54,18 +54,29 @@ void LevelDocument::setText(const std::string& text)
     emit textChanged();
 }
 
+int LevelDocument::placeInFolder(const QString& path)
+{
+    if (path.isEmpty())
+        return 0;
+    const std::filesystem::path file = toPath(path);
+    const LevelList levels(file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path());
+    for (int i = 0; i < levels.ListCount(); ++i)
+        if (levels.filePath(i).filename() == file.filename())
+            return i;
+    return 0;
+}
+
 void LevelDocument::setPath(const QString& path)
 {
     path_ = path;
-    levelNr_ = 0;
-    if (!path.isEmpty()) {
-        const std::filesystem::path file = toPath(path);
-        const LevelList levels(file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path());
-        for (int i = 0; i < levels.ListCount(); ++i)
-            if (levels.filePath(i).filename() == file.filename())
-                levelNr_ = i;
-    }
+    levelNr_ = placeInFolder(path);
     emit pathChanged();
+}
+
+void LevelDocument::followFile(const QString& path)
+{
+    if (path != path_ || placeInFolder(path) != levelNr_)
+        setPath(path);
 }
 
 void LevelDocument::newLevel(int side)

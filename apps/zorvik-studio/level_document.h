@@ -42,6 +42,9 @@ public:
     void resize(int side);
     // The whole level replaced by an edit, one step to undo named `what`; nothing when it is the same.
     void change(const std::string& text, const QString& what);
+    // The level's file has been renamed to `path`, or its folder has changed around it: the same level, perhaps
+    // at another place. Nothing else changes.
+    void followFile(const QString& path);
     // A level from elsewhere (the clipboard) as a new, unsaved one.
     void openText(const std::string& text);
 
@@ -55,6 +58,7 @@ private:
     friend class TextChange;
     void setText(const std::string& text);
     void setPath(const QString& path);
+    static int placeInFolder(const QString& path);
 
     std::string text_;
     std::string strokeStart_;

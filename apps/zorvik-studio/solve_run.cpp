@@ -6,11 +6,12 @@
 
 namespace zorvik::studio {
 
-SolveRun::SolveRun(std::string levelText, std::chrono::milliseconds timeLimit, QObject* parent)
+SolveRun::SolveRun(std::string levelText, std::chrono::milliseconds timeLimit, QObject* parent, std::size_t memoryLimit)
     : QObject(parent), levelText_(std::move(levelText))
 {
     solver::Options options;
     options.timeLimit = timeLimit;
+    options.memoryLimit = memoryLimit;
     options.cancel = &cancel_;
     // Queued to this object: once it is gone, nothing more arrives.
     options.progress = [this](const solver::Progress& progress) {

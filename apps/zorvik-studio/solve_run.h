@@ -15,7 +15,8 @@ namespace zorvik::studio {
 class SolveRun : public QObject {
     Q_OBJECT
 public:
-    SolveRun(std::string levelText, std::chrono::milliseconds timeLimit, QObject* parent = nullptr);
+    SolveRun(std::string levelText, std::chrono::milliseconds timeLimit, QObject* parent = nullptr,
+             std::size_t memoryLimit = solver::Options{}.memoryLimit);
     // Stops the search and waits for its thread.
     ~SolveRun() override;
 

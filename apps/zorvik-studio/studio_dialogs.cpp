@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,6 +79,43 @@ StudioDialogs::Recovery QtStudioDialogs::recoveryFound(QWidget* parent, const QS
     if (box.clickedButton() == restore)
         return Recovery::Restore;
     return box.clickedButton() == discard ? Recovery::Discard : Recovery::Later;
+}
+
+QString QtStudioDialogs::folderName(QWidget* parent, const QString& start)
+{
+    QFileDialog chooser(parent, QStringLiteral("Levelordner wählen"), start);
+    chooser.setFileMode(QFileDialog::Directory);
+    chooser.setOption(QFileDialog::ShowDirsOnly);
+    formatColumnsInDefaultLocale(chooser);
+    return chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty() ? chooser.selectedFiles().first() : QString();
+}
+
+bool QtStudioDialogs::confirmRenames(QWidget* parent, const QStringList& renames)
+{
+    QMessageBox box(QMessageBox::Question, kTitle,
+                    QStringLiteral("Für die neue Reihenfolge werden %1 Dateien umbenannt; das Spiel ordnet die Level nach "
+                                   "ihren Namen.")
+                        .arg(renames.size()),
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(QStringLiteral("Umbenennen?"));
+    box.setDetailedText(renames.join('\n'));
+    QPushButton* rename = box.addButton(QStringLiteral("Umbenennen"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(rename);
+    // The list open at once: it is what the question is about.
+    for (QAbstractButton* button : box.buttons())
+        if (box.buttonRole(button) == QMessageBox::ActionRole)
+            button->click();
+    box.exec();
+    return box.clickedButton() == rename;
+}
+
+std::optional<QString> QtStudioDialogs::levelName(QWidget* parent, const QString& current)
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(parent, QStringLiteral("Umbenennen"), QStringLiteral("Neuer Name des Levels:"),
+                                               QLineEdit::Normal, current, &ok);
+    return ok && !name.trimmed().isEmpty() ? std::optional<QString>(name.trimmed()) : std::nullopt;
 }
 
 } // namespace zorvik::studio

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <QStringList>
+
 #include <optional>
 
 class QDateTime;
@@ -28,6 +30,12 @@ public:
     // A studio ended with unsaved edits of `levelName`, last kept at `when`: restore them or drop them;
     // Later keeps them for the next start.
     virtual Recovery recoveryFound(QWidget* parent, const QString& levelName, const QDateTime& when) = 0;
+    // A folder of levels; empty when closed without a choice.
+    virtual QString folderName(QWidget* parent, const QString& start) = 0;
+    // Files are about to be renamed, each line "old → new": go on or not.
+    virtual bool confirmRenames(QWidget* parent, const QStringList& renames) = 0;
+    // A new name for a level file (without ".ZVK"); nothing when cancelled.
+    virtual std::optional<QString> levelName(QWidget* parent, const QString& current) = 0;
 };
 
 class QtStudioDialogs : public StudioDialogs {
@@ -38,6 +46,9 @@ public:
     void message(QWidget* parent, const QString& text) override;
     std::optional<int> boardSide(QWidget* parent, int current, int largest) override;
     Recovery recoveryFound(QWidget* parent, const QString& levelName, const QDateTime& when) override;
+    QString folderName(QWidget* parent, const QString& start) override;
+    bool confirmRenames(QWidget* parent, const QStringList& renames) override;
+    std::optional<QString> levelName(QWidget* parent, const QString& current) override;
 };
 
 } // namespace zorvik::studio

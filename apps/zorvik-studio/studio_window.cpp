@@ -10,6 +10,7 @@
 #include "levels/file_access.h"
 #include "model/cell_codes.h"
 #include "model/game.h"
+#include "pack_view.h"
 #include "play_dialog.h"
 #include "recovery_keeper.h"
 #include "screen/unix_signals.h"
@@ -30,6 +31,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -121,6 +123,14 @@ StudioWindow::StudioWindow(StudioDialogs& dialogs, QWidget* parent)
         updateTitle();
         updatePalette();
         draw();
+        if (!document_->path().isEmpty()) {
+            const QString folder = QFileInfo(document_->path()).absolutePath();
+            // Saved or opened in the folder shown: its row shows the file as it is now.
+            if (folder == pack_->folder())
+                pack_->refresh();
+            pack_->setFolder(folder);
+        }
+        pack_->setOpenFile(document_->path());
     });
     connect(&document_->undoStack(), &QUndoStack::cleanChanged, this, &StudioWindow::updateTitle);
     connect(solution_, &SolutionPanel::showingChanged, this, [this](bool showing) {
@@ -233,6 +243,21 @@ void StudioWindow::makeActions()
     tools->addActions({undo, redo});
     tools->addSeparator();
     tools->addActions({solution_->solveAction(), play});
+    tools->addSeparator();
+    // Colours come from a level's place in its folder: a designer sees how the level would look elsewhere.
+    auto* colourLabel = new QLabel(QStringLiteral(" Farben wie Level "), tools);
+    colourPlace_ = new QSpinBox(tools);
+    colourPlace_->setRange(0, 9999);
+    colourPlace_->setSpecialValueText(QStringLiteral("eigener Platz"));
+    colourPlace_->setToolTip(QStringLiteral("Zeigt das Level in den Farben, die es als Level N bekäme; das Level selbst bleibt, "
+                                            "wie es ist. Alle 64 Level wiederholen sich die Farben."));
+    colourLabel->setToolTip(colourPlace_->toolTip());
+    tools->addWidget(colourLabel);
+    tools->addWidget(colourPlace_);
+    connect(colourPlace_, &QSpinBox::valueChanged, this, [this] {
+        updatePalette();
+        draw();
+    });
 
     QToolBar* paletteBar = new QToolBar(QStringLiteral("Palette"), this);
     paletteBar->setObjectName(QStringLiteral("Palette"));
@@ -259,6 +284,38 @@ void StudioWindow::makeDocks()
     solutionDock->setWidget(solution_);
     addDockWidget(Qt::RightDockWidgetArea, solutionDock);
     resizeDocks({problemDock}, {360}, Qt::Horizontal);
+
+    PackView::Hooks hooks;
+    hooks.open = [this](const QString& path) {
+        if (QFileInfo(path).absoluteFilePath() == QFileInfo(document_->path()).absoluteFilePath())
+            return true;
+        return keepOrDropChanges() && openFile(path);
+    };
+    hooks.moved = [this](const QString& from, const QString& to) {
+        if (document_->path().isEmpty())
+            return;
+        const bool same = !from.isEmpty() && QFileInfo(from).absoluteFilePath() == QFileInfo(document_->path()).absoluteFilePath();
+        document_->followFile(same ? to : document_->path());
+    };
+    hooks.status = [this](const QString& text) { statusBar()->showMessage(text, 8000); };
+    hooks.editorSearching = [this] { return solution_->searching(); };
+    pack_ = new PackView(dialogs_, std::move(hooks), this);
+    auto* packDock = new QDockWidget(QStringLiteral("Levelmappe"), this);
+    packDock->setObjectName(QStringLiteral("Levelmappe"));
+    packDock->setWidget(pack_);
+    addDockWidget(Qt::LeftDockWidgetArea, packDock);
+    resizeDocks({packDock}, {250}, Qt::Horizontal);
+    pack_->setFolder(levelFolder());
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    view->addActions({packDock->toggleViewAction(), problemDock->toggleViewAction(), solutionDock->toggleViewAction()});
+    // The level chosen in the folder's list; its keys work where the list has the focus.
+    view->addMenu(QStringLiteral("&Level der Mappe"))->addActions(pack_->list()->actions());
+}
+
+int StudioWindow::shownLevelNr() const
+{
+    return colourPlace_ && colourPlace_->value() > 0 ? colourPlace_->value() - 1 : document_->levelNr();
 }
 
 char StudioWindow::brushCell() const
@@ -275,7 +332,7 @@ void StudioWindow::draw()
         solution_->redraw();
         return;
     }
-    draft_->LevelNr = document_->levelNr();
+    draft_->LevelNr = shownLevelNr();
     draft_->LevelText = document_->text();
     try {
         draft_->Beginn();
@@ -324,7 +381,7 @@ void StudioWindow::updateTitle()
 void StudioWindow::updatePalette()
 {
     for (const auto& [cell, action] : brushes_)
-        action->setIcon(QIcon(QPixmap::fromImage(cellPicture(cell, document_->levelNr(), kIconPixels))));
+        action->setIcon(QIcon(QPixmap::fromImage(cellPicture(cell, shownLevelNr(), kIconPixels))));
 }
 
 bool StudioWindow::keepOrDropChanges()

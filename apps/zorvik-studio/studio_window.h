@@ -14,6 +14,7 @@
 class QActionGroup;
 class QLabel;
 class QListWidget;
+class QSpinBox;
 
 namespace zorvik {
 class Game;
@@ -24,6 +25,7 @@ namespace zorvik::studio {
 class BoardView;
 class EditTools;
 class LevelDocument;
+class PackView;
 class RecoveryKeeper;
 class SolutionPanel;
 class StudioDialogs;
@@ -39,6 +41,9 @@ public:
     QListWidget* problems() const { return problems_; }
     SolutionPanel* solution() const { return solution_; }
     EditTools* editTools() const { return editTools_; }
+    PackView* pack() const { return pack_; }
+    // The place whose colours the editor shows: 0 for the level's own, N for those of level N.
+    QSpinBox* colourPlace() const { return colourPlace_; }
     // The palette's action for a cell character.
     QAction* brush(char cell) const { return brushes_.at(cell); }
 
@@ -74,6 +79,8 @@ private:
     void updateTitle();
     void updatePalette();
     char brushCell() const;
+    // The level number the board and the palette are drawn with.
+    int shownLevelNr() const;
 
     StudioDialogs& dialogs_;
     LevelDocument* document_;
@@ -84,6 +91,8 @@ private:
     QListWidget* problems_ = nullptr;
     SolutionPanel* solution_ = nullptr;
     EditTools* editTools_ = nullptr;
+    PackView* pack_ = nullptr;
+    QSpinBox* colourPlace_ = nullptr;
     QActionGroup* palette_ = nullptr;
     std::map<char, QAction*> brushes_;
     std::vector<check::Finding> findings_;

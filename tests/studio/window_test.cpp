@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The studio driven as a designer would, offscreen: undo, painting and saving a level in the game's format,
 // drawing tools, the selection and the clipboard, opening a grid with a problem marked, playing the level,
-// and solving it in the background.
+// solving it in the background, and the folder's levels listed, reordered, copied and opened.
 #include "board_view.h"
 #include "edit_tools.h"
 #include "help_dialog.h"
 #include "level_document.h"
 #include "levels/file_access.h"
 #include "model/null_window.h"
+#include "pack_view.h"
 #include "play_dialog.h"
 #include "solution_panel.h"
 #include "studio/level_play.h"
 #include "studio/recovery.h"
+#include "studio/solution_cache.h"
 #include "studio_dialogs.h"
 #include "studio_window.h"
 #include "support/test_game.h"
@@ -23,6 +25,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -54,6 +59,15 @@ struct ScriptedDialogs : StudioDialogs {
         recoveriesOffered.push_back(name);
         return recovery;
     }
+    QString folderName(QWidget*, const QString&) override { return file; }
+    bool renames = false;  // the answer to a list of renames
+    std::vector<QStringList> renamesAsked;
+    bool confirmRenames(QWidget*, const QStringList& list) override
+    {
+        renamesAsked.push_back(list);
+        return renames;
+    }
+    std::optional<QString> levelName(QWidget*, const QString&) override { return file; }
 };
 
 struct Studio : ::testing::Test {
@@ -68,6 +82,7 @@ struct Studio : ::testing::Test {
         if (QApplication::instance() == nullptr)
             new QApplication(argc, argv);
         ::setenv("XDG_STATE_HOME", folder.filePath("state").toLocal8Bit().constData(), 1);  // recovery copies stay here
+        ::setenv("XDG_CACHE_HOME", folder.filePath("cache").toLocal8Bit().constData(), 1);
         startAgain();
     }
     // The studio started afresh, as after the end of a session.
@@ -438,6 +453,110 @@ TEST_F(Studio, TheHelpMenuHasTheRulesEveryKeyTheActionsHaveAndWhatTheStudioIs)
             listed.insert(keys, table->item(row, 0)->text());
     EXPECT_EQ(listed, bound);
     EXPECT_GT(table->rowCount(), 20);
+}
+
+// The studio over a folder of three levels: "b" and "C" unsolved, "A" with a search's result kept.
+struct PackStudio : Studio {
+    const std::string a = level({"öo.", "...", "..."}), b = level({"ö..", "...", "..."}), c = level({"ö..", "...", ".#."});
+    PackStudio()
+    {
+        QDir(folder.path()).mkdir("pack");
+        saveFile(file("pack/b.ZVK"), b + "\r\n");
+        saveFile(file("pack/A.ZVK"), a + "\r\n");
+        saveFile(file("pack/C.zvk"), level({"ö.", "o."}) + "\r\n");  // the body out of the row: an error
+        ::setenv("ZORVIK_LEVEL_FOLDER", folder.filePath("pack").toLocal8Bit().constData(), 1);
+        QDir(folder.path()).mkdir("data");
+        ::setenv("XDG_DATA_HOME", folder.filePath("data").toLocal8Bit().constData(), 1);  // its trash
+        studio::SolutionCache cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() + "/solutions");
+        cache.put(a, {studio::KnownSolution::State::Shortest, 3});
+        cache.save();
+        startAgain();
+    }
+    ~PackStudio() override { ::unsetenv("ZORVIK_LEVEL_FOLDER"); }
+    QListWidget* list() const { return window->pack()->list(); }
+    QStringList rows() const
+    {
+        QStringList out;
+        for (int row = 0; row < list()->count(); ++row)
+            out << list()->item(row)->text().replace('\n', " | ");
+        return out;
+    }
+    QStringList files() const { return QDir(folder.filePath("pack")).entryList(QDir::Files, QDir::Name); }
+};
+
+TEST_F(PackStudio, ListsTheFolderInTheGamesOrderWithItsChecksAndTheLengthsKnownAtOnce)
+{
+    EXPECT_EQ(rows(), QStringList({"1. A | 3 Züge, kürzeste", "2. b | …", "3. C | keine Suche: Fehler"}));
+    EXPECT_EQ(list()->item(2)->data(studio::PackView::CheckRole), 2);
+    EXPECT_TRUE(list()->item(2)->toolTip().startsWith("Fehler: ")) << list()->item(2)->toolTip().toStdString();
+
+    // The background search takes the one level without a result, and keeps what it found.
+    QSignalSpy searched(window->pack(), &studio::PackView::searched);
+    window->pack()->setSearchDelay(0);
+    window->pack()->refresh();
+    ASSERT_TRUE(searched.wait(20000));
+    EXPECT_TRUE(rows()[1].contains("Züge, kürzeste")) << rows()[1].toStdString();
+    const studio::SolutionCache kept(QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString() + "/solutions");
+    EXPECT_EQ(kept.find(b)->state, studio::KnownSolution::State::Shortest);
+
+    // The editor shows a level in the colours of any place without changing it.
+    ASSERT_TRUE(window->openFile(folder.filePath("pack/A.ZVK")));
+    const QImage own = window->board()->grab().toImage();
+    window->colourPlace()->setValue(2);
+    EXPECT_NE(window->board()->grab().toImage(), own);
+    EXPECT_FALSE(window->document().isModified());
+    window->colourPlace()->setValue(1);  // A's own place
+    EXPECT_EQ(window->board()->grab().toImage(), own);
+}
+
+TEST_F(PackStudio, ALevelDroppedElsewhereRenamesTheFolderAfterAYesAndTheEditorFollows)
+{
+    ASSERT_TRUE(window->openFile(folder.filePath("pack/A.ZVK")));
+    saveFile(file("pack/A.solution"), "LL\n");
+    // C dropped on the upper half of the first row goes first; on the lower half of the first row, second.
+    const QRect first = window->pack()->list()->visualItemRect(list()->item(0));
+    EXPECT_EQ(window->pack()->list()->rowAfterDrop(2, first.center() - QPoint(0, 5)), 0);
+    EXPECT_EQ(window->pack()->list()->rowAfterDrop(2, first.center() + QPoint(0, 5)), 1);
+    EXPECT_EQ(window->pack()->list()->rowAfterDrop(0, first.center() + QPoint(0, 500)), 2);
+    window->pack()->moveLevel(2, 0);
+    ASSERT_EQ(dialogs.renamesAsked.size(), 1u);
+    EXPECT_EQ(dialogs.renamesAsked[0], QStringList({"C.zvk → 01 C.zvk", "A.ZVK → 02 A.ZVK", "A.solution → 02 A.solution", "b.ZVK → 03 b.ZVK"}));
+    EXPECT_EQ(files(), QStringList({"A.ZVK", "A.solution", "C.zvk", "b.ZVK"}));  // no: all stays
+
+    dialogs.renames = true;
+    window->pack()->moveLevel(2, 0);
+    EXPECT_EQ(files(), QStringList({"01 C.zvk", "02 A.ZVK", "02 A.solution", "03 b.ZVK"}));
+    EXPECT_EQ(rows()[0], "1. 01 C | keine Suche: Fehler");
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_EQ(window->document().path(), folder.filePath("pack/02 A.ZVK"));
+    EXPECT_EQ(window->document().levelNr(), 1);
+}
+
+TEST_F(PackStudio, CopiesRenamesTrashesAndOpensLevels)
+{
+    window->pack()->duplicateLevel(0);
+    EXPECT_EQ(files(), QStringList({"A.ZVK", "A2.ZVK", "C.zvk", "b.ZVK"}));
+    EXPECT_EQ(list()->currentRow(), 1);
+    EXPECT_EQ(rows()[1], "2. A2 | 3 Züge, kürzeste");  // the same level, known by its text
+
+    dialogs.file = "Zwilling";
+    window->pack()->renameLevel(1);
+    window->pack()->trashLevel(list()->count() - 1);
+    EXPECT_EQ(files(), QStringList({"A.ZVK", "C.zvk", "b.ZVK"}));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("data/Trash/files/Zwilling.ZVK")));
+
+    // A double click opens, after asking about unsaved changes: kept here, so nothing opens.
+    auto doubleClick = [&](int row) {
+        const QPoint at = list()->visualItemRect(list()->item(row)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+    };
+    doubleClick(1);
+    EXPECT_EQ(window->document().path(), folder.filePath("pack/b.ZVK"));
+    window->document().resize(4);
+    doubleClick(0);
+    EXPECT_EQ(window->document().path(), folder.filePath("pack/b.ZVK"));
+    EXPECT_TRUE(list()->item(1)->font().bold());
 }
 
 } // namespace
