@@ -78,6 +78,26 @@ QImage levelPicture(const std::string& text, int levelNr)
     return picture;
 }
 
+// Moves a file to the desktop's trash; false when there is none. Where the toolkit finds no trash folder it
+// says so on the terminal, yet moves the file into "files" below the working folder and reports success: that
+// is put back, as it is no trash a designer would look in.
+bool moveToTrash(const QString& path)
+{
+    QString inTrash;
+    if (!QFile::moveToTrash(path, &inTrash))
+        return false;
+    const QFileInfo trashed(inTrash);
+    if (trashed.isAbsolute())
+        return true;
+    const QDir files = trashed.dir(), info(QDir::cleanPath(files.filePath(QStringLiteral("../info"))));
+    if (QFile::rename(inTrash, path)) {
+        QFile::remove(info.filePath(trashed.fileName() + QStringLiteral(".trashinfo")));
+        QDir().rmdir(files.path());
+        QDir().rmdir(info.path());
+    }
+    return false;
+}
+
 } // namespace
 
 PackList::PackList(QWidget* parent) : QListWidget(parent)
@@ -439,14 +459,14 @@ void PackView::trashLevel(int row)
 {
     const QString path = levels_[std::size_t(row)].path;
     const QString solution = fromPath(solutionFile(toPath(path)));
-    if (!QFile::moveToTrash(path)) {
+    if (!moveToTrash(path)) {
         dialogs_.message(this, QStringLiteral("„%1“ ließ sich nicht in den Papierkorb legen: hier gibt es keinen Papierkorb, oder er "
                                               "nimmt die Datei nicht an. Die Datei bleibt, wie sie ist.")
                                    .arg(QFileInfo(path).fileName()));
         return;
     }
     QString said = QStringLiteral("„%1“ liegt jetzt im Papierkorb.").arg(QFileInfo(path).fileName());
-    if (QFileInfo(solution).isFile() && !QFile::moveToTrash(solution))
+    if (QFileInfo(solution).isFile() && !moveToTrash(solution))
         said += QStringLiteral(" Seine Lösung „%1“ blieb im Ordner.").arg(QFileInfo(solution).fileName());
     moved({});
     if (hooks_.status)

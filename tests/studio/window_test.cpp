@@ -541,6 +541,14 @@ TEST_F(PackStudio, CopiesRenamesTrashesAndOpensLevels)
 
     dialogs.file = "Zwilling";
     window->pack()->renameLevel(1);
+    // Without a trash, the file stays where it is and the designer is told so.
+    // (The toolkit moved the file into "files" below the working folder and called that the trash.)
+    ::setenv("XDG_DATA_HOME", folder.filePath("none").toLocal8Bit().constData(), 1);
+    window->pack()->trashLevel(list()->count() - 1);
+    EXPECT_EQ(files(), QStringList({"A.ZVK", "C.zvk", "Zwilling.ZVK", "b.ZVK"}));
+    EXPECT_TRUE(dialogs.messages.back().contains("keinen Papierkorb"));
+    EXPECT_FALSE(QFileInfo::exists("files") || QFileInfo::exists("info"));
+    ::setenv("XDG_DATA_HOME", folder.filePath("data").toLocal8Bit().constData(), 1);
     window->pack()->trashLevel(list()->count() - 1);
     EXPECT_EQ(files(), QStringList({"A.ZVK", "C.zvk", "b.ZVK"}));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("data/Trash/files/Zwilling.ZVK")));
