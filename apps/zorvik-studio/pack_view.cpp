@@ -158,6 +158,14 @@ PackView::PackView(StudioDialogs& dialogs, Hooks hooks, QWidget* parent)
     searchDelay_.setSingleShot(true);
     searchDelay_.setInterval(kSearchDelayMs);
     connect(&searchDelay_, &QTimer::timeout, this, &PackView::searchNext);
+    watchEditor_.setInterval(500);
+    connect(&watchEditor_, &QTimer::timeout, this, [this] {
+        if (hooks_.editorSearching && hooks_.editorSearching()) {
+            // Dropped unfinished: the level is searched again later.
+            dropSearch();
+            searchDelay_.start();
+        }
+    });
 }
 
 PackView::~PackView() { delete run_; }
@@ -322,6 +330,7 @@ void PackView::searchNext()
         return;
     run_ = new SolveRun(next->text, kSearchTime, this, kSearchMemory);
     connect(run_, &SolveRun::finished, this, &PackView::searchEnded);
+    watchEditor_.start();
     connect(run_, &SolveRun::failed, this, [this] {
         failed_.insert(run_->levelText());
         solver::Result none;
@@ -358,6 +367,7 @@ void PackView::searchEnded(const solver::Result& result)
 
 void PackView::dropSearch()
 {
+    watchEditor_.stop();
     if (!run_)
         return;
     run_->cancel();

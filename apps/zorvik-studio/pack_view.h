@@ -113,6 +113,7 @@ private:
     PackList* list_;
     QFileSystemWatcher* watcher_;
     QTimer reread_, searchDelay_;
+    QTimer watchEditor_;  // while a search runs: the editor's own search, when it starts, goes first
     std::vector<Level> levels_;
     std::unique_ptr<SolutionCache> cache_;
     std::map<std::pair<int, std::string>, QImage> pictures_;  // by place and text
