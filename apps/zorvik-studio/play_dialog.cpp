@@ -52,11 +52,11 @@ PlayDialog::PlayDialog(const std::string& levelText, int levelNr, const QString&
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(state_, 1);
     row->addWidget(smooth_);
-    row->addWidget(buttons);
+    row->addWidget(buttons, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
+    layout->addWidget(state_);
     layout->addLayout(row);
 
     play_ = std::make_unique<TestPlay>(view_->window(), levelText, levelNr);
@@ -129,6 +129,9 @@ void PlayDialog::showState()
 {
     undo_->setEnabled(!play_->played().empty());
     const std::size_t moves = play_->moves();
+    QFont font = state_->font();
+    font.setBold(play_->finished());
+    state_->setFont(font);
     if (play_->finished())
         state_->setText(QString::fromStdString(finishedText(moves, shortestKnown_)));
     else if (play_->died())

@@ -121,7 +121,10 @@ SolutionPanel::SolutionPanel(LevelDocument& document, BoardView& view, StudioDia
     strip_->setUniformItemSizes(true);
     strip_->setSelectionMode(QAbstractItemView::NoSelection);
     strip_->setFocusPolicy(Qt::NoFocus);
-    const int cell = fontMetrics().height() + 6;
+    QFont arrows = strip_->font();
+    arrows.setPointSizeF(arrows.pointSizeF() * 1.4);
+    strip_->setFont(arrows);
+    const int cell = QFontMetrics(arrows).height() + 6;
     strip_->setGridSize(QSize(cell, cell));
     strip_->setMinimumHeight(3 * cell + 4);
     strip_->setToolTip(QStringLiteral("Die Züge als Pfeile; markiert ist der zuletzt gespielte. Ein Klick zeigt das Brett nach diesem Zug."));
