@@ -30,7 +30,7 @@ namespace zorvik::studio {
 
 namespace {
 
-// Slow enough to follow each move, quick enough to watch a few hundred.
+// At first slow enough to follow each move, quick enough to watch a few hundred.
 constexpr int kDefaultMovesPerSecond = 7;
 constexpr int kMostMovesPerSecond = 50;
 const QString kSpeedKey = QStringLiteral("solution/movesPerSecond");
@@ -458,10 +458,6 @@ void SolutionPanel::updateState()
                                      .arg(solution_->moves.size())
                                      .arg(playback_ && playback_->game().finished() ? QStringLiteral(" – geschafft!") : QString()));
 }
-
-} // namespace zorvik::studio
-
-namespace zorvik::studio {
 
 void SolutionPanel::showMoves()
 {
