@@ -76,6 +76,10 @@ Das Handbuch: man 6 zorvik
         <translation>zorvik: QT_SCALE_FACTOR „%1“ ist kein Maßstab von 0.01 bis 100; es gilt 1</translation>
     </message>
     <message>
+        <source>zorvik: at a scale of %1 the window would be larger than the screen; it is shown at %2</source>
+        <translation>zorvik: im Maßstab %1 wäre das Fenster größer als der Bildschirm; es wird im Maßstab %2 gezeigt</translation>
+    </message>
+    <message>
         <source>Zorvik: no screen found. The game runs only in a graphical session (X11 or Wayland).</source>
         <translation>Zorvik: Kein Bildschirm gefunden. Das Spiel läuft nur in einer grafischen Sitzung (X11 oder Wayland).</translation>
     </message>

@@ -11,12 +11,14 @@
 #include "studio/level_formats.h"
 #include "studio/level_play.h"
 #include "studio_dialogs.h"
+#include "studio_settings.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,8 +30,10 @@ namespace zorvik::studio {
 
 namespace {
 
-// Long enough to follow each move, short enough to watch a few hundred.
-constexpr int kPlaybackStepMs = 140;
+// At first slow enough to follow each move, quick enough to watch a few hundred.
+constexpr int kDefaultMovesPerSecond = 7;
+constexpr int kMostMovesPerSecond = 50;
+const QString kSpeedKey = QStringLiteral("solution/movesPerSecond");
 constexpr int kDefaultSeconds = 60;
 
 QString number(std::size_t value) { return QLocale(QLocale::German).toString(qulonglong(value)); }
@@ -53,6 +57,16 @@ QString lowerBound(std::size_t moves)
     return moves == 0 ? QString() : QStringLiteral("; mindestens %1 nötig").arg(moves == 1 ? QStringLiteral("1 Zug") : number(moves) + " Züge");
 }
 
+QString arrow(char move)
+{
+    return move == 'L' ? QStringLiteral("←") : move == 'R' ? QStringLiteral("→") : move == 'U' ? QStringLiteral("↑") : QStringLiteral("↓");
+}
+
+QString direction(char move)
+{
+    return move == 'L' ? QStringLiteral("links") : move == 'R' ? QStringLiteral("rechts") : move == 'U' ? QStringLiteral("hoch") : QStringLiteral("runter");
+}
+
 QAction* action(QWidget* owner, const QString& text, const QString& tip, const QKeySequence& keys, QStyle::StandardPixmap icon)
 {
     auto* made = new QAction(owner->style()->standardIcon(icon), text, owner);
@@ -67,7 +81,8 @@ SolutionPanel::SolutionPanel(LevelDocument& document, BoardView& view, StudioDia
                              QWidget* parent)
     : QWidget(parent), document_(document), view_(view), dialogs_(dialogs), saveLevel_(std::move(saveLevel)),
       seconds_(new QSpinBox(this)), searchButton_(new QPushButton(this)), bar_(new QProgressBar(this)),
-      progress_(new QLabel(this)), result_(new QLabel(this)), position_(new QLabel(this))
+      progress_(new QLabel(this)), result_(new QLabel(this)), position_(new QLabel(this)), strip_(new QListWidget(this)),
+      speed_(new QSpinBox(this))
 {
     solve_ = action(this, QStringLiteral("&Lösen"), QStringLiteral("Sucht im Hintergrund Züge, die das Level beenden"),
                     QKeySequence(Qt::CTRL | Qt::Key_L), QStyle::SP_DialogApplyButton);
@@ -95,6 +110,24 @@ SolutionPanel::SolutionPanel(LevelDocument& document, BoardView& view, StudioDia
     bar_->hide();
     for (QLabel* label : {progress_, result_})
         label->setWordWrap(true);
+    speed_->setRange(1, kMostMovesPerSecond);
+    speed_->setValue(studioSettings().value(kSpeedKey, kDefaultMovesPerSecond).toInt());
+    speed_->setSuffix(QStringLiteral(" Züge/s"));
+    speed_->setToolTip(QStringLiteral("So viele Züge in der Sekunde zeigt „Abspielen“"));
+    // The arrows wrap in rows; the keys stay with the board and the playback shortcuts.
+    strip_->setFlow(QListView::LeftToRight);
+    strip_->setWrapping(true);
+    strip_->setResizeMode(QListView::Adjust);
+    strip_->setUniformItemSizes(true);
+    strip_->setSelectionMode(QAbstractItemView::NoSelection);
+    strip_->setFocusPolicy(Qt::NoFocus);
+    QFont arrows = strip_->font();
+    arrows.setPointSizeF(arrows.pointSizeF() * 1.4);
+    strip_->setFont(arrows);
+    const int cell = QFontMetrics(arrows).height() + 6;
+    strip_->setGridSize(QSize(cell, cell));
+    strip_->setMinimumHeight(3 * cell + 4);
+    strip_->setToolTip(QStringLiteral("Die Züge als Pfeile; markiert ist der zuletzt gespielte. Ein Klick zeigt das Brett nach diesem Zug."));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Höchstens"), this), 0, 0);
@@ -110,13 +143,15 @@ SolutionPanel::SolutionPanel(LevelDocument& document, BoardView& view, StudioDia
         controls->addWidget(button);
     }
     controls->addStretch();
+    controls->addWidget(speed_);
     layout->addLayout(controls, 4, 0, 1, 3);
     layout->addWidget(position_, 5, 0, 1, 3);
+    layout->addWidget(strip_, 6, 0, 1, 3);
     auto* saveButton = new QToolButton(this);
     saveButton->setDefaultAction(save_);
     saveButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    layout->addWidget(saveButton, 6, 0, 1, 3);
-    layout->setRowStretch(7, 1);
+    layout->addWidget(saveButton, 7, 0, 1, 3);
+    layout->setRowStretch(6, 1);
 
     connect(searchButton_, &QPushButton::clicked, this, [this] { searching() ? stopSearch() : startSearch(); });
     connect(solve_, &QAction::triggered, this, &SolutionPanel::startSearch);
@@ -127,7 +162,12 @@ SolutionPanel::SolutionPanel(LevelDocument& document, BoardView& view, StudioDia
     connect(forward_, &QAction::triggered, this, [this] { seek(playback_ ? playback_->position() + 1 : 1); });
     connect(last_, &QAction::triggered, this, [this] { seek(std::string::npos); });
     connect(play_, &QAction::triggered, this, &SolutionPanel::playOrPause);
-    playTimer_.setInterval(kPlaybackStepMs);
+    playTimer_.setInterval(1000 / speed_->value());
+    connect(speed_, &QSpinBox::valueChanged, this, [this](int movesPerSecond) {
+        playTimer_.setInterval(1000 / movesPerSecond);
+        studioSettings().setValue(kSpeedKey, movesPerSecond);
+    });
+    connect(strip_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { seek(std::size_t(strip_->row(item)) + 1); });
     connect(&playTimer_, &QTimer::timeout, this, [this] {
         seek(playback_ ? playback_->position() + 1 : 1);
         if (!playback_ || playback_->atEnd())
@@ -411,11 +451,45 @@ void SolutionPanel::updateState()
         lines << QStringLiteral("Die Lösung gehört zu einer anderen Fassung des Levels; „Lösen“ sucht eine neue.");
     }
     result_->setText(lines.join('\n'));
+    showMoves();
     position_->setText(!usable ? QString()
                                : QStringLiteral("Zug %1 von %2%3")
                                      .arg(playback_ ? playback_->position() : 0)
                                      .arg(solution_->moves.size())
                                      .arg(playback_ && playback_->game().finished() ? QStringLiteral(" – geschafft!") : QString()));
+}
+
+void SolutionPanel::showMoves()
+{
+    const std::string moves = fits() ? solution_->moves : std::string();
+    if (moves != stripMoves_) {
+        strip_->clear();
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            auto* item = new QListWidgetItem(arrow(moves[i]), strip_);
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setToolTip(QStringLiteral("Zug %1: %2").arg(i + 1).arg(direction(moves[i])));
+            item->setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+        }
+        stripMoves_ = moves;
+        stripPosition_ = 0;
+    }
+    const std::size_t position = playback_ ? playback_->position() : 0;
+    // Only the arrows from the one marked before to the one marked now change: a long solution plays smoothly.
+    const std::size_t low = std::min(position, stripPosition_), high = std::min(std::max(position, stripPosition_), moves.size());
+    for (std::size_t i = low > 0 ? low - 1 : 0; i < high; ++i) {
+        QListWidgetItem* item = strip_->item(int(i));
+        const bool last = i + 1 == position;
+        QFont font = item->font();
+        font.setBold(last);
+        item->setFont(font);
+        item->setBackground(last ? palette().brush(QPalette::Active, QPalette::Highlight) : QBrush());
+        item->setForeground(last ? palette().brush(QPalette::Active, QPalette::HighlightedText)
+                            : i < position ? palette().brush(QPalette::Active, QPalette::Text)
+                                           : palette().brush(QPalette::Disabled, QPalette::Text));
+    }
+    stripPosition_ = position;
+    if (position > 0)
+        strip_->scrollToItem(strip_->item(int(position) - 1));
 }
 
 } // namespace zorvik::studio

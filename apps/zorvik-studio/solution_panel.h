@@ -16,6 +16,7 @@
 
 class QAction;
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -48,6 +49,11 @@ public:
     // What the last search found or why it found nothing, as the panel says it.
     QString summary() const;
     Playback* playback() const { return playback_.get(); }
+    // The moves shown as arrows, one item each; a click on one shows the board after it.
+    QListWidget* moveStrip() const { return strip_; }
+    // Moves a second of "Abspielen", kept between sessions.
+    QSpinBox* speedControl() const { return speed_; }
+    const QTimer& playTimer() const { return playTimer_; }
     // The board changed its size: the shown position is drawn again.
     void redraw();
     // Back to the level being edited.
@@ -73,6 +79,8 @@ private:
     void playOrPause();
     void saveSolution();
     void updateState();
+    // The arrows of the moves that fit the level, the one played last marked and those still to come pale.
+    void showMoves();
     bool fits() const;
     bool fitsComplete() const { return fits() && solution_->complete; }
 
@@ -104,6 +112,10 @@ private:
     QLabel* progress_;
     QLabel* result_;
     QLabel* position_;
+    QListWidget* strip_;
+    std::string stripMoves_;  // the moves the strip shows
+    std::size_t stripPosition_ = 0;  // the moves it shows as played
+    QSpinBox* speed_;
     QAction *solve_, *cancel_, *save_, *first_, *back_, *play_, *forward_, *last_;
 };
 

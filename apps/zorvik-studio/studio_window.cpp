@@ -472,7 +472,8 @@ void StudioWindow::askBoardSize()
 
 void StudioWindow::play()
 {
-    auto* dialog = new PlayDialog(document_->text(), document_->levelNr(), document_->name(), this);
+    // The shortest solution known for the level exactly as it is now: the designer's count is set against it.
+    auto* dialog = new PlayDialog(document_->text(), document_->levelNr(), document_->name(), solution_->moves().size(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

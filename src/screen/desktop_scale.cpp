@@ -53,11 +53,14 @@ void fitScaleToScreen(DesktopScale& scale, double toolkitScale, double dotsPerIn
                                     areaHeight * kTwipsPerInch / (height * dotsPerInch));
     if (scale.own <= fitting)
         return;
-    std::ostringstream warning;
-    warning << "zorvik: at a scale of " << toolkitScale * scale.own
-            << " the window would be larger than the screen; it is shown at " << toolkitScale * fitting;
+    auto number = [](double value) {
+        std::ostringstream text;  // in C notation, as QT_SCALE_FACTOR is written
+        text << value;
+        return text.str();
+    };
+    scale.warning = fill(translate("zorvik", "zorvik: at a scale of %1 the window would be larger than the screen; it is shown at %2"),
+                         {number(toolkitScale * scale.own), number(toolkitScale * fitting)});
     scale.own = fitting;
-    scale.warning = warning.str();
 }
 
 } // namespace zorvik

@@ -37,6 +37,12 @@ void LevelPlay::LevelLaden()
     finished_ = true;
 }
 
+void LevelPlay::Tot()
+{
+    ++deaths_;
+    Game::Tot();
+}
+
 bool finishes(const std::string& levelText, const std::string& moves)
 {
     NullWindow window;

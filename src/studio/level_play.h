@@ -22,12 +22,16 @@ public:
     bool finished() const { return finished_; }
     // One arrow key as L, R, U or D, through the game's own key handler.
     void press(char move);
+    // Deaths since the game was made: a death starts the level again, which the board alone need not show.
+    int deaths() const { return deaths_; }
 
     void LevelLaden() override;
+    void Tot() override;
 
 private:
     int levelNr_;
     bool finished_ = false;
+    int deaths_ = 0;
 };
 
 // True when the moves finish the level, played by the game's rules without a screen.

@@ -258,13 +258,15 @@ env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen ZORVIK_TEST_LOG="$work/log" HOME="
   "$work/one/bin/zorvik" || fail "a relative XDG_DATA_HOME did not start"
 [[ $(head -1 "$work/log") == "$work/relhome/.local/share/zorvik" && ! -e data ]] ||
   fail "a relative XDG_DATA_HOME was taken: $(head -1 "$work/log")"
-# Few descriptors: one line says so; the game starts all the same, and below 7 nothing is made.
+# Few descriptors: one line says so, in the player's language; the game starts all the same, and below 7
+# nothing is made.
 for limit in 6 16; do
-  status=0
+  status=0 language=C said="zorvik: only $limit files may be open at once (ulimit -n $limit)"
+  ((limit < 7)) || language=de_DE.UTF-8 said="zorvik: nur $limit Dateien dürfen zugleich offen sein (ulimit -n $limit)"
   (for fd in /proc/self/fd/*; do fd=${fd##*/}; ((fd > 2)) && eval "exec $fd>&-" 2>/dev/null || true; done
-    ulimit -n $limit && exec env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen ZORVIK_TEST_LOG="$work/log" \
+    ulimit -n $limit && exec env -i PATH="$PATH" LANG=$language QT_QPA_PLATFORM=offscreen ZORVIK_TEST_LOG="$work/log" \
     "$work/one/bin/zorvik" few$limit) 2>"$work/out" || status=$?
-  [[ $(wc -l <"$work/out") == 1 ]] && grep -q "ulimit -n $limit)" "$work/out" || fail "limit $limit: $(cat "$work/out")"
+  [[ $(wc -l <"$work/out") == 1 && $(cat "$work/out") == "$said"* ]] || fail "limit $limit: $(cat "$work/out")"
   if ((limit < 7)); then
     ((status == 1)) && [[ ! -e few$limit ]] || fail "limit $limit: status $status, $(ls -d few*)"
   else

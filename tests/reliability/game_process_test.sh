@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game program as a process under real signals and a real X server: it keeps the level reached when its
 # X connection breaks, stays up under a low limit of open files (its file chooser refused) and ends and
-# saves after SIGTERM there, and says in one line that it needs a display when there is none.
+# saves after SIGTERM there, says in one line that it needs a display when there is none, and warns in the
+# player's language when a scale would make the window larger than the screen.
 #   game_process_test.sh GAME no-display|x-server [sanitized]
 # With x-server, ends with status 77 (skipped) when Xvfb cannot start. A sanitized build leaves out the
 # low limits of open files: the sanitizers' own runtime needs descriptors there.
@@ -127,3 +128,14 @@ kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?
 ((status == 0)) || fail "standard error into a broken pipe: status $status after SIGTERM"
+
+# A scale at which the window would not fit the screen is lowered, and the warning is in the player's language.
+dir=$(folder scaled)
+(cd "$dir" && exec env -i PATH="$PATH" HOME="$work" DISPLAY="$DISPLAY" LANG=de_DE.UTF-8 QT_SCALE_FACTOR=100 \
+  ZORVIK_NO_PACING=1 "${sanitizer_options[@]}" "$game") </dev/null >/dev/null 2>"$dir.err" &
+pid=$!
+pids+=("$pid")
+wait_for 'grep -q "^zorvik: im Maßstab 100 wäre das Fenster größer als der Bildschirm; es wird im Maßstab 1.99.* gezeigt$" "$dir.err"' ||
+  fail "scale 100 on 800 × 600: $(cat "$dir.err")"
+kill -TERM "$pid"
+wait "$pid" || fail "scale 100: status $? after SIGTERM"

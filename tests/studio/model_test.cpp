@@ -13,11 +13,11 @@
 #include "studio/pack_order.h"
 #include "studio/recovery.h"
 #include "studio/solution_cache.h"
+#include "studio/test_play.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 
 #include <sys/prctl.h>
@@ -236,6 +236,58 @@ TEST(StudioPlayback, AnyPositionIsTheStartWithThatManyMovesAndTheLastDotEndsIt)
     EXPECT_EQ(std::tuple(playback.atEnd(), playback.game().LevelNr), std::tuple(true, 4));
     EXPECT_TRUE(studio::finishes(text, moves));
     EXPECT_FALSE(studio::finishes(text, "UR") || studio::finishes(text, "RUU"));
+}
+
+TEST(StudioTestPlay, CountsTheMovesTheGameMakesAndUndoesThemByItsOwnRules)
+{
+    const std::string dots = level({"#..", "ö  ", "   "}), worm = level({"öoo.", "    ", "    ", "    "});
+    struct Case {
+        const std::string& text;
+        const char* keys;
+        std::size_t moves;
+        bool died, finished;
+        const char* played;
+    };
+    const Case cases[] = {
+        {dots, "UL", 0, false, false, ""},  // a wall and the border refuse the key: no move
+        {dots, "ULRUR", 3, false, true, "RUR"},
+        {dots, "RURDL", 3, false, true, "RUR"},  // the finished board stays
+        // A death puts the head back where it was, and the count begins again.
+        {worm, "R", 0, true, false, "R"},
+        {worm, "DUD", 1, false, false, "DUD"},
+    };
+    NullWindow window;
+    for (const Case& c : cases) {
+        studio::TestPlay play(window, c.text, 0);
+        play.restart();
+        for (const char* key = c.keys; *key != 0; ++key)
+            play.press(*key);
+        EXPECT_EQ(std::tuple(play.moves(), play.died(), play.finished(), play.played()),
+                  std::tuple(c.moves, c.died, c.finished, std::string(c.played)))
+            << c.keys;
+    }
+
+    // Undo takes back a death and a growth exactly: the board as the moves before it left it.
+    auto board = [](const Game& game) { return std::tuple(game.Spielfeld, segments(game), int(game.RestPunkte)); };
+    for (const auto& [text, keys] : {std::pair(worm, "DDU"), std::pair(dots, "RUR")}) {
+        studio::TestPlay play(window, text, 0);
+        play.restart();
+        for (const char* key = keys; *key != 0; ++key)
+            play.press(*key);
+        ASSERT_TRUE(play.undo());
+        TestGame played;
+        played.start(text);
+        played.play(std::string_view(keys, 2));
+        EXPECT_EQ(board(play.game()), board(played.game)) << keys;
+        EXPECT_EQ(std::tuple(play.moves(), play.died(), play.finished()), std::tuple(std::size_t(2), false, false)) << keys;
+    }
+    studio::TestPlay fresh(window, dots, 0);
+    fresh.restart();
+    EXPECT_FALSE(fresh.undo());
+
+    EXPECT_EQ(studio::finishedText(41, 35), "Geschafft in 41 Zügen (kürzeste bekannte Lösung: 35)");
+    EXPECT_EQ(studio::finishedText(1, 0), "Geschafft in 1 Zug");
+    EXPECT_EQ(studio::finishedText(30, 35), "Geschafft in 30 Zügen (kürzer als die bekannte Lösung mit 35 Zügen)");
 }
 
 TEST(StudioFindings, SayCellsAsThePaletteNamesThemAndPlacesAsRowAndColumn)

@@ -14,6 +14,7 @@
 #include "studio/level_play.h"
 #include "studio/recovery.h"
 #include "studio/solution_cache.h"
+#include "studio/test_play.h"
 #include "studio_dialogs.h"
 #include "studio_window.h"
 #include "support/test_game.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -83,6 +85,7 @@ struct Studio : ::testing::Test {
             new QApplication(argc, argv);
         ::setenv("XDG_STATE_HOME", folder.filePath("state").toLocal8Bit().constData(), 1);  // recovery copies stay here
         ::setenv("XDG_CACHE_HOME", folder.filePath("cache").toLocal8Bit().constData(), 1);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.filePath("config"));
         startAgain();
     }
     // The studio started afresh, as after the end of a session.
@@ -282,6 +285,13 @@ TEST_F(Studio, SolvesTheLevelInTheBackgroundAndPlaysTheSolutionBack)
     keys(Qt::CTRL | Qt::Key_Right);
     ASSERT_NE(solution.playback(), nullptr);
     EXPECT_EQ(solution.playback()->position(), 1u);
+    // One arrow a move; a click on one shows the board after it.
+    QListWidget& strip = *solution.moveStrip();
+    ASSERT_EQ(std::size_t(strip.count()), solution.moves().size());
+    QTest::mouseClick(strip.viewport(), Qt::LeftButton, {}, strip.visualItemRect(strip.item(2)).center());
+    EXPECT_EQ(solution.playback()->position(), 3u);
+    keys(Qt::CTRL | Qt::Key_Home);
+    EXPECT_EQ(solution.playback()->position(), 0u);
     keys(Qt::CTRL | Qt::Key_End);
     EXPECT_TRUE(solution.playback()->game().finished());
     // A new size draws the same move afresh at the new cell size.
@@ -291,6 +301,12 @@ TEST_F(Studio, SolvesTheLevelInTheBackgroundAndPlaysTheSolutionBack)
     EXPECT_TRUE(solution.playback()->game().finished());
     keys(Qt::CTRL | Qt::SHIFT | Qt::Key_L);
     EXPECT_EQ(readFileStart(file("A.solution"), 100), solution.moves() + "\n");
+
+    // The pace of "Abspielen" is the designer's, and kept for the next session.
+    solution.speedControl()->setValue(20);
+    EXPECT_EQ(solution.playTimer().interval(), 50);
+    startAgain();
+    EXPECT_EQ(std::pair(window->solution()->speedControl()->value(), window->solution()->playTimer().interval()), std::pair(20, 50));
 }
 
 // A search that finds nothing says why and plays back the furthest it got, which is no solution to save.
@@ -303,7 +319,7 @@ TEST_F(Studio, AFailedSearchSaysWhyAndPlaysBackTheFurthestItGot)
     keys(Qt::CTRL | Qt::Key_L);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !solution.searching(); }, 30000));
     EXPECT_EQ(solution.summary(), "Keine Lösung – bewiesen.\nAm weitesten: 2 von 4 Punkten nach 3 Zügen");
-    EXPECT_TRUE(solution.moves().empty() && !solution.saveAction()->isEnabled());
+    EXPECT_TRUE(solution.moves().empty() && !solution.saveAction()->isEnabled() && solution.moveStrip()->count() == 3);
     keys(Qt::CTRL | Qt::Key_End);
     ASSERT_NE(solution.playback(), nullptr);
     const auto& game = solution.playback()->game();
@@ -347,6 +363,41 @@ TEST_F(Studio, PlayTakesKeysAsTheGameDoesWhileAMoveIsShown)
     // Escape ends the play; playing leaves the level as it was.
     QTest::keyClick(play, Qt::Key_Escape);
     EXPECT_FALSE(play->isVisible() || window->isWindowModified());
+}
+
+// Test play counts the moves the game makes, stays on the finished board, takes moves back and keeps its size.
+TEST_F(Studio, TestPlayCountsMovesAndStaysOnTheFinishedBoardAtItsSize)
+{
+    open(level({"#..", "ö  ", "   "}));
+    keys(Qt::CTRL | Qt::Key_L);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->solution()->searching(); }, 30000));
+    auto playing = [&] {
+        keys(Qt::Key_F5);
+        for (auto* dialog : window->findChildren<studio::PlayDialog*>())
+            if (dialog->isVisible())
+                return dialog;
+        return static_cast<studio::PlayDialog*>(nullptr);
+    };
+    studio::PlayDialog* play = playing();
+    ASSERT_TRUE(play);
+    play->resize(520, 400);
+    for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right})  // a wall first
+        QTest::keyClick(play, key);
+    EXPECT_EQ(std::tuple(play->play().moves(), play->game().finished(), play->state().toStdString(), play->size()),
+              std::tuple(std::size_t(3), true, std::string("Geschafft in 3 Zügen (kürzeste bekannte Lösung: 3)"), QSize(520, 400)));
+    // A new size draws the same moves afresh: the designer's play is not lost.
+    const double cell = play->game().Zellgroesse;
+    play->resize(600, 560);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return play->game().Zellgroesse != cell; }));
+    EXPECT_EQ(std::tuple(play->play().moves(), play->game().finished()), std::tuple(std::size_t(3), true));
+    QTest::keyClick(play, Qt::Key_Backspace);
+    EXPECT_EQ(std::tuple(play->play().moves(), play->game().finished(), int(play->game().RestPunkte)), std::tuple(std::size_t(2), false, 1));
+    QTest::keyClick(play, Qt::Key_F5);
+    EXPECT_EQ(std::tuple(play->play().moves(), int(play->game().RestPunkte)), std::tuple(std::size_t(0), 2));
+    QTest::keyClick(play, Qt::Key_Escape);
+    play = playing();
+    ASSERT_TRUE(play);
+    EXPECT_EQ(play->size(), QSize(600, 560));
 }
 
 // A session that ended (SIGTERM, SIGHUP) closed the studio without a question and the edits were lost.
