@@ -211,9 +211,12 @@ void PackView::setOpenFile(const QString& path)
 {
     openFile_ = QFileInfo(path).absoluteFilePath();
     for (int row = 0; row < list_->count(); ++row) {
+        const bool open = levels_[std::size_t(row)].path == openFile_;
         QFont font = list_->item(row)->font();
-        font.setBold(levels_[std::size_t(row)].path == openFile_);
+        font.setBold(open);
         list_->item(row)->setFont(font);
+        if (open)  // a level opened far down the list is found without scrolling
+            list_->scrollToItem(list_->item(row));
     }
 }
 
