@@ -54,6 +54,7 @@ TEST(LevelFile, OnlyTheFirstLineCountsWhateverEndsItAndUtf8IsDecodedToTheCodePag
         {"\xC0\xAF\xED\xA0\x80", "\xC0\xAF\xED\xA0\x80"},  // overlong form, surrogate
         {"\xED\xBF\xBF", "\xED\xBF\xBF"}, {"\xE0\xA0\x80", "?"},  // the last surrogate; the first three-byte form
         {"€日😀ö", "\x80??\xF6"},                           // outside the code page: "?", no cell character
+        {"\u00A0\u00FF", "\xA0\xFF"},                    // the ends of the upper half that keeps its code points
     };
     for (const auto& [line, text] : decoded)
         EXPECT_EQ(decodeLevelLine(line), text) << line;

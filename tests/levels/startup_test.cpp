@@ -91,6 +91,14 @@ TEST(LevelLoading, RecoveryPlaysTheDemoTellsWhyAndNeverDestroysALevel)
         f.finishLevel();
         EXPECT_EQ(first + ", " + f.captions(), c.captions) << c.message;
     }
+    // Ninety-nine taken names are the end: the demo plays from memory, and no hundredth name is made.
+    LevelFolder f;
+    for (int number = 1; number < 100; ++number)
+        std::filesystem::create_directory(f.path / (number == 1 ? "NeuesLevel.ZVK" : "NeuesLevel " + std::to_string(number) + ".ZVK"));
+    EXPECT_EQ(f.start().LevelText, kDemoLevel);
+    EXPECT_EQ(f.window.messages, std::vector<std::string>{kNoLevels + "\n„NeuesLevel.ZVK“ gibt es schon und bleibt, wie es ist; "
+                                                                      "das Demo-Level wird ohne Datei gespielt."});
+    EXPECT_FALSE(std::filesystem::exists(f.path / "NeuesLevel 100.ZVK"));
     // The window test checks the title's "0 Levels" of an empty folder.
 }
 
