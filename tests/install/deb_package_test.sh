@@ -5,9 +5,7 @@
 set -euo pipefail
 cpack=$1 build=$2 version=$3
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/scratch.sh"
 
 "$cpack" -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/out" 2>&1 || { cat "$work/out" >&2; fail "cpack failed"; }
 deb=$work/zorvik_${version}_$(dpkg --print-architecture).deb

@@ -6,16 +6,7 @@
 set -euo pipefail
 cmake=$1 build=$2 version=$3
 
-work=$(mktemp -d)
-game=""
-others=()  # the X server and the studio it shows
-cleanup() {
-  [[ -n $game ]] && kill -KILL "$game" 2>/dev/null || true
-  for pid in "${others[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/scratch.sh"
 
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
@@ -76,7 +67,7 @@ grep -q "^Default application.*: $id.Studio.desktop" <<<"$handlers" || fail "the
 # Opened from there, the studio shows the level it is given, under a real X server.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-  others+=($!)
+  pids+=($!)
   for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
   display=:$(cat "$work/display")
   desktop DISPLAY="$display" gio launch "$prefix/share/applications/$id.Studio.desktop" "$prefix/share/zorvik/levels/01 Erster Bissen.ZVK"
@@ -86,7 +77,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     sleep 0.1
   done
   [[ -n $window ]] || fail "the studio did not open the level it was given"
-  others+=("$(DISPLAY=$display xdotool getwindowpid "$window")")
+  pids+=("$(DISPLAY=$display xdotool getwindowpid "$window")")
 else
   echo "no Xvfb and xdotool: the studio opening a level was not tried" >&2
 fi
@@ -123,7 +114,8 @@ run "$prefix/bin/zorvik" || status=$?
 # then ends it as a session end does; the game then writes its last-game file.
 play() {
   env -i PATH="$PATH" QT_QPA_PLATFORM=offscreen ZORVIK_NO_PACING=1 "$@" >"$work/out" 2>&1 &
-  game=$!
+  local game=$!
+  pids+=("$game")
   # The launcher copies and then replaces itself with the game; give the game time to come up after that.
   for _ in $(seq 100); do
     [[ $(readlink "/proc/$game/exe" 2>/dev/null) == "$prefix/libexec/zorvik/zorvik" ]] && break
@@ -134,7 +126,6 @@ play() {
   kill -TERM "$game"
   local status=0
   wait "$game" || status=$?
-  game=""
   ((status == 0)) || { cat "$work/out" >&2; fail "the game ended with status $status after SIGTERM"; }
 }
 last_game() { od -An -c "$1/Zorvik letzter Spielstand" | tr -s ' '; }

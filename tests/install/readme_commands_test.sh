@@ -8,19 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 what=${1:-all}
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() { # CONDITION SECONDS
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do eval "$1" && return 0; sleep 0.1; done
-  return 1
-}
+source "$(dirname "$0")/../support/scratch.sh"
 pack_levels=$(find "$root/levels" -name '*.ZVK' | wc -l)
 
 # scripts/play [ARGS] on the clean copy under Xvfb; waits for the game's window and ends the game as a session end

@@ -10,14 +10,7 @@
 set -euo pipefail
 game=$1 mode=$2 sanitized=${3:-}
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/scratch.sh"
 last_game="Zorvik letzter Spielstand"
 
 # A fresh folder with two levels: Right eats the only dot of the first.
@@ -29,11 +22,6 @@ folder() {
   echo "$dir"
 }
 
-# Waits up to 10 s for a condition.
-wait_for() {
-  for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done
-  return 1
-}
 
 if [[ $mode == no-display ]]; then
   # The line is in the terminal's language: German under a German locale, else English.
