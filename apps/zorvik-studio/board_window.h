@@ -6,6 +6,8 @@
 #include "screen/image_window.h"
 #include "screen/paced_screen.h"
 
+#include <string>
+
 namespace zorvik::studio {
 
 class BoardWindow : public ImageWindow {
@@ -35,5 +37,7 @@ private:
 
 // A picture of one cell kind as the game paints it in a level with colours `levelNr`, `pixels` square.
 QImage cellPicture(char cell, int levelNr, int pixels);
+// A picture of a level as the game draws it at place `levelNr`, `pixels` square, on a clear background.
+QImage levelPicture(const std::string& text, int levelNr, int pixels);
 
 } // namespace zorvik::studio

@@ -3,6 +3,7 @@
 #include "level_document.h"
 
 #include "levels/file_access.h"
+#include "local_paths.h"
 #include "model/level_list.h"
 #include "studio/level_edits.h"
 #include "studio/level_formats.h"
@@ -17,8 +18,6 @@ namespace zorvik::studio {
 namespace {
 
 constexpr int kNewSide = 9;
-
-std::filesystem::path toPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 } // namespace
 

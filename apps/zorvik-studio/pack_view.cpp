@@ -3,6 +3,7 @@
 #include "pack_view.h"
 
 #include "board_window.h"
+#include "local_paths.h"
 #include "levels/file_access.h"
 #include "levels/level_check.h"
 #include "levels/level_file.h"
@@ -43,40 +44,10 @@ constexpr std::chrono::seconds kSearchTime{10};
 constexpr std::size_t kSearchMemory = std::size_t(512) << 20;
 constexpr int kSearchDelayMs = 1500;
 
-std::filesystem::path toPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString fromPath(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
 std::string fileName(const QString& path) { return toPath(path).filename().string(); }
 
 QString moves(std::size_t count) { return count == 1 ? QStringLiteral("1 Zug") : QStringLiteral("%1 Züge").arg(count); }
 
-// The level as the game draws it at place `levelNr`, drawn large and made small so that its cells stay
-// visible, on the board's background.
-QImage levelPicture(const std::string& text, int levelNr)
-{
-    constexpr int scale = 4;
-    BoardWindow window(kPicture * scale, kPicture * scale);
-    Game game(window, std::filesystem::path());
-    game.setStartDefaults();
-    game.LevelNr = levelNr;
-    game.LevelText = text;
-    try {
-        game.Beginn();
-    } catch (const std::exception&) {
-        // As the editor shows it: as far as the game draws it.
-        try {
-            game.Bild();
-        } catch (const std::exception&) {
-        }
-    }
-    const int board = std::min(kPicture * scale, int(game.Seitenzellen * game.Zellgroesse / 15));
-    QImage picture(kPicture, kPicture, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    if (board > 0) {
-        const QImage small = window.image().copy(0, 0, board, board).scaled(kPicture, kPicture, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        QPainter(&picture).drawImage((kPicture - small.width()) / 2, (kPicture - small.height()) / 2, small);
-    }
-    return picture;
-}
 
 // Moves a file to the desktop's trash; false when there is none. Where the toolkit finds no trash folder it
 // says so on the terminal, yet moves the file into "files" below the working folder and reports success: that
@@ -276,7 +247,7 @@ void PackView::showRow(int row)
     QListWidgetItem* item = list_->item(row);
     auto picture = pictures_.find({row, level.text});
     if (picture == pictures_.end())
-        picture = pictures_.emplace(std::pair(row, level.text), levelPicture(level.text, row)).first;
+        picture = pictures_.emplace(std::pair(row, level.text), levelPicture(level.text, row, kPicture)).first;
     QImage marked = picture->second;
     {
         const QStyle::StandardPixmap badge = level.checks == 2   ? QStyle::SP_MessageBoxCritical
@@ -407,7 +378,7 @@ void PackView::moveLevel(int from, int to)
     }
     QStringList lines;
     for (const Rename& rename : plan.renames)
-        lines << QFile::decodeName(rename.from.c_str()) + QStringLiteral(" → ") + QFile::decodeName(rename.to.c_str());
+        lines << fromPath(rename.from) + QStringLiteral(" → ") + fromPath(rename.to);
     if (!plan.renames.empty() && !dialogs_.confirmRenames(this, lines))
         return;
     if (const std::string failure = carryOut(toPath(folder_), plan.renames); !failure.empty())
@@ -434,7 +405,7 @@ void PackView::renameLevel(int row)
     const auto wanted = dialogs_.levelName(this, name.left(name.size() - 4));
     if (!wanted)
         return;
-    const RenamePlan plan = planRename(toPath(folder_), fileName(path), QFile::encodeName(*wanted).toStdString());
+    const RenamePlan plan = planRename(toPath(folder_), fileName(path), toPath(*wanted).string());
     std::string failure = plan.problem.empty() ? carryOut(toPath(folder_), plan.renames) : plan.problem;
     if (!failure.empty()) {
         dialogs_.message(this, QString::fromStdString(failure));

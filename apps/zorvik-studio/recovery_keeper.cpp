@@ -4,6 +4,7 @@
 
 #include "level_document.h"
 #include "levels/file_access.h"
+#include "local_paths.h"
 #include "studio/recovery.h"
 #include "studio_dialogs.h"
 
@@ -56,12 +57,12 @@ void RecoveryKeeper::keepNow()
         return;
     }
     try {
-        writeRecovery(*file_, {document_.text(), QFile::encodeName(document_.path()).toStdString()});
+        writeRecovery(*file_, {document_.text(), toPath(document_.path())});
     } catch (const FileError& failure) {
         if (!warned_)
             dialogs_.message(window_, QStringLiteral("Die Sicherungskopie der ungespeicherten Änderungen ließ sich nicht schreiben "
                                                      "(%1: %2). Speichern Sie das Level, bevor Sie das Studio beenden.")
-                                          .arg(QFile::decodeName(file_->c_str()), QString::fromUtf8(failure.what())));
+                                          .arg(fromPath(*file_), QString::fromUtf8(failure.what())));
         warned_ = true;
     }
 }
@@ -85,7 +86,7 @@ void RecoveryKeeper::offerLeftCopies()
         return;
     std::error_code ignored;  // a copy another studio took meanwhile is gone already
     for (const std::filesystem::path& file : leftRecoveries(*folder_, int(::getpid()))) {
-        const QString shown = QFile::decodeName(file.c_str());
+        const QString shown = fromPath(file);
         const auto copy = readRecovery(file);
         if (!copy) {
             // Not a copy the studio can read: it stays for the designer to look at, under a name not offered again.
@@ -94,7 +95,7 @@ void RecoveryKeeper::offerLeftCopies()
                                                      "sie liegt als „%1.unlesbar“.").arg(shown));
             continue;
         }
-        const QString path = QFile::decodeName(copy->document.c_str());
+        const QString path = fromPath(copy->document);
         const QString name = path.isEmpty() ? QStringLiteral("Neues Level") : QFileInfo(path).fileName();
         const QDateTime when = QFileInfo(shown).lastModified();
         switch (dialogs_.recoveryFound(window_, name, when)) {

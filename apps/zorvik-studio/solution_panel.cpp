@@ -7,6 +7,7 @@
 #include "level_document.h"
 #include "levels/file_access.h"
 #include "levels/level_check.h"
+#include "local_paths.h"
 #include "solve_run.h"
 #include "studio/level_formats.h"
 #include "studio/level_play.h"
@@ -318,7 +319,7 @@ void SolutionPanel::levelReplaced()
 QString SolutionPanel::solutionFileOfLevel() const
 {
     return document_.path().isEmpty() ? QString()
-                                      : QFile::decodeName(solutionFile(QFile::encodeName(document_.path()).toStdString()).c_str());
+                                      : fromPath(solutionFile(toPath(document_.path())));
 }
 
 void SolutionPanel::loadSavedSolution()
@@ -326,7 +327,7 @@ void SolutionPanel::loadSavedSolution()
     // A level opened with its solution beside it can be played back at once, if the moves still finish it.
     if (fitsComplete() || document_.path().isEmpty())
         return;
-    const auto saved = readSolution(solutionFile(QFile::encodeName(document_.path()).toStdString()));
+    const auto saved = readSolution(solutionFile(toPath(document_.path())));
     if (!saved)
         return;
     if (finishes(document_.text(), *saved)) {
@@ -400,14 +401,14 @@ void SolutionPanel::saveSolution()
         return;
     if (!fits())
         return;  // saving changed nothing of the level, but a failure may have
-    const std::filesystem::path file = solutionFile(QFile::encodeName(document_.path()).toStdString());
+    const std::filesystem::path file = solutionFile(toPath(document_.path()));
     try {
         writeSolution(file, moves);
     } catch (const FileError& failure) {
         dialogs_.message(this, QStringLiteral("Die Lösung ließ sich nicht speichern (%1).").arg(QString::fromUtf8(failure.what())));
         return;
     }
-    solution_->savedAs = QFile::decodeName(file.c_str());
+    solution_->savedAs = fromPath(file);
     updateState();
 }
 
